@@ -1,0 +1,183 @@
+#include "level/LevelText.h"
+
+#include <atomic>
+#include <cerrno>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <istream>
+#include <random>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::array<char, TileCount> TileChars = {'*', '-', ' ', '1', '2', '3', '4', '5'};
+constexpr const char* LineEnd = "\r\n";
+
+using LineBuffer = std::array<char, GridColumns>;
+
+enum class LineRead { Complete, TooLong, Ended };
+
+// Reads one line of at most 15 characters into line and drops its line end (LF, or CR LF).
+// Stops at the 16th character, so a line without an end is never held whole.
+LineRead ReadLine(std::streambuf& source, LineBuffer& line, int& length) {
+    using Traits = std::char_traits<char>;
+    length = 0;
+    for (;;) {
+        const Traits::int_type next = source.sbumpc();
+        if (Traits::eq_int_type(next, Traits::eof()))
+            return LineRead::Ended;
+        const char character = Traits::to_char_type(next);
+        if (character == '\n')
+            return LineRead::Complete;
+        if (character == '\r' && Traits::eq_int_type(source.sgetc(), Traits::to_int_type('\n'))) {
+            source.sbumpc();
+            return LineRead::Complete;
+        }
+        if (length == static_cast<int>(line.size()))
+            return LineRead::TooLong;
+        line[length++] = character;
+    }
+}
+
+void StoreCharacter(char character, int column, int row, LevelGrid& grid, PlayerStarts& starts) {
+    const std::optional<TileType> tile = CharToTile(character);
+    if (!tile)
+        return;
+    grid[column][row] = *tile;
+    if (IsPlayerTile(*tile)) {
+        const int player = PlayerOfTile(*tile);
+        starts.position[player] = Cell{column, row};
+        starts.placed[player] = true;
+    }
+}
+
+// An existing file may be replaced only if it can be opened for writing and some write
+// permission is set on it: a file marked read-only stays untouched even for the superuser.
+bool IsReplaceable(const fs::path& target, const fs::file_status& status) {
+    constexpr fs::perms anyWrite =
+        fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+    if ((status.permissions() & anyWrite) == fs::perms::none)
+        return false;
+    std::FILE* probe = std::fopen(target.c_str(), "ab");
+    if (!probe)
+        return false;
+    std::fclose(probe);
+    return true;
+}
+
+// The file that a save replaces: the target of a symbolic link rather than the link itself.
+fs::path ResolvedTarget(const std::string& path) {
+    const fs::path target(path);
+    std::error_code error;
+    if (!fs::is_symlink(fs::symlink_status(target, error)))
+        return target;
+    const fs::path resolved = fs::weakly_canonical(target, error);
+    return error ? target : resolved;
+}
+
+fs::path TemporaryPathBeside(const fs::path& target) {
+    static const unsigned processTag = std::random_device{}();
+    static std::atomic<unsigned> counter{0};
+    const std::string name = ".zapmaze-" + std::to_string(processTag) + "-" +
+                             std::to_string(counter.fetch_add(1)) + ".tmp";
+    return target.parent_path() / name;
+}
+
+// Creates a new, empty temporary file beside the target; never opens an existing one.
+std::FILE* CreateTemporaryBeside(const fs::path& target, fs::path& temporary) {
+    constexpr int attempts = 100;
+    for (int attempt = 0; attempt < attempts; ++attempt) {
+        temporary = TemporaryPathBeside(target);
+        errno = 0;
+        if (std::FILE* file = std::fopen(temporary.c_str(), "wbx"))
+            return file;
+        if (errno != EEXIST)
+            return nullptr;
+    }
+    return nullptr;
+}
+
+bool WriteAndClose(std::FILE* file, const std::string& text) {
+    bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
+    written = std::fflush(file) == 0 && written;
+    return std::fclose(file) == 0 && written;
+}
+
+} // namespace
+
+char TileToChar(TileType tile) {
+    if (tile < 0 || tile >= TileCount)
+        return '?';
+    return TileChars[tile];
+}
+
+std::optional<TileType> CharToTile(char character) {
+    for (int tile = 0; tile < TileCount; ++tile)
+        if (TileChars[tile] == character)
+            return static_cast<TileType>(tile);
+    return std::nullopt;
+}
+
+std::string LevelText(const LevelGrid& grid) {
+    std::string text;
+    text.reserve(GridRows * (GridColumns + 2));
+    for (int row = 0; row < GridRows; ++row) {
+        for (int column = 0; column < GridColumns; ++column)
+            text += TileToChar(grid[column][row]);
+        text += LineEnd;
+    }
+    return text;
+}
+
+void ReadLevelText(std::istream& in, LevelGrid& grid, PlayerStarts& starts) {
+    std::streambuf* source = in.rdbuf();
+    if (!source || !in.good())
+        return;
+    LineBuffer line{};
+    for (int row = 0; row < GridRows; ++row) {
+        int length = 0;
+        const LineRead read = ReadLine(*source, line, length);
+        if (read == LineRead::Ended) {
+            in.setstate(std::ios::eofbit);
+            return;
+        }
+        if (read == LineRead::TooLong) {
+            in.setstate(std::ios::failbit);
+            return;
+        }
+        for (int column = 0; column < length; ++column)
+            StoreCharacter(line[column], column, row, grid, starts);
+    }
+}
+
+void ReadLevelFile(const std::string& path, LevelGrid& grid, PlayerStarts& starts) {
+    std::ifstream in(path, std::ios::binary);
+    if (in)
+        ReadLevelText(in, grid, starts);
+}
+
+bool WriteLevelFile(const std::string& path, const LevelGrid& grid) {
+    const fs::path target = ResolvedTarget(path);
+    std::error_code error;
+    const fs::file_status status = fs::status(target, error);
+    const bool targetExists = fs::exists(status);
+    if (targetExists && !IsReplaceable(target, status))
+        return false;
+
+    fs::path temporary;
+    std::FILE* file = CreateTemporaryBeside(target, temporary);
+    if (!file)
+        return false;
+    bool written = WriteAndClose(file, LevelText(grid));
+    if (written && targetExists)
+        fs::permissions(temporary, status.permissions(), error); // best effort: keep the mode
+    if (written) {
+        fs::rename(temporary, target, error);
+        written = !error;
+    }
+    if (!written)
+        fs::remove(temporary, error);
+    return written;
+}

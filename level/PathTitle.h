@@ -1,0 +1,7 @@
+#pragma once
+// The shortened path that the editor's window title shows.
+#include <string>
+
+// Deletes characters before the last separator ("/", else backslash) until the text is shorter
+// than 38 characters, then turns the three characters before that separator into dots.
+std::string AbbreviatePathForTitle(std::string path);
