@@ -131,25 +131,39 @@ std::string LevelText(const LevelGrid& grid) {
     return text;
 }
 
+namespace {
+
+// Reads the lines and tells how the reading stopped, as the state that the stream then takes.
+std::ios::iostate ReadRows(std::streambuf& source, LevelGrid& grid, PlayerStarts& starts) {
+    LineBuffer line{};
+    for (int row = 0; row < GridRows; ++row) {
+        int length = 0;
+        const LineRead read = ReadLine(source, line, length);
+        if (read == LineRead::Ended)
+            return std::ios::eofbit;
+        if (read == LineRead::TooLong)
+            return std::ios::failbit;
+        for (int column = 0; column < length; ++column)
+            StoreCharacter(line[column], column, row, grid, starts);
+    }
+    return std::ios::goodbit;
+}
+
+} // namespace
+
 void ReadLevelText(std::istream& in, LevelGrid& grid, PlayerStarts& starts) {
     std::streambuf* source = in.rdbuf();
     if (!source || !in.good())
         return;
-    LineBuffer line{};
-    for (int row = 0; row < GridRows; ++row) {
-        int length = 0;
-        const LineRead read = ReadLine(*source, line, length);
-        if (read == LineRead::Ended) {
-            in.setstate(std::ios::eofbit);
-            return;
-        }
-        if (read == LineRead::TooLong) {
-            in.setstate(std::ios::failbit);
-            return;
-        }
-        for (int column = 0; column < length; ++column)
-            StoreCharacter(line[column], column, row, grid, starts);
+    std::ios::iostate state = std::ios::goodbit;
+    try {
+        state = ReadRows(*source, grid, starts);
+    } catch (...) {
+        // A read error (such as a folder opened as a file) ends the reading as a failed stream
+        // does: the rows read before it stay.
+        state = std::ios::badbit;
     }
+    in.setstate(state);
 }
 
 void ReadLevelFile(const std::string& path, LevelGrid& grid, PlayerStarts& starts) {
