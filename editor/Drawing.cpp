@@ -1,0 +1,87 @@
+#include "editor/LevelEditorDlg.h"
+
+using namespace EditorGeometry;
+
+namespace {
+
+const CBrush RedBrush(RGB(255, 0, 0));
+
+void DrawSwatch(CDC& dc, const Swatch& swatch, const QImage& bitmap) {
+    dc.Rectangle(swatch.left, swatch.top, swatch.right, swatch.bottom);
+    dc.StretchBlt(swatch.image.x, swatch.image.y, SwatchImageSize, SwatchImageSize, bitmap);
+}
+
+} // namespace
+
+void CLevelEditorDlg::PaintEditor() {
+    if (IsIconic()) {
+        CDC dc(*this);
+        const QImage icon = Icon.pixmap(32, 32).toImage();
+        dc.DrawImage((width() - icon.width() + 1) / 2, (height() - icon.height() + 1) / 2, icon);
+        return;
+    }
+    {
+        CDC dc(*this);
+        dc.FillRect(GridRect, WhiteBrush);
+        dc.SelectPen(GridPen);
+        for (int x = GridLeft + CellPitch; x < GridRight - 1; x += CellPitch) {
+            dc.MoveTo(x, GridTop);
+            dc.LineTo(x, GridBottom - 1);
+        }
+        for (int y = GridTop + CellPitch; y < GridBottom - 1; y += CellPitch) {
+            dc.MoveTo(GridLeft, y);
+            dc.LineTo(GridRight - 1, y);
+        }
+        dc.FrameRect(GridRect, BlackBrush);
+    }
+    DrawAllCells();
+    DrawSwatches();
+    DrawPalette();
+}
+
+void CLevelEditorDlg::DrawAllCells() {
+    for (int column = 0; column < GridColumns; ++column)
+        for (int row = 0; row < GridRows; ++row)
+            DrawCell(column, row);
+    DrawHoverFrame();
+    if (HoverCell.column == GridColumns - 1 || HoverCell.row == GridRows - 1) {
+        CDC dc(*this);
+        dc.FrameRect(GridRect, BlackBrush);
+    }
+}
+
+void CLevelEditorDlg::DrawCell(int column, int row) {
+    if (column < 0 || row < 0)
+        return;
+    CDC dc(*this);
+    const PixelPoint origin = CellOrigins[column][row];
+    DrawTileImage(dc, origin.x, origin.y, TileBitmaps[Grid[column][row]]);
+}
+
+void CLevelEditorDlg::DrawHoverFrame() {
+    if (HoverCell.column < 0 || HoverCell.row < 0)
+        return;
+    CDC dc(*this);
+    const PixelPoint origin = CellOrigins[HoverCell.column][HoverCell.row];
+    dc.FrameRect({origin.x + 1, origin.y + 1, origin.x + CellPitch, origin.y + CellPitch},
+                 RedBrush);
+}
+
+void CLevelEditorDlg::DrawSwatches() {
+    CDC dc(*this);
+    DrawSwatch(dc, BackSwatch, TileBitmaps[RightTile]);
+    DrawSwatch(dc, FrontSwatch, TileBitmaps[LeftTile]);
+}
+
+void CLevelEditorDlg::DrawPalette() {
+    CDC dc(*this);
+    for (int slot = 0; slot < TileCount; ++slot) {
+        const PixelPoint corner = PaletteSlots[slot];
+        dc.Rectangle(corner.x, corner.y, corner.x + PaletteBoxSize, corner.y + PaletteBoxSize);
+        DrawTileImage(dc, corner.x, corner.y, TileBitmaps[slot]);
+    }
+}
+
+void CLevelEditorDlg::DrawTileImage(CDC& target, int x, int y, const QImage& bitmap) {
+    target.StretchBlt(x + 1, y + 1, CellImageSize, CellImageSize, bitmap);
+}

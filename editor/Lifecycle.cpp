@@ -1,0 +1,101 @@
+#include "editor/LevelEditorDlg.h"
+
+#include "platform/FileSystem.h"
+#include "res/DialogTemplates.h"
+#include "res/Resources.h"
+
+#include <QCheckBox>
+#include <QLabel>
+
+namespace {
+
+const CommandEntry<CLevelEditorDlg> Commands[] = {
+    {IdClearFloor, &CLevelEditorDlg::OnClearFloor},
+    {IdFillFloor, &CLevelEditorDlg::OnFillFloor},
+    {IdLoad, &CLevelEditorDlg::LoadLevel},
+    {IdSave, &CLevelEditorDlg::OnSave},
+    {IdNew, &CLevelEditorDlg::NewLevel},
+    {IdShowGrid, &CLevelEditorDlg::OnShowGrid},
+    {IdSaveAs, &CLevelEditorDlg::OnSaveAs},
+    {IdSettings, &CLevelEditorDlg::OnSettings},
+    {IdClose, &CLevelEditorDlg::CloseEditor},
+};
+
+} // namespace
+
+CLevelEditorDlg::CLevelEditorDlg(QWidget* parent)
+    : CPaintedDialog(EditorTemplate(), parent), Icon(LoadIconResource(IconProgram)) {
+    setMouseTracking(true);
+}
+
+CLevelEditorDlg::~CLevelEditorDlg() = default;
+
+void CLevelEditorDlg::BindControls() {
+    ShowGridBox = qobject_cast<QCheckBox*>(GetDlgItem(IdShowGrid));
+    StatusBox = qobject_cast<QLabel*>(GetDlgItem(IdStatusLine));
+}
+
+bool CLevelEditorDlg::OnInitDialog() {
+    BindControls();
+    // This platform's windows have no window menu to extend; the credits text opens the About
+    // box instead.
+    setWindowIcon(Icon);
+    SettingsPath = JoinPath(GetCurrentDirectory(), SettingsFileName);
+    ReadSettings();
+    SetCurrentDirectory(LevelDirectoryText(Settings));
+    ShowGridBox->setChecked(Settings.ShowGrid != 0);
+    BlackBrush = CBrush(RGB(0, 0, 0));
+    GridPen = CPen(Settings.GridColor);
+    WhiteBrush = CBrush(RGB(255, 255, 255));
+    BaseTitle = windowTitle().toLocal8Bit().toStdString();
+    LeftTile = SolidBlock;
+    RightTile = Floor;
+    HoverCell = NoCell;
+    GridRect = {EditorGeometry::GridLeft, EditorGeometry::GridTop, EditorGeometry::GridRight,
+                EditorGeometry::GridBottom};
+    ResetToDefaultLevel();
+    for (int column = 0; column < GridColumns; ++column)
+        for (int row = 0; row < GridRows; ++row)
+            CellOrigins[column][row] = EditorGeometry::CellOrigin(column, row);
+    EditorGeometry::BuildCellHitMap(CellHitMap);
+    StatusBox->setText(QString());
+    LoadTileBitmaps();
+    ShowGridBox->setFocus();
+    return false;
+}
+
+void CLevelEditorDlg::ResetToDefaultLevel() {
+    ::ResetToDefaultLevel(Grid, PlayerStarts);
+    Modified = false;
+    CurrentPath.clear();
+}
+
+void CLevelEditorDlg::LoadTileBitmaps() {
+    const auto ids = TileBitmapIds();
+    for (int tile = 0; tile < TileCount; ++tile)
+        TileBitmaps[tile] = LoadBitmapResource(ids[tile]);
+}
+
+void CLevelEditorDlg::ReadSettings() {
+    ReadSettingsFile(SettingsPath, Settings);
+}
+
+void CLevelEditorDlg::WriteSettings() {
+    WriteSettingsFile(SettingsPath, Settings);
+}
+
+bool CLevelEditorDlg::OnCommand(int id) {
+    return DispatchCommand(this, Commands, id) || CPaintedDialog::OnCommand(id);
+}
+
+void CLevelEditorDlg::OnOK() {
+    CloseEditor();
+}
+
+void CLevelEditorDlg::OnCancel() {
+    CloseEditor();
+}
+
+void CLevelEditorDlg::OnClose() {
+    CloseEditor();
+}

@@ -1,0 +1,4 @@
+#include "editor/LevelEditorDlg.h"
+
+// Placeholder until the Settings dialog lands.
+void CLevelEditorDlg::OnSettings() {}

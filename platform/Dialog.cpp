@@ -1,0 +1,262 @@
+#include "platform/Dialog.h"
+
+#include "res/Resources.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QPushButton>
+
+namespace {
+
+QPointer<QWidget> TheMainWindow;
+
+QString TextOf(const std::string& text) {
+    return QString::fromLocal8Bit(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+unsigned KeyStateOf(const QMouseEvent* event) {
+    return (event->modifiers() & Qt::ControlModifier) ? MK_CONTROL : 0;
+}
+
+Qt::WindowFlags WindowFlagsOf(FrameKind frame) {
+    if (frame == FrameKind::ThinBorderPopup)
+        return Qt::Dialog | Qt::FramelessWindowHint;
+    return Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+           Qt::WindowCloseButtonHint;
+}
+
+QWidget* CreateStatic(const ControlTemplate& control, QWidget* parent) {
+    auto* label = new QLabel(TextOf(control.text), parent);
+    label->setAlignment((control.style & StyleCentred) ? Qt::AlignHCenter | Qt::AlignTop
+                                                       : Qt::AlignLeft | Qt::AlignTop);
+    if (control.style & StyleStaticEdge)
+        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    return label;
+}
+
+QWidget* CreateIcon(const ControlTemplate& control, QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setPixmap(LoadIconResource(control.resourceId).pixmap(32, 32));
+    label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    return label;
+}
+
+} // namespace
+
+void SetMainWindow(QWidget* window) {
+    TheMainWindow = window;
+}
+
+QWidget* MainWindow() {
+    return TheMainWindow;
+}
+
+int DialogUnitsToPixelsX(int units) {
+    return (units * 3 + 1) / 2;
+}
+
+int DialogUnitsToPixelsY(int units) {
+    return (units * 13 + 4) / 8;
+}
+
+QRect DialogUnitsToPixels(int x, int y, int width, int height) {
+    const int left = DialogUnitsToPixelsX(x);
+    const int top = DialogUnitsToPixelsY(y);
+    const int right = DialogUnitsToPixelsX(x + width);
+    const int bottom = DialogUnitsToPixelsY(y + height);
+    return QRect(left, top, right - left, bottom - top);
+}
+
+CDialog::CDialog(const DialogTemplate& dialogTemplate, QWidget* parent)
+    : QDialog(parent ? parent : MainWindow(), WindowFlagsOf(dialogTemplate.frame)) {
+    setWindowTitle(TextOf(dialogTemplate.caption));
+    QFont font = this->font();
+    font.setPixelSize(11);
+    setFont(font);
+    setFixedSize(DialogUnitsToPixelsX(dialogTemplate.width),
+                 DialogUnitsToPixelsY(dialogTemplate.height));
+    CreateControls(dialogTemplate);
+}
+
+void CDialog::CreateControls(const DialogTemplate& dialogTemplate) {
+    QWidget* previousTabStop = nullptr;
+    for (const ControlTemplate& control : dialogTemplate.controls) {
+        QWidget* widget = CreateControl(control);
+        widget->setGeometry(
+            DialogUnitsToPixels(control.x, control.y, control.width, control.height));
+        widget->setFocusPolicy((control.style & StyleTabStop) ? Qt::StrongFocus : Qt::NoFocus);
+        if (control.style & StyleTabStop) {
+            if (previousTabStop)
+                setTabOrder(previousTabStop, widget);
+            previousTabStop = widget;
+        }
+        if (control.id != NoControlId)
+            Controls[control.id] = widget;
+        if (control.kind == ControlKind::DefaultPushButton)
+            DefaultButtonId = control.id;
+    }
+}
+
+QWidget* CDialog::CreateControl(const ControlTemplate& control) {
+    switch (control.kind) {
+    case ControlKind::PushButton:
+    case ControlKind::DefaultPushButton: {
+        auto* button = new QPushButton(TextOf(control.text), this);
+        button->setAutoDefault(false);
+        if (control.style & StyleFlat)
+            button->setObjectName(QStringLiteral("flat"));
+        connect(button, &QPushButton::clicked, this, [this, id = control.id] { SendCommand(id); });
+        return button;
+    }
+    case ControlKind::CheckBox: {
+        auto* box = new QCheckBox(TextOf(control.text), this);
+        connect(box, &QCheckBox::clicked, this, [this, id = control.id] { SendCommand(id); });
+        return box;
+    }
+    case ControlKind::GroupBox: {
+        auto* group = new QGroupBox(TextOf(control.text), this);
+        group->setAttribute(Qt::WA_TransparentForMouseEvents);
+        return group;
+    }
+    case ControlKind::Edit:
+        return new QLineEdit(TextOf(control.text), this);
+    case ControlKind::Icon:
+        return CreateIcon(control, this);
+    case ControlKind::Static:
+        break;
+    }
+    return CreateStatic(control, this);
+}
+
+void CDialog::Initialise() {
+    if (Initialised)
+        return;
+    Initialised = true;
+    if (OnInitDialog()) {
+        if (QWidget* first = nextInFocusChain(); first && first != this)
+            first->setFocus();
+    }
+}
+
+int CDialog::DoModal() {
+    Initialise();
+    return exec();
+}
+
+void CDialog::Create() {
+    Initialise();
+    show();
+}
+
+void CDialog::EndDialog(int result) {
+    done(result);
+}
+
+QWidget* CDialog::GetDlgItem(int id) const {
+    const auto found = Controls.find(id);
+    return found == Controls.end() ? nullptr : found->second;
+}
+
+void CDialog::SetDlgItemText(int id, const std::string& text) {
+    QWidget* control = GetDlgItem(id);
+    const QString value = TextOf(text);
+    if (auto* label = qobject_cast<QLabel*>(control))
+        label->setText(value);
+    else if (auto* edit = qobject_cast<QLineEdit*>(control))
+        edit->setText(value);
+    else if (auto* button = qobject_cast<QAbstractButton*>(control))
+        button->setText(value);
+}
+
+std::string CDialog::GetDlgItemText(int id) const {
+    QWidget* control = GetDlgItem(id);
+    QString value;
+    if (auto* label = qobject_cast<QLabel*>(control))
+        value = label->text();
+    else if (auto* edit = qobject_cast<QLineEdit*>(control))
+        value = edit->text();
+    else if (auto* button = qobject_cast<QAbstractButton*>(control))
+        value = button->text();
+    return value.toLocal8Bit().toStdString();
+}
+
+void CDialog::SendCommand(int id) {
+    OnCommand(id);
+}
+
+bool CDialog::OnCommand(int id) {
+    if (id == IDOK) {
+        OnOK();
+        return true;
+    }
+    if (id == IDCANCEL) {
+        OnCancel();
+        return true;
+    }
+    return false;
+}
+
+void CDialog::PressEnter() {
+    if (auto* button = qobject_cast<QPushButton*>(focusWidget())) {
+        button->click();
+        return;
+    }
+    if (auto* button = qobject_cast<QPushButton*>(GetDlgItem(DefaultButtonId))) {
+        button->click();
+        return;
+    }
+    SendCommand(IDOK);
+}
+
+void CDialog::keyPressEvent(QKeyEvent* event) {
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (plain && event->key() == Qt::Key_Escape) {
+        SendCommand(IDCANCEL);
+        return;
+    }
+    if (plain && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+        PressEnter();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void CDialog::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    OnClose();
+}
+
+void CDialog::mousePressEvent(QMouseEvent* event) {
+    const QPoint point = event->position().toPoint();
+    if (event->button() == Qt::LeftButton)
+        OnLButtonDown(KeyStateOf(event), point);
+    else if (event->button() == Qt::RightButton)
+        OnRButtonDown(KeyStateOf(event), point);
+}
+
+void CDialog::mouseReleaseEvent(QMouseEvent* event) {
+    const QPoint point = event->position().toPoint();
+    if (event->button() == Qt::LeftButton)
+        OnLButtonUp(KeyStateOf(event), point);
+    else if (event->button() == Qt::RightButton)
+        OnRButtonUp(KeyStateOf(event), point);
+}
+
+void CDialog::mouseMoveEvent(QMouseEvent* event) {
+    OnMouseMove(KeyStateOf(event), event->position().toPoint());
+}
+
+void CDialog::mouseDoubleClickEvent(QMouseEvent* event) {
+    const QPoint point = event->position().toPoint();
+    if (event->button() == Qt::LeftButton)
+        OnLButtonDblClk(KeyStateOf(event), point);
+    else if (event->button() == Qt::RightButton)
+        OnRButtonDblClk(KeyStateOf(event), point);
+}

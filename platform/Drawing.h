@@ -1,0 +1,59 @@
+#pragma once
+// Drawing with the classic conventions onto a window's client surface: rectangles exclude
+// their right and bottom edges, lines exclude their end point, bitmaps stretch by nearest
+// neighbour. A fresh context has a black pen and a white brush.
+#include "platform/Win32.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QRect>
+
+class CPaintedDialog;
+
+class CPen {
+public:
+    CPen() = default;
+    explicit CPen(COLORREF colour) : Colour(colour) {}
+    COLORREF Colour = 0;
+};
+
+class CBrush {
+public:
+    CBrush() = default;
+    explicit CBrush(COLORREF colour) : Colour(colour) {}
+    COLORREF Colour = 0;
+};
+
+QColor ToQColor(COLORREF colour);
+
+// A drawing context on a painted dialog's client surface, held for one drawing operation.
+// What it drew reaches the screen when it is destroyed.
+class CDC {
+public:
+    explicit CDC(CPaintedDialog& window);
+    ~CDC();
+    CDC(const CDC&) = delete;
+    CDC& operator=(const CDC&) = delete;
+
+    void SelectPen(const CPen& pen) { Pen = pen; }
+    void SelectBrush(const CBrush& brush) { Brush = brush; }
+
+    void FillRect(const RECT& rect, const CBrush& brush);
+    void FrameRect(const RECT& rect, const CBrush& brush);
+    void Rectangle(int left, int top, int right, int bottom);
+    void MoveTo(int x, int y);
+    void LineTo(int x, int y);
+    // The whole bitmap scaled into (x, y, width, height).
+    void StretchBlt(int x, int y, int width, int height, const QImage& bitmap);
+    void DrawImage(int x, int y, const QImage& image);
+
+private:
+    void Touch(const QRect& rect);
+
+    CPaintedDialog& Window;
+    QPainter Painter;
+    CPen Pen;
+    CBrush Brush{RGB(255, 255, 255)};
+    QPoint Position;
+    QRect Dirty;
+};

@@ -1,0 +1,21 @@
+#include "platform/FileDialog.h"
+
+#include "platform/FileSystem.h"
+#include "platform/ModalAnswerer.h"
+#include "platform/Win32.h"
+
+CFileDialog::CFileDialog(bool open, std::string defaultExtension, std::string fileName,
+                         unsigned flags, std::string filter, QWidget* parent)
+    : Open(open), DefaultExtension(std::move(defaultExtension)), FileName(std::move(fileName)),
+      Flags(flags), Filter(std::move(filter)), Parent(parent) {}
+
+int CFileDialog::DoModal() {
+    const FileDialogRequest request{Open,  DefaultExtension, FileName,
+                                    Flags, Filter,           GetCurrentDirectory()};
+    const auto chosen = CurrentModalAnswerer().AnswerFileDialog(Parent, request);
+    if (!chosen)
+        return IDCANCEL;
+    PathName = *chosen;
+    SetCurrentDirectory(FolderOfPath(PathName));
+    return IDOK;
+}

@@ -1,0 +1,46 @@
+#include "platform/FileSystem.h"
+
+#include <filesystem>
+#include <system_error>
+
+namespace fs = std::filesystem;
+
+std::string GetCurrentDirectory() {
+    std::error_code error;
+    fs::path current = fs::current_path(error);
+    return error ? std::string() : current.string();
+}
+
+bool SetCurrentDirectory(const std::string& path) {
+    if (path.empty())
+        return false;
+    std::error_code error;
+    fs::current_path(path, error);
+    return !error;
+}
+
+bool IsExistingDirectory(const std::string& path) {
+    std::error_code error;
+    return !path.empty() && fs::is_directory(path, error);
+}
+
+std::string JoinPath(const std::string& directory, const std::string& name) {
+    if (!directory.empty() && directory.back() == PathSeparator)
+        return directory + name;
+    return directory + PathSeparator + name;
+}
+
+std::string FolderOfPath(const std::string& path) {
+    const auto separator = path.find_last_of(PathSeparator);
+    if (separator == std::string::npos)
+        return {};
+    return separator == 0 ? path.substr(0, 1) : path.substr(0, separator);
+}
+
+bool FileSystemIgnoresCase() {
+#if defined(_WIN32) || defined(__APPLE__)
+    return true;
+#else
+    return false;
+#endif
+}

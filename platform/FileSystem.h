@@ -1,0 +1,16 @@
+#pragma once
+// The process's current directory and the few questions the program asks about paths.
+#include <string>
+
+constexpr char PathSeparator = '/';
+
+std::string GetCurrentDirectory();
+// Returns false when the directory cannot be entered; callers may ignore it.
+bool SetCurrentDirectory(const std::string& path);
+bool IsExistingDirectory(const std::string& path);
+// `directory` and `name` joined with the host's separator.
+std::string JoinPath(const std::string& directory, const std::string& name);
+// The folder part of a full path ("" for a bare name).
+std::string FolderOfPath(const std::string& path);
+// Whether the file system under `path` tells letter case apart (it does on Linux).
+bool FileSystemIgnoresCase();

@@ -1,0 +1,28 @@
+#include "platform/PaintedDialog.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+
+CPaintedDialog::CPaintedDialog(const DialogTemplate& dialogTemplate, QWidget* parent)
+    : CDialog(dialogTemplate, parent), ClientSurface(size(), QImage::Format_RGB32) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void CPaintedDialog::RedrawWindow() {
+    ClientSurface.fill(palette().color(QPalette::Window));
+    Painted = true;
+    OnPaint();
+    if (isVisible())
+        repaint();
+}
+
+void CPaintedDialog::showEvent(QShowEvent* event) {
+    if (!Painted)
+        RedrawWindow();
+    CDialog::showEvent(event);
+}
+
+void CPaintedDialog::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    painter.drawImage(event->rect(), ClientSurface, event->rect());
+}

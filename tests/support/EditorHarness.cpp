@@ -1,0 +1,76 @@
+#include "tests/support/EditorHarness.h"
+
+#include "platform/FileSystem.h"
+
+#include <QFile>
+#include <QTest>
+
+EditorHarness::EditorHarness(std::optional<QByteArray> settings)
+    : PreviousDirectory(GetCurrentDirectory()) {
+    if (settings)
+        WriteBytes(PathIn("settings.dat"), *settings);
+    SetCurrentDirectory(Folder());
+    Window = std::make_unique<CLevelEditorDlg>();
+    SetMainWindow(Window.get());
+    Window->Create();
+    Window->activateWindow();
+    if (!QTest::qWaitForWindowExposed(Window.get()))
+        qWarning("the editor window was not exposed");
+}
+
+EditorHarness::~EditorHarness() {
+    Window.reset();
+    SetCurrentDirectory(PreviousDirectory);
+}
+
+std::string EditorHarness::Folder() const {
+    return Dir.path().toLocal8Bit().toStdString();
+}
+
+std::string EditorHarness::PathIn(const std::string& name) const {
+    return JoinPath(Folder(), name);
+}
+
+QColor EditorHarness::Pixel(int x, int y) const {
+    return QColor(Window->Surface().pixel(x, y));
+}
+
+void EditorHarness::Press(Qt::MouseButton button, QPoint point, Qt::KeyboardModifiers modifiers) {
+    QTest::mousePress(Window.get(), button, modifiers, point);
+}
+
+void EditorHarness::Release(Qt::MouseButton button, QPoint point, Qt::KeyboardModifiers modifiers) {
+    QTest::mouseRelease(Window.get(), button, modifiers, point);
+}
+
+void EditorHarness::Click(Qt::MouseButton button, QPoint point, Qt::KeyboardModifiers modifiers) {
+    Press(button, point, modifiers);
+    Release(button, point, modifiers);
+}
+
+void EditorHarness::Move(QPoint point, Qt::KeyboardModifiers modifiers) {
+    QTest::mouseEvent(QTest::MouseMove, Window.get(), Qt::NoButton, modifiers, point);
+}
+
+void EditorHarness::ClickControl(int id) {
+    QWidget* control = Window->GetDlgItem(id);
+    QTest::mouseClick(control, Qt::LeftButton, {}, control->rect().center());
+}
+
+void EditorHarness::Key(Qt::Key key) {
+    QWidget* target = Window->focusWidget() ? Window->focusWidget() : Window.get();
+    QTest::keyClick(target, key);
+}
+
+QByteArray ReadBytes(const std::string& path) {
+    QFile file(QString::fromLocal8Bit(path));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+void WriteBytes(const std::string& path, const QByteArray& bytes) {
+    QFile file(QString::fromLocal8Bit(path));
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        file.write(bytes);
+}

@@ -1,0 +1,46 @@
+#pragma once
+// Starts a real editor window in a fresh, empty start-up folder of its own, as a user would
+// start the program there, and gives tests real mouse clicks and the pixels of its surface.
+#include "editor/LevelEditorDlg.h"
+
+#include <QByteArray>
+#include <QColor>
+#include <QPoint>
+#include <QTemporaryDir>
+#include <memory>
+#include <optional>
+#include <string>
+
+class EditorHarness {
+public:
+    // With `settings`, a "settings.dat" holding those bytes is put into the folder first.
+    explicit EditorHarness(std::optional<QByteArray> settings = std::nullopt);
+    ~EditorHarness();
+    EditorHarness(const EditorHarness&) = delete;
+    EditorHarness& operator=(const EditorHarness&) = delete;
+
+    CLevelEditorDlg& Editor() { return *Window; }
+    // The start-up folder, and a path inside it.
+    std::string Folder() const;
+    std::string PathIn(const std::string& name) const;
+    std::string SettingsPath() const { return PathIn("settings.dat"); }
+
+    QColor Pixel(int x, int y) const;
+
+    void Press(Qt::MouseButton button, QPoint point, Qt::KeyboardModifiers modifiers = {});
+    void Release(Qt::MouseButton button, QPoint point, Qt::KeyboardModifiers modifiers = {});
+    void Click(Qt::MouseButton button, QPoint point, Qt::KeyboardModifiers modifiers = {});
+    void Move(QPoint point, Qt::KeyboardModifiers modifiers = {});
+    // A real click on one of the window's controls.
+    void ClickControl(int id);
+    void Key(Qt::Key key);
+
+private:
+    QTemporaryDir Dir;
+    std::string PreviousDirectory;
+    std::unique_ptr<CLevelEditorDlg> Window;
+};
+
+// Reads a whole file's bytes; an empty array when it cannot be read.
+QByteArray ReadBytes(const std::string& path);
+void WriteBytes(const std::string& path, const QByteArray& bytes);
