@@ -4,12 +4,10 @@
 
 #include <QPainter>
 
+// The box's lines and icon take no mouse input and set no cursor of their own, so clicks reach
+// the box and the crosshair shows over them as well.
 CAboutDlg::CAboutDlg(CPaintedDialog* editor) : CDialog(AboutTemplate()), Editor(editor) {
     setCursor(LoadCursorResource(CursorCrosshair));
-}
-
-bool CAboutDlg::OnInitDialog() {
-    return true;
 }
 
 void CAboutDlg::OnLButtonDown(unsigned, QPoint) {
@@ -17,6 +15,7 @@ void CAboutDlg::OnLButtonDown(unsigned, QPoint) {
     EndDialog(IDCANCEL);
 }
 
+// The thin one-pixel border of a popup without a caption.
 void CAboutDlg::paintEvent(QPaintEvent* event) {
     CDialog::paintEvent(event);
     QPainter painter(this);

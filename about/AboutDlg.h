@@ -1,6 +1,8 @@
 #pragma once
 // The About box: the icon, title, notice and credit lines, with no buttons. A left click
-// anywhere repaints the editor and closes it; the crosshair cursor shows over all of it.
+// anywhere on it, its lines and icon included, repaints the editor and closes it; a right click
+// does nothing. Escape and Enter close it too, without the repaint. The crosshair cursor shows
+// over all of it.
 #include "platform/Dialog.h"
 #include "platform/PaintedDialog.h"
 
@@ -9,7 +11,6 @@ public:
     explicit CAboutDlg(CPaintedDialog* editor);
 
 protected:
-    bool OnInitDialog() override;
     void OnLButtonDown(unsigned flags, QPoint point) override;
     void paintEvent(QPaintEvent* event) override;
 
