@@ -1,4 +1,9 @@
 #include "editor/LevelEditorDlg.h"
 
-// Placeholder until the Settings dialog lands.
-void CLevelEditorDlg::OnSettings() {}
+#include "settings/SettingsDlg.h"
+
+// The dialog changes the settings record in memory; what it returns does not matter here.
+void CLevelEditorDlg::OnSettings() {
+    CSettingsDlg dialog(GetSettings());
+    dialog.DoModal();
+}

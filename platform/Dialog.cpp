@@ -1,5 +1,6 @@
 #include "platform/Dialog.h"
 
+#include "platform/FileSystem.h"
 #include "res/Resources.h"
 
 #include <QCheckBox>
@@ -11,6 +12,7 @@
 #include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
+#include <QValidator>
 
 namespace {
 
@@ -46,6 +48,24 @@ QWidget* CreateIcon(const ControlTemplate& control, QWidget* parent) {
     label->setPixmap(LoadIconResource(control.resourceId).pixmap(32, 32));
     label->setAttribute(Qt::WA_TransparentForMouseEvents);
     return label;
+}
+
+// Letters entered into a lower-case field become lower case. Such fields hold paths, so they
+// are lowered only where the file system ignores case.
+class LowerCaseValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int&) const override {
+        input = input.toLower();
+        return Acceptable;
+    }
+};
+
+QWidget* CreateEdit(const ControlTemplate& control, QWidget* parent) {
+    auto* edit = new QLineEdit(TextOf(control.text), parent);
+    if ((control.style & StyleLowerCase) && FileSystemIgnoresCase())
+        edit->setValidator(new LowerCaseValidator(edit));
+    return edit;
 }
 
 } // namespace
@@ -126,7 +146,7 @@ QWidget* CDialog::CreateControl(const ControlTemplate& control) {
         return group;
     }
     case ControlKind::Edit:
-        return new QLineEdit(TextOf(control.text), this);
+        return CreateEdit(control, this);
     case ControlKind::Icon:
         return CreateIcon(control, this);
     case ControlKind::Static:

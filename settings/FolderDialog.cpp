@@ -1,0 +1,94 @@
+#include "settings/FolderDialog.h"
+
+#include "platform/FileSystem.h"
+#include "platform/Win32.h"
+
+#include <QDialogButtonBox>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+
+namespace {
+
+QString ToQt(const std::string& text) {
+    return QString::fromLocal8Bit(text);
+}
+
+// Paths are shown and returned in lower case only where the file system ignores case;
+// elsewhere lowering them would name another folder.
+std::string InFolderCase(const std::string& path) {
+    if (!FileSystemIgnoresCase())
+        return path;
+    return ToQt(path).toLower().toLocal8Bit().toStdString();
+}
+
+} // namespace
+
+CFolderDialog::CFolderDialog(const std::string& initialFolder, FolderMode mode, QWidget* parent)
+    : QFileDialog(parent),
+      Folder(InFolderCase(initialFolder.empty() ? GetCurrentDirectory() : initialFolder)),
+      Mode(mode) {
+    setOption(QFileDialog::DontUseNativeDialog);
+    setAcceptMode(QFileDialog::AcceptOpen);
+    setFileMode(QFileDialog::Directory);
+    setOption(QFileDialog::ShowDirsOnly);
+    setDirectory(ToQt(Folder));
+    OnInitDone();
+}
+
+int CFolderDialog::DoModal() {
+    return exec() == QDialog::Accepted ? IDOK : IDCANCEL;
+}
+
+void CFolderDialog::accept() {
+    done(QDialog::Accepted);
+}
+
+void CFolderDialog::OnInitDone() {
+    findChild<QWidget*>(QStringLiteral("fileTypeCombo"))->hide();
+    findChild<QWidget*>(QStringLiteral("fileTypeLabel"))->hide();
+    setLabelText(QFileDialog::Accept,
+                 Mode == ModeOpen ? QStringLiteral("Open") : QStringLiteral("Select"));
+    setWindowTitle(Mode == ModeOpen ? QStringLiteral("Open Folder")
+                                    : QStringLiteral("Select Folder"));
+    setLabelText(QFileDialog::FileName, QStringLiteral("Folder &name:"));
+    // The name box shows the chosen folder and is never read: typing in it must not select
+    // items in the list or judge the text as Qt's dialog would.
+    QLineEdit* nameBox = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    nameBox->disconnect(SIGNAL(textChanged(QString)), this);
+    ShowFolderInNameBox();
+    auto* list = findChild<QListView*>(QStringLiteral("listView"));
+    connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &CFolderDialog::OnFileNameChange);
+}
+
+std::string CFolderDialog::ShownFolder() const {
+    return directory().absolutePath().toLocal8Bit().toStdString();
+}
+
+std::string CFolderDialog::SelectedItemName() const {
+    auto* list = findChild<QListView*>(QStringLiteral("listView"));
+    const QModelIndexList rows = list->selectionModel()->selectedRows();
+    if (rows.isEmpty())
+        return {};
+    return rows.first().data().toString().toLocal8Bit().toStdString();
+}
+
+void CFolderDialog::OnFileNameChange() {
+    const std::string shown = ShownFolder();
+    const std::string item = SelectedItemName();
+    const std::string candidate = item.empty() ? std::string() : JoinPath(shown, item);
+    Folder = InFolderCase(IsExistingDirectory(candidate) ? candidate : shown);
+    ShowFolderInNameBox();
+}
+
+void CFolderDialog::ShowFolderInNameBox() {
+    QLineEdit* nameBox = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    nameBox->setText(ToQt(Folder));
+    nameBox->selectAll();
+    // Qt's dialog may have disabled OK over text that was typed; the folder is always taken.
+    auto* buttons = findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"));
+    buttons->button(QDialogButtonBox::Open)->setEnabled(true);
+}

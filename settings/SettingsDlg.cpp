@@ -1,0 +1,57 @@
+#include "settings/SettingsDlg.h"
+
+#include "platform/FileSystem.h"
+#include "platform/MessageBox.h"
+#include "res/DialogTemplates.h"
+#include "res/Resources.h"
+#include "settings/FolderDialog.h"
+
+#include <QLineEdit>
+
+const char DirectoryTooLongText[] =
+    "This directory is too long to be stored. The level directory may have at most 259 "
+    "characters.";
+
+namespace {
+
+const CommandEntry<CSettingsDlg> Commands[] = {
+    {IdSettingsSave, &CSettingsDlg::OnSave},
+    {IdBrowse, &CSettingsDlg::OnBrowse},
+};
+
+} // namespace
+
+CSettingsDlg::CSettingsDlg(SettingsRecord& settings, QWidget* parent)
+    : CDialog(SettingsTemplate(), parent), Settings(settings), Icon(LoadIconResource(IconProgram)) {
+}
+
+bool CSettingsDlg::OnInitDialog() {
+    setWindowIcon(Icon);
+    const std::string stored = LevelDirectoryText(Settings);
+    SetDlgItemText(IdDirectoryField, stored.empty() ? GetCurrentDirectory() : stored);
+    auto* field = qobject_cast<QLineEdit*>(GetDlgItem(IdDirectoryField));
+    field->setFocus();
+    field->selectAll();
+    return false;
+}
+
+bool CSettingsDlg::OnCommand(int id) {
+    return DispatchCommand(this, Commands, id) || CDialog::OnCommand(id);
+}
+
+void CSettingsDlg::OnSave() {
+    const std::string directory = GetDlgItemText(IdDirectoryField);
+    if (directory.size() > LevelDirectoryMaxLength) {
+        MessageBox(this, DirectoryTooLongText, "Warning!", MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
+    SetCurrentDirectory(directory);
+    StoreLevelDirectory(Settings, directory);
+    EndDialog(IDCANCEL);
+}
+
+void CSettingsDlg::OnBrowse() {
+    CFolderDialog folderDialog(GetCurrentDirectory(), CFolderDialog::ModeSelect, this);
+    if (folderDialog.DoModal() == IDOK)
+        SetDlgItemText(IdDirectoryField, folderDialog.GetFolder());
+}

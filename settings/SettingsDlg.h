@@ -1,0 +1,28 @@
+#pragma once
+// The Settings dialog: the game's level directory, typed or browsed for. Save makes it the
+// current directory at once and stores it in the settings record, in memory only; the record
+// reaches "settings.dat" when the editor closes.
+#include "platform/Dialog.h"
+#include "settings/SettingsRecord.h"
+
+#include <QIcon>
+
+class CSettingsDlg : public CDialog {
+public:
+    // Without a parent, the editor window owns the dialog.
+    explicit CSettingsDlg(SettingsRecord& settings, QWidget* parent = nullptr);
+
+    void OnSave();
+    void OnBrowse();
+
+protected:
+    bool OnInitDialog() override;
+    bool OnCommand(int id) override;
+
+private:
+    SettingsRecord& Settings;
+    QIcon Icon;
+};
+
+// Shown when the directory is longer than the settings record can hold.
+extern const char DirectoryTooLongText[];
