@@ -62,6 +62,9 @@ void CFolderDialog::OnInitDone() {
     auto* list = findChild<QListView*>(QStringLiteral("listView"));
     connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &CFolderDialog::OnFileNameChange);
+    // Qt empties the name box after it enters a folder; the box shows the folder again then.
+    connect(this, &QFileDialog::directoryEntered, this, &CFolderDialog::ShowFolderInNameBox,
+            Qt::QueuedConnection);
 }
 
 std::string CFolderDialog::ShownFolder() const {
