@@ -1,0 +1,268 @@
+// The Settings dialog driven for real: what its field shows, what Save and Cancel leave behind,
+// browsing for a folder, and the directory's way through "settings.dat" to the next start.
+#include "tests/support/EditorHarness.h"
+#include "tests/support/ScriptedAnswerer.h"
+
+#include "platform/FileSystem.h"
+#include "platform/Win32.h"
+#include "res/DialogTemplates.h"
+#include "settings/FolderDialog.h"
+#include "settings/SettingsDlg.h"
+#include "settings/SettingsRecord.h"
+
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+namespace {
+
+QLineEdit* Field(CDialog& dialog) {
+    return qobject_cast<QLineEdit*>(dialog.GetDlgItem(IdDirectoryField));
+}
+
+void ClickButton(CDialog& dialog, int id) {
+    QWidget* button = dialog.GetDlgItem(id);
+    QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
+}
+
+void TypeIntoField(CDialog& dialog, const std::string& text) {
+    QLineEdit* field = Field(dialog);
+    field->selectAll();
+    QTest::keyClick(field, Qt::Key_Delete);
+    QTest::keyClicks(field, QString::fromLocal8Bit(text));
+}
+
+// Runs `action` on the modal dialog as soon as one is active.
+void OnNextModal(std::function<void(QWidget*)> action) {
+    auto* timer = new QTimer;
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, [timer, action] {
+        if (QWidget* dialog = QApplication::activeModalWidget()) {
+            timer->stop();
+            timer->deleteLater();
+            action(dialog);
+        }
+    });
+    timer->start();
+}
+
+// In the folder picker: selects `name` once the list shows it, then presses Select or Cancel.
+void PickInFolderDialog(QWidget* shown, const QString& name, QDialogButtonBox::StandardButton end) {
+    auto* list = shown->findChild<QListView*>(QStringLiteral("listView"));
+    QModelIndexList matches;
+    const bool listed = QTest::qWaitFor([&] {
+        matches = list->model()->match(list->model()->index(0, 0, list->rootIndex()),
+                                       Qt::DisplayRole, name, 1, Qt::MatchExactly);
+        return !matches.isEmpty();
+    });
+    if (listed)
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualRect(matches.first()).center());
+    shown->findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"))->button(end)->click();
+}
+
+std::string InFolderCase(const std::string& path) {
+    if (!FileSystemIgnoresCase())
+        return path;
+    return QString::fromLocal8Bit(path).toLower().toLocal8Bit().toStdString();
+}
+
+} // namespace
+
+class SettingsDialogTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() {
+        QVERIFY(Dir.isValid());
+        Root = Dir.path().toLocal8Bit().toStdString();
+        Levels = JoinPath(Root, "Levels");
+        QVERIFY(QDir(Dir.path()).mkdir(QStringLiteral("Levels")));
+        Previous = GetCurrentDirectory();
+        QVERIFY(SetCurrentDirectory(Root));
+        Settings = SettingsRecord{};
+    }
+
+    void cleanup() {
+        SetCurrentDirectory(Previous);
+        QVERIFY(QDir(Dir.path()).removeRecursively());
+        QVERIFY(QDir().mkpath(Dir.path()));
+    }
+
+    void fieldShowsTheCurrentDirectoryWhenNoneIsStored() {
+        CSettingsDlg dialog(Settings);
+        dialog.Create();
+        QCOMPARE(dialog.GetDlgItemText(IdDirectoryField), Root);
+        QCOMPARE(Field(dialog)->selectedText(), Field(dialog)->text());
+        QCOMPARE(dialog.focusWidget(), Field(dialog));
+        QVERIFY(!dialog.windowIcon().isNull());
+    }
+
+    void fieldShowsTheStoredDirectoryWhereverTheCurrentOneIs() {
+        QVERIFY(StoreLevelDirectory(Settings, "/Games/Zapmaze/Levels"));
+        CSettingsDlg dialog(Settings);
+        dialog.Create();
+        QCOMPARE(dialog.GetDlgItemText(IdDirectoryField), std::string("/Games/Zapmaze/Levels"));
+        QCOMPARE(Field(dialog)->selectedText(), Field(dialog)->text());
+    }
+
+    void saveStoresTheTextAndEntersItWhenItExists_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("exists");
+        QTest::newRow("existing") << "Levels" << true;
+        QTest::newRow("missing") << "Missing" << false;
+        QTest::newRow("empty") << "" << false;
+    }
+
+    void saveStoresTheTextAndEntersItWhenItExists() {
+        QFETCH(QString, typed);
+        QFETCH(bool, exists);
+        const std::string directory = typed.isEmpty() ? "" : JoinPath(Root, typed.toStdString());
+        CSettingsDlg dialog(Settings);
+        dialog.Create();
+        TypeIntoField(dialog, directory);
+        ClickButton(dialog, IdSettingsSave);
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(dialog.result(), IDCANCEL);
+        QCOMPARE(LevelDirectoryText(Settings), directory);
+        QCOMPARE(GetCurrentDirectory(), exists ? directory : Root);
+    }
+
+    void saveAtOnceStoresTheCurrentDirectory() {
+        CSettingsDlg dialog(Settings);
+        dialog.Create();
+        ClickButton(dialog, IdSettingsSave);
+        QCOMPARE(LevelDirectoryText(Settings), Root);
+    }
+
+    void enterInTheFieldSaves() {
+        CSettingsDlg dialog(Settings);
+        dialog.Create();
+        TypeIntoField(dialog, Levels);
+        QTest::keyClick(Field(dialog), Qt::Key_Return);
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(LevelDirectoryText(Settings), Levels);
+        QCOMPARE(GetCurrentDirectory(), Levels);
+    }
+
+    void cancelAndEscapeChangeNothing_data() {
+        QTest::addColumn<bool>("escape");
+        QTest::newRow("cancel button") << false;
+        QTest::newRow("escape") << true;
+    }
+
+    void cancelAndEscapeChangeNothing() {
+        QFETCH(bool, escape);
+        QVERIFY(StoreLevelDirectory(Settings, "/old"));
+        CSettingsDlg dialog(Settings);
+        dialog.Create();
+        TypeIntoField(dialog, Levels);
+        if (escape)
+            QTest::keyClick(Field(dialog), Qt::Key_Escape);
+        else
+            ClickButton(dialog, IDCANCEL);
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(LevelDirectoryText(Settings), std::string("/old"));
+        QCOMPARE(GetCurrentDirectory(), Root);
+    }
+
+    void browseStartsAtTheCurrentDirectoryAndFillsTheField() {
+        QVERIFY(StoreLevelDirectory(Settings, "/elsewhere"));
+        CSettingsDlg dialog(Settings);
+        dialog.Create();
+        QString startFolder;
+        OnNextModal([&](QWidget* shown) {
+            startFolder = qobject_cast<QFileDialog*>(shown)->directory().absolutePath();
+            PickInFolderDialog(shown, QStringLiteral("Levels"), QDialogButtonBox::Open);
+        });
+        ClickButton(dialog, IdBrowse);
+        QCOMPARE(startFolder, Dir.path());
+        QCOMPARE(dialog.GetDlgItemText(IdDirectoryField), InFolderCase(Levels));
+        QCOMPARE(LevelDirectoryText(Settings), std::string("/elsewhere"));
+        QCOMPARE(GetCurrentDirectory(), Root);
+
+        ClickButton(dialog, IDCANCEL);
+        QCOMPARE(LevelDirectoryText(Settings), std::string("/elsewhere"));
+        QCOMPARE(GetCurrentDirectory(), Root);
+    }
+
+    void aCancelledBrowseLeavesTheField() {
+        QVERIFY(StoreLevelDirectory(Settings, "/elsewhere"));
+        CSettingsDlg dialog(Settings);
+        dialog.Create();
+        OnNextModal([](QWidget* shown) {
+            PickInFolderDialog(shown, QStringLiteral("Levels"), QDialogButtonBox::Cancel);
+        });
+        ClickButton(dialog, IdBrowse);
+        QCOMPARE(dialog.GetDlgItemText(IdDirectoryField), std::string("/elsewhere"));
+    }
+
+    void aDirectoryTooLongToStoreIsRefused() {
+        ScriptedAnswerer answerer;
+        QVERIFY(StoreLevelDirectory(Settings, "/old"));
+        CSettingsDlg dialog(Settings);
+        dialog.Create();
+        const std::string tooLong = "/" + std::string(LevelDirectoryMaxLength, 'd');
+        dialog.SetDlgItemText(IdDirectoryField, tooLong);
+        ClickButton(dialog, IdSettingsSave);
+        QCOMPARE(answerer.Boxes.size(), std::size_t(1));
+        QCOMPARE(answerer.Boxes[0].caption, std::string("Warning!"));
+        QCOMPARE(answerer.Boxes[0].text, std::string(DirectoryTooLongText));
+        QCOMPARE(answerer.Boxes[0].flags, MB_OK | MB_ICONEXCLAMATION);
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(LevelDirectoryText(Settings), std::string("/old"));
+        QCOMPARE(dialog.GetDlgItemText(IdDirectoryField), tooLong);
+
+        const std::string longest = tooLong.substr(1);
+        dialog.SetDlgItemText(IdDirectoryField, longest);
+        ClickButton(dialog, IdSettingsSave);
+        QCOMPARE(answerer.Boxes.size(), std::size_t(1));
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(LevelDirectoryText(Settings), longest);
+    }
+
+    void theSavedDirectoryReachesTheNextStart() {
+        ScriptedAnswerer answerer;
+        std::string levels;
+        QByteArray stored;
+        {
+            EditorHarness harness;
+            levels = harness.PathIn("Levels");
+            QVERIFY(QDir().mkdir(QString::fromLocal8Bit(levels)));
+            OnNextModal([&](QWidget* shown) {
+                auto* dialog = dynamic_cast<CSettingsDlg*>(shown);
+                QVERIFY(dialog);
+                dialog->SetDlgItemText(IdDirectoryField, levels);
+                ClickButton(*dialog, IdSettingsSave);
+            });
+            harness.ClickControl(IdSettings);
+            QCOMPARE(GetCurrentDirectory(), levels);
+            harness.ClickControl(IdClose);
+            stored = ReadBytes(harness.SettingsPath());
+            QCOMPARE(stored.size(), qsizetype(SettingsRecordSize));
+            QCOMPARE(stored.left(int(levels.size()) + 1),
+                     QByteArray(levels.c_str(), int(levels.size()) + 1));
+
+            EditorHarness next(stored);
+            QCOMPARE(GetCurrentDirectory(), levels);
+        }
+        QVERIFY(answerer.Boxes.empty());
+    }
+
+private:
+    QTemporaryDir Dir;
+    std::string Root;
+    std::string Levels;
+    std::string Previous;
+    SettingsRecord Settings;
+};
+
+QTEST_MAIN(SettingsDialogTest)
+#include "test_settings_dialog.moc"
