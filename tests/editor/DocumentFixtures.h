@@ -1,0 +1,90 @@
+#pragma once
+// Levels and file helpers shared by the tests of the document commands. Mouse editing is
+// exercised elsewhere; here an edited level is made by setting the editor's cells directly.
+#include "editor/LevelEditorDlg.h"
+#include "level/LevelText.h"
+#include "platform/Win32.h"
+#include "res/DialogTemplates.h"
+#include "tests/support/EditorHarness.h"
+#include "tests/support/ScriptedAnswerer.h"
+
+#include <QByteArray>
+#include <QString>
+#include <optional>
+#include <string>
+#include <vector>
+
+inline constexpr unsigned PromptFlags = MB_YESNOCANCEL | MB_ICONQUESTION;
+inline constexpr unsigned WarningFlags = MB_OK | MB_ICONEXCLAMATION;
+inline const std::string PromptWithoutFile = "Do you want to save your changes?";
+
+inline std::string PromptFor(const std::string& path) {
+    return "Do you want to save your changes to " + path + " before continuing?";
+}
+
+inline std::string TitleFor(const CLevelEditorDlg& editor, const std::string& shortened) {
+    return editor.BaseTitle + " - " + shortened;
+}
+
+inline std::string WindowTitle(const CLevelEditorDlg& editor) {
+    return editor.windowTitle().toLocal8Bit().toStdString();
+}
+
+inline void PlacePlayer(CLevelEditorDlg& editor, int player, Cell cell) {
+    editor.Grid[cell.column][cell.row] = TileOfPlayer(player);
+    editor.PlayerStarts.placed[player] = true;
+    editor.PlayerStarts.position[player] = cell;
+}
+
+// A level that passes the save checks: solid blocks on every cell whose column and row are
+// both even, floor elsewhere, all five players placed; marked as edited.
+inline void MakePlayableLevel(CLevelEditorDlg& editor) {
+    for (int column = 1; column < GridColumns - 1; ++column)
+        for (int row = 1; row < GridRows - 1; ++row)
+            editor.Grid[column][row] = column % 2 == 0 && row % 2 == 0 ? SolidBlock : Floor;
+    const Cell starts[PlayerCount] = {{1, 1}, {13, 1}, {1, 11}, {13, 11}, {7, 7}};
+    for (int player = 0; player < PlayerCount; ++player)
+        PlacePlayer(editor, player, starts[player]);
+    editor.Modified = true;
+}
+
+// An edit of the default level, which still has open 2 x 2 blocks and no players.
+inline void EditDefaultLevel(CLevelEditorDlg& editor) {
+    editor.Grid[3][4] = Brick;
+    editor.Modified = true;
+}
+
+inline QByteArray Bytes(const std::string& text) {
+    return QByteArray(text.data(), static_cast<int>(text.size()));
+}
+
+inline QByteArray LevelBytes(const LevelGrid& grid) {
+    return Bytes(LevelText(grid));
+}
+
+// Loads the level file at path through the Load button; the level must be unmodified.
+inline void LoadThroughButton(EditorHarness& harness, ScriptedAnswerer& answerer,
+                              const std::string& path) {
+    answerer.ChooseFile(path);
+    harness.ClickControl(IdLoad);
+}
+
+// Also takes the bytes of one file each time a message box or a file dialog is shown, so that a
+// test can tell what had been written by then.
+class WatchingAnswerer : public ScriptedAnswerer {
+public:
+    explicit WatchingAnswerer(std::string watched) : Watched(std::move(watched)) {}
+
+    int AnswerMessageBox(QWidget* owner, const MessageBoxRequest& request) override {
+        FileAtEachModal.push_back(ReadBytes(Watched));
+        return ScriptedAnswerer::AnswerMessageBox(owner, request);
+    }
+    std::optional<std::string> AnswerFileDialog(QWidget* owner,
+                                                const FileDialogRequest& request) override {
+        FileAtEachModal.push_back(ReadBytes(Watched));
+        return ScriptedAnswerer::AnswerFileDialog(owner, request);
+    }
+
+    std::string Watched;
+    std::vector<QByteArray> FileAtEachModal;
+};

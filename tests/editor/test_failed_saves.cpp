@@ -1,0 +1,275 @@
+// Saves that cannot be written: a read-only file, a folder that takes no new files, a missing
+// folder and a write that fails part-way. Each is reported, keeps the level marked as changed,
+// keeps the path and title, leaves the previous file as it was, and ends the command.
+// The failures are real for the superuser too, since the tests may run as root.
+#include "tests/editor/DocumentFixtures.h"
+
+#include "platform/FileSystem.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+#include <csignal>
+#include <fcntl.h>
+#include <fstream>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+namespace {
+
+std::string SaveFailedText(const std::string& path) {
+    return "The level could not be written to " + path + ". File not saved.";
+}
+
+bool SetImmutable(const std::string& folder, bool immutable) {
+    const int descriptor = open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+    if (descriptor < 0)
+        return false;
+    int flags = 0;
+    bool done = ioctl(descriptor, FS_IOC_GETFLAGS, &flags) == 0;
+    if (done) {
+        flags = immutable ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL;
+        done = ioctl(descriptor, FS_IOC_SETFLAGS, &flags) == 0;
+    }
+    close(descriptor);
+    return done;
+}
+
+// Makes a folder refuse new entries while the object lives: through its permission bits for an
+// ordinary user, through the immutable attribute for the superuser, whom permission bits do not
+// stop.
+class ReadOnlyFolder {
+public:
+    explicit ReadOnlyFolder(std::string folder) : Folder(std::move(folder)) {
+        if (geteuid() == 0)
+            Immutable = SetImmutable(Folder, true);
+        else
+            QFile::setPermissions(QString::fromLocal8Bit(Folder),
+                                  QFile::ReadOwner | QFile::ExeOwner);
+    }
+    ~ReadOnlyFolder() {
+        if (Immutable)
+            SetImmutable(Folder, false);
+        QFile::setPermissions(QString::fromLocal8Bit(Folder),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    ReadOnlyFolder(const ReadOnlyFolder&) = delete;
+    ReadOnlyFolder& operator=(const ReadOnlyFolder&) = delete;
+
+    // Whether a new file really cannot be made there.
+    bool Holds() const {
+        const std::string probe = Folder + "/probe";
+        const int descriptor = open(probe.c_str(), O_CREAT | O_EXCL | O_WRONLY, 0600);
+        if (descriptor < 0)
+            return true;
+        close(descriptor);
+        unlink(probe.c_str());
+        return false;
+    }
+
+private:
+    std::string Folder;
+    bool Immutable = false;
+};
+
+// Limits the size of any file this process writes, so that a longer write stops part-way with
+// an error, for every user. The signal that such a write raises is ignored meanwhile.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &Previous);
+        PreviousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{bytes, Previous.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &Previous);
+        std::signal(SIGXFSZ, PreviousHandler);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit Previous{};
+    void (*PreviousHandler)(int) = nullptr;
+};
+
+QStringList EntriesIn(const std::string& folder) {
+    return QDir(QString::fromLocal8Bit(folder))
+        .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+}
+
+// An editor whose level was loaded from a file holding "previous" and then edited into a level
+// that passes the save checks.
+struct EditedLevelWithAFile {
+    explicit EditedLevelWithAFile(const std::string& name = "L1.txt") : Path(Harness.PathIn(name)) {
+        WriteBytes(Path, "previous");
+        LoadThroughButton(Harness, Answerer, Path);
+        MakePlayableLevel(Harness.Editor());
+        Title = WindowTitle(Harness.Editor());
+    }
+
+    // The save failed and was reported; the level, its path and title and the file are kept.
+    void VerifyFailureKeptEverything(const std::string& failedPath) {
+        CLevelEditorDlg& editor = Harness.Editor();
+        QVERIFY(!Answerer.Boxes.empty());
+        const MessageBoxRequest& box = Answerer.Boxes.back();
+        QCOMPARE(box.text, SaveFailedText(failedPath));
+        QCOMPARE(box.caption, std::string("Save Failed"));
+        QCOMPARE(box.flags, WarningFlags);
+        QVERIFY(editor.Modified);
+        QCOMPARE(editor.CurrentPath, Path);
+        QCOMPARE(WindowTitle(editor), Title);
+        QCOMPARE(ReadBytes(Path), QByteArray("previous"));
+    }
+
+    EditorHarness Harness;
+    ScriptedAnswerer Answerer;
+    std::string Path;
+    std::string Title;
+};
+
+} // namespace
+
+class FailedSavesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void readOnlyFileIsKept() {
+        EditedLevelWithAFile level;
+        QFile::setPermissions(QString::fromLocal8Bit(level.Path), QFile::ReadOwner);
+        level.Harness.ClickControl(IdSave);
+        level.VerifyFailureKeptEverything(level.Path);
+        QCOMPARE(level.Answerer.Boxes.size(), std::size_t(1));
+        QVERIFY(!level.Harness.Editor().SaveLevel());
+    }
+
+    void folderTakingNoNewFilesKeepsTheFile() {
+        EditorHarness harness;
+        CLevelEditorDlg& editor = harness.Editor();
+        const std::string folder = harness.PathIn("levels");
+        QDir().mkpath(QString::fromLocal8Bit(folder));
+        const std::string path = JoinPath(folder, "L2.txt");
+        WriteBytes(path, "previous");
+        ScriptedAnswerer answerer;
+        LoadThroughButton(harness, answerer, path);
+        MakePlayableLevel(editor);
+        const std::string title = WindowTitle(editor);
+
+        ReadOnlyFolder readOnly(folder);
+        if (!readOnly.Holds())
+            QSKIP("this file system cannot make a folder read-only for this user");
+        harness.ClickControl(IdSave);
+
+        QCOMPARE(answerer.Boxes.size(), std::size_t(1));
+        QCOMPARE(answerer.Boxes[0].text, SaveFailedText(path));
+        QVERIFY(editor.Modified);
+        QCOMPARE(editor.CurrentPath, path);
+        QCOMPARE(WindowTitle(editor), title);
+        QCOMPARE(ReadBytes(path), QByteArray("previous"));
+        QCOMPARE(EntriesIn(folder), QStringList{"L2.txt"});
+    }
+
+    void writeFailingPartWayKeepsThePreviousFile() {
+        EditedLevelWithAFile level;
+        const rlim_t limit = 100;
+        {
+            FileSizeLimit sizeLimit(limit);
+            // The condition itself: a level's 221 bytes stop after the first 100.
+            const std::string sample = level.Harness.PathIn("sample");
+            std::ofstream(sample, std::ios::binary) << LevelText(level.Harness.Editor().Grid);
+            QCOMPARE(ReadBytes(sample).size(), qsizetype(limit));
+            QFile::remove(QString::fromLocal8Bit(sample));
+
+            level.Harness.ClickControl(IdSave);
+        }
+        level.VerifyFailureKeptEverything(level.Path);
+        QCOMPARE(EntriesIn(level.Harness.Folder()), QStringList{"L1.txt"});
+    }
+
+    void saveAsFailureRestoresThePathAndTitle_data() {
+        QTest::addColumn<QString>("target");
+        QTest::newRow("missing folder") << "missing/L3.txt";
+        QTest::newRow("folder that is a file") << "plain/L3.txt";
+        QTest::newRow("folder standing at the target") << "L3.txt";
+        QTest::newRow("read-only file system") << "/proc/L3.txt";
+    }
+
+    void saveAsFailureRestoresThePathAndTitle() {
+        QFETCH(QString, target);
+        EditedLevelWithAFile level;
+        WriteBytes(level.Harness.PathIn("plain"), "a file");
+        QDir().mkpath(QString::fromLocal8Bit(level.Harness.PathIn("L3.txt")));
+        const std::string chosen = target.startsWith('/')
+                                       ? target.toStdString()
+                                       : level.Harness.PathIn(target.toStdString());
+
+        level.Answerer.ChooseFile(chosen);
+        level.Harness.ClickControl(IdSaveAs);
+
+        level.VerifyFailureKeptEverything(chosen);
+        QCOMPARE(level.Answerer.Boxes.size(), std::size_t(1)); // no file-name warning either
+        level.Answerer.ChooseFile(chosen);
+        QVERIFY(!level.Harness.Editor().SaveLevelAs());
+        QCOMPARE(level.Harness.Editor().CurrentPath, level.Path);
+    }
+
+    void failedWriteStopsNewAndLoad_data() {
+        QTest::addColumn<int>("command");
+        QTest::newRow("New") << IdNew;
+        QTest::newRow("Load") << IdLoad;
+    }
+
+    void failedWriteStopsNewAndLoad() {
+        QFETCH(int, command);
+        EditedLevelWithAFile level;
+        CLevelEditorDlg& editor = level.Harness.Editor();
+        QFile::setPermissions(QString::fromLocal8Bit(level.Path), QFile::ReadOwner);
+        const LevelGrid before = editor.Grid;
+
+        level.Answerer.AnswerBox(IDYES);
+        level.Harness.ClickControl(command);
+
+        QCOMPARE(level.Answerer.Boxes.size(), std::size_t(2));
+        level.VerifyFailureKeptEverything(level.Path);
+        QVERIFY(editor.Grid == before);
+        QCOMPARE(level.Answerer.FileDialogs.size(), std::size_t(1)); // the first Load's only
+    }
+
+    void closeAfterAFailedSaveDoesNotLoseTheLevel() {
+        EditorHarness harness;
+        CLevelEditorDlg& editor = harness.Editor();
+        ScriptedAnswerer answerer;
+        MakePlayableLevel(editor);
+        const std::string missing = harness.PathIn("missing/L4.txt");
+        answerer.ChooseFile(missing);
+        harness.ClickControl(IdSaveAs);
+        QCOMPARE(answerer.Boxes.back().text, SaveFailedText(missing));
+        QCOMPARE(editor.CurrentPath, std::string());
+        QCOMPARE(WindowTitle(editor), editor.BaseTitle);
+
+        answerer.AnswerBox(IDYES);
+        answerer.ChooseFile(missing);
+        harness.ClickControl(IdClose);
+        QCOMPARE(answerer.Boxes.size(), std::size_t(3));
+        QCOMPARE(answerer.Boxes[1].text, PromptWithoutFile);
+        QCOMPARE(answerer.Boxes[2].text, SaveFailedText(missing));
+        QVERIFY(editor.isVisible());
+        QVERIFY(editor.Modified);
+        QVERIFY(!QFile::exists(QString::fromLocal8Bit(harness.SettingsPath())));
+
+        const std::string path = harness.PathIn("L4.txt");
+        answerer.AnswerBox(IDYES);
+        answerer.ChooseFile(path);
+        harness.ClickControl(IdClose);
+        QCOMPARE(ReadBytes(path), LevelBytes(editor.Grid));
+        QVERIFY(!editor.isVisible());
+        QCOMPARE(ReadBytes(harness.SettingsPath()).size(), 268);
+    }
+};
+
+QTEST_MAIN(FailedSavesTest)
+#include "test_failed_saves.moc"

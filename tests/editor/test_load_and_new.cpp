@@ -1,0 +1,369 @@
+// New, Load and Close through their buttons: the unsaved-changes prompt and its three answers,
+// what Load reads and shows, and the window title.
+#include "tests/editor/DocumentFixtures.h"
+
+#include "level/PathTitle.h"
+#include "platform/FileSystem.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+namespace {
+
+// The inside of a cell on the window's surface, without its grid lines.
+QImage CellPicture(EditorHarness& harness, int column, int row) {
+    const auto origin = harness.Editor().CellOrigins[column][row];
+    return harness.Editor().Surface().copy(origin.x + 1, origin.y + 1, 18, 18);
+}
+
+// A level file with bricks on its whole border, player 1 at (2,3) and player 4 at (9,8).
+std::string BrickBorderedLevel() {
+    LevelGrid grid{};
+    for (int column = 0; column < GridColumns; ++column)
+        for (int row = 0; row < GridRows; ++row)
+            grid[column][row] = IsBorderCell(column, row) ? Brick : SolidBlock;
+    grid[2][3] = Player1;
+    grid[9][8] = Player4;
+    return LevelText(grid);
+}
+
+bool InteriorIsFloor(const LevelGrid& grid) {
+    for (int column = 1; column < GridColumns - 1; ++column)
+        for (int row = 1; row < GridRows - 1; ++row)
+            if (grid[column][row] != Floor)
+                return false;
+    return true;
+}
+
+bool NoPlayerPlaced(const PlayerStarts& starts) {
+    for (bool placed : starts.placed)
+        if (placed)
+            return false;
+    return true;
+}
+
+} // namespace
+
+class LoadAndNewTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void promptNamesTheFileWhenThereIsOne() {
+        EditorHarness harness;
+        CLevelEditorDlg& editor = harness.Editor();
+        ScriptedAnswerer answerer;
+        EditDefaultLevel(editor);
+        answerer.AnswerBox(IDCANCEL);
+        harness.ClickControl(IdNew);
+        QCOMPARE(answerer.Boxes.size(), std::size_t(1));
+        QCOMPARE(answerer.Boxes[0].text, PromptWithoutFile);
+        QCOMPARE(answerer.Boxes[0].caption, std::string("Save Changes?"));
+        QCOMPARE(answerer.Boxes[0].flags, 35u);
+
+        const std::string path = harness.PathIn("a rather long folder name for the title/L4.txt");
+        QDir().mkpath(QString::fromLocal8Bit(FolderOfPath(path)));
+        answerer.AnswerBox(IDNO);
+        LoadThroughButton(harness, answerer, path);
+        EditDefaultLevel(editor);
+        answerer.AnswerBox(IDCANCEL);
+        harness.ClickControl(IdLoad);
+        QCOMPARE(answerer.Boxes.size(), std::size_t(3));
+        QCOMPARE(answerer.Boxes[2].text, PromptFor(path)); // the full path, not the title's
+        QVERIFY(!answerer.Unanswered);
+    }
+
+    void unmodifiedLevelIsNeverPromptedFor() {
+        EditorHarness harness;
+        CLevelEditorDlg& editor = harness.Editor();
+        ScriptedAnswerer answerer;
+        harness.ClickControl(IdNew);
+        harness.ClickControl(IdLoad);
+        harness.ClickControl(IdClose);
+        QVERIFY(answerer.Boxes.empty());
+        QCOMPARE(answerer.FileDialogs.size(), std::size_t(1));
+        QVERIFY(!editor.isVisible());
+        QCOMPARE(ReadBytes(harness.SettingsPath()).size(), 268);
+    }
+
+    void cancelStopsTheCommand_data() {
+        QTest::addColumn<int>("command");
+        QTest::newRow("New") << IdNew;
+        QTest::newRow("Load") << IdLoad;
+        QTest::newRow("Close") << IdClose;
+    }
+
+    void cancelStopsTheCommand() {
+        QFETCH(int, command);
+        EditorHarness harness;
+        CLevelEditorDlg& editor = harness.Editor();
+        const std::string path = harness.PathIn("L1.txt");
+        WriteBytes(path, "previous");
+        ScriptedAnswerer answerer;
+        LoadThroughButton(harness, answerer, path);
+        EditDefaultLevel(editor);
+        const LevelGrid before = editor.Grid;
+        const std::string title = WindowTitle(editor);
+
+        answerer.AnswerBox(IDCANCEL);
+        harness.ClickControl(command);
+
+        QCOMPARE(answerer.Boxes.size(), std::size_t(1));
+        QCOMPARE(answerer.FileDialogs.size(), std::size_t(1)); // the first Load's only
+        QVERIFY(editor.Grid == before);
+        QVERIFY(editor.Modified);
+        QCOMPARE(editor.CurrentPath, path);
+        QCOMPARE(WindowTitle(editor), title);
+        QVERIFY(editor.isVisible());
+        QCOMPARE(ReadBytes(path), QByteArray("previous"));
+        QVERIFY(!QFile::exists(QString::fromLocal8Bit(harness.SettingsPath())));
+    }
+
+    void newAnsweredNoDropsTheChanges() {
+        EditorHarness harness;
+        CLevelEditorDlg& editor = harness.Editor();
+        const std::string path = harness.PathIn("L2.txt");
+        WriteBytes(path, Bytes(BrickBorderedLevel()));
+        ScriptedAnswerer answerer;
+        LoadThroughButton(harness, answerer, path);
+        const QImage playerCell = CellPicture(harness, 2, 3);
+        EditDefaultLevel(editor);
+
+        answerer.AnswerBox(IDNO);
+        harness.ClickControl(IdNew);
+
+        QCOMPARE(ReadBytes(path), Bytes(BrickBorderedLevel()));
+        QVERIFY(InteriorIsFloor(editor.Grid));
+        for (int column = 0; column < GridColumns; ++column)
+            for (int row = 0; row < GridRows; ++row)
+                if (IsBorderCell(column, row))
+                    QCOMPARE(editor.Grid[column][row], Brick);
+        QVERIFY(NoPlayerPlaced(editor.PlayerStarts));
+        QVERIFY(!editor.Modified);
+        QCOMPARE(editor.CurrentPath, std::string());
+        QCOMPARE(WindowTitle(editor), editor.BaseTitle);
+        // The new level is drawn: the player's cell now looks like any floor cell.
+        QVERIFY(CellPicture(harness, 2, 3) != playerCell);
+        QCOMPARE(CellPicture(harness, 2, 3), CellPicture(harness, 7, 6));
+    }
+
+    void loadAnsweredNoReadsTheChosenFile() {
+        EditorHarness harness;
+        CLevelEditorDlg& editor = harness.Editor();
+        const std::string path = harness.PathIn("L2.txt");
+        WriteBytes(path, Bytes(BrickBorderedLevel()));
+        ScriptedAnswerer answerer;
+        EditDefaultLevel(editor);
+        const QImage floorCell = CellPicture(harness, 2, 3);
+
+        answerer.AnswerBox(IDNO);
+        LoadThroughButton(harness, answerer, path);
+
+        QCOMPARE(LevelText(editor.Grid), BrickBorderedLevel());
+        QVERIFY(editor.PlayerStarts.placed[0] && editor.PlayerStarts.placed[3]);
+        QCOMPARE(editor.PlayerStarts.position[0], (Cell{2, 3}));
+        QCOMPARE(editor.PlayerStarts.position[3], (Cell{9, 8}));
+        QVERIFY(!editor.Modified);
+        QCOMPARE(editor.CurrentPath, path);
+        QVERIFY(CellPicture(harness, 2, 3) != floorCell);
+        QVERIFY(CellPicture(harness, 0, 0) != CellPicture(harness, 1, 1));
+    }
+
+    void closeAnsweredNoEndsWithoutWritingTheLevel() {
+        EditorHarness harness;
+        CLevelEditorDlg& editor = harness.Editor();
+        const std::string path = harness.PathIn("L3.txt");
+        WriteBytes(path, "previous");
+        ScriptedAnswerer answerer;
+        LoadThroughButton(harness, answerer, path);
+        MakePlayableLevel(editor);
+
+        answerer.AnswerBox(IDNO);
+        harness.ClickControl(IdClose);
+
+        QVERIFY(!editor.isVisible());
+        QCOMPARE(editor.result(), IDCANCEL);
+        QCOMPARE(ReadBytes(harness.SettingsPath()).size(), 268);
+        QCOMPARE(ReadBytes(path), QByteArray("previous"));
+    }
+
+    void yesWritesALevelWithAFileAsItStands_data() {
+        QTest::addColumn<int>("command");
+        QTest::newRow("New") << IdNew;
+        QTest::newRow("Load") << IdLoad;
+    }
+
+    // Even an open 2 x 2 block and missing players do not stop this write.
+    void yesWritesALevelWithAFileAsItStands() {
+        QFETCH(int, command);
+        EditorHarness harness;
+        CLevelEditorDlg& editor = harness.Editor();
+        const std::string path = harness.PathIn("L4.txt");
+        WriteBytes(path, "previous");
+        WatchingAnswerer answerer(path);
+        LoadThroughButton(harness, answerer, path);
+        EditDefaultLevel(editor);
+        const QByteArray edited = LevelBytes(editor.Grid);
+
+        answerer.AnswerBox(IDYES);
+        harness.ClickControl(command);
+
+        QCOMPARE(answerer.Boxes.size(), std::size_t(1));
+        QCOMPARE(ReadBytes(path), edited);
+        QVERIFY(!editor.Modified);
+        if (command == IdLoad) {
+            QCOMPARE(answerer.FileDialogs.size(), std::size_t(2));
+            QVERIFY(answerer.FileDialogs[1].open);
+            QCOMPARE(answerer.FileAtEachModal.back(), edited); // written before the dialog
+            QCOMPARE(editor.CurrentPath, path);
+        } else {
+            QVERIFY(InteriorIsFloor(editor.Grid));
+            QCOMPARE(editor.CurrentPath, std::string());
+        }
+    }
+
+    void yesWithoutAFileRefusedByTheChecksStopsNew() {
+        EditorHarness harness;
+        CLevelEditorDlg& editor = harness.Editor();
+        ScriptedAnswerer answerer;
+        EditDefaultLevel(editor);
+        const LevelGrid before = editor.Grid;
+
+        answerer.AnswerBox(IDYES);
+        harness.ClickControl(IdNew);
+
+        QCOMPARE(answerer.Boxes.size(), std::size_t(3));
+        QCOMPARE(answerer.Boxes[1].caption, std::string("Warning!"));
+        QCOMPARE(answerer.Boxes[2].caption, std::string("Save Failed"));
+        QVERIFY(answerer.FileDialogs.empty());
+        QVERIFY(editor.Grid == before);
+        QVERIFY(editor.Modified);
+    }
+
+    void yesWithoutAFileAndSaveAsCancelledStopsLoad() {
+        EditorHarness harness;
+        CLevelEditorDlg& editor = harness.Editor();
+        ScriptedAnswerer answerer;
+        MakePlayableLevel(editor);
+        const LevelGrid before = editor.Grid;
+
+        answerer.AnswerBox(IDYES);
+        answerer.CancelFileDialog();
+        harness.ClickControl(IdLoad);
+
+        QCOMPARE(answerer.FileDialogs.size(), std::size_t(1));
+        QVERIFY(!answerer.FileDialogs[0].open); // Save As; the Open dialog never came
+        QVERIFY(editor.Grid == before);
+        QVERIFY(editor.Modified);
+        QCOMPARE(editor.CurrentPath, std::string());
+    }
+
+    void yesWithoutAFileSavesAsAndGoesOn() {
+        EditorHarness harness;
+        CLevelEditorDlg& editor = harness.Editor();
+        ScriptedAnswerer answerer;
+        MakePlayableLevel(editor);
+        const QByteArray edited = LevelBytes(editor.Grid);
+        const std::string path = harness.PathIn("L6.txt");
+
+        answerer.AnswerBox(IDYES);
+        answerer.ChooseFile(path);
+        harness.ClickControl(IdNew);
+
+        QCOMPARE(ReadBytes(path), edited);
+        QVERIFY(InteriorIsFloor(editor.Grid));
+        QVERIFY(!editor.Modified);
+        QCOMPARE(editor.CurrentPath, std::string());
+        QCOMPARE(WindowTitle(editor), editor.BaseTitle);
+    }
+
+    void closeAnsweredYesHoldsALevelWithAFileToTheRules() {
+        EditorHarness harness;
+        CLevelEditorDlg& editor = harness.Editor();
+        const std::string path = harness.PathIn("L8.txt");
+        WriteBytes(path, "previous");
+        ScriptedAnswerer answerer;
+        LoadThroughButton(harness, answerer, path);
+        EditDefaultLevel(editor);
+
+        answerer.AnswerBox(IDYES);
+        harness.ClickControl(IdClose);
+
+        QCOMPARE(answerer.Boxes.size(), std::size_t(3));
+        QCOMPARE(answerer.Boxes[2].caption, std::string("Save Failed"));
+        QVERIFY(editor.isVisible());
+        QVERIFY(editor.Modified);
+        QCOMPARE(ReadBytes(path), QByteArray("previous"));
+        QVERIFY(!QFile::exists(QString::fromLocal8Bit(harness.SettingsPath())));
+
+        MakePlayableLevel(editor);
+        answerer.AnswerBox(IDYES);
+        harness.ClickControl(IdClose);
+        QCOMPARE(ReadBytes(path), LevelBytes(editor.Grid));
+        QVERIFY(!editor.isVisible());
+        QCOMPARE(ReadBytes(harness.SettingsPath()).size(), 268);
+    }
+
+    void loadingAMissingFileKeepsTheTiles() {
+        EditorHarness harness;
+        CLevelEditorDlg& editor = harness.Editor();
+        const std::string path = harness.PathIn("L2.txt");
+        WriteBytes(path, Bytes(BrickBorderedLevel()));
+        ScriptedAnswerer answerer;
+        LoadThroughButton(harness, answerer, path);
+        editor.Grid[5][5] = Brick;
+        editor.Modified = true;
+        const LevelGrid before = editor.Grid;
+
+        const std::string missing = harness.PathIn("L9.txt");
+        answerer.AnswerBox(IDNO);
+        LoadThroughButton(harness, answerer, missing);
+
+        QCOMPARE(editor.CurrentPath, missing);
+        QCOMPARE(WindowTitle(editor), TitleFor(editor, AbbreviatePathForTitle(missing)));
+        QVERIFY(!editor.Modified);
+        QVERIFY(NoPlayerPlaced(editor.PlayerStarts));
+        QVERIFY(editor.Grid == before);
+    }
+
+    void titleShowsTheShortenedPath_data() {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("shortened");
+        QTest::newRow("short") << "C:\\Levels\\L1.TXT"
+                               << "C:\\Lev...\\L1.TXT";
+        QTest::newRow("48 characters") << "C:\\Program Files\\Maze Game\\Levels\\Custom\\L10.txt"
+                                       << "C:\\Program Files\\Maze Game...\\L10.txt";
+        QTest::newRow("37 characters") << "/home/someone/games/zapmaze/lv/L1.txt"
+                                       << "/home/someone/games/zapmaze.../L1.txt";
+        QTest::newRow("38 characters") << "/home/someone/games/zapmaze/lvl/L1.txt"
+                                       << "/home/someone/games/zapmaze.../L1.txt";
+    }
+
+    void titleShowsTheShortenedPath() {
+        QFETCH(QString, path);
+        QFETCH(QString, shortened);
+        EditorHarness harness;
+        CLevelEditorDlg& editor = harness.Editor();
+        ScriptedAnswerer answerer;
+        LoadThroughButton(harness, answerer, path.toStdString());
+        QCOMPARE(editor.windowTitle(),
+                 QString::fromStdString(editor.BaseTitle) + " - " + shortened);
+        QCOMPARE(editor.CurrentPath, path.toStdString());
+    }
+
+    void fileChosenElsewhereMakesItsFolderCurrent() {
+        EditorHarness harness;
+        CLevelEditorDlg& editor = harness.Editor();
+        const std::string other = harness.PathIn("other");
+        QDir().mkpath(QString::fromLocal8Bit(other));
+        ScriptedAnswerer answerer;
+        LoadThroughButton(harness, answerer, JoinPath(other, "L1.txt"));
+        MakePlayableLevel(editor);
+        harness.ClickControl(IdSaveAs);
+        QCOMPARE(answerer.FileDialogs.size(), std::size_t(2));
+        QCOMPARE(answerer.FileDialogs[1].folder, other);
+    }
+};
+
+QTEST_MAIN(LoadAndNewTest)
+#include "test_load_and_new.moc"

@@ -1,0 +1,222 @@
+// Save and Save As through their buttons: the checks before writing, the dialog they ask for,
+// the file they write and the file-name warning after it.
+#include "tests/editor/DocumentFixtures.h"
+
+#include "level/PathTitle.h"
+#include "level/SaveChecks.h"
+
+#include <QTest>
+
+namespace {
+
+const std::string LevelFilter = "Zapmaze Levels (*.txt)|*.txt|All Files (*.*)|*.*||";
+const std::string DiagonalRefusal =
+    "Levels which allow diagonal movements are invalid [tile (2,2)]. File not saved.";
+
+void CompareBox(const MessageBoxRequest& box, const std::string& text, const std::string& caption,
+                unsigned flags) {
+    QCOMPARE(box.text, text);
+    QCOMPARE(box.caption, caption);
+    QCOMPARE(box.flags, flags);
+}
+
+} // namespace
+
+class SaveRulesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void checksRefuseBeforeAnyDialog_data() {
+        QTest::addColumn<int>("command");
+        QTest::newRow("Save without a file") << IdSave;
+        QTest::newRow("Save As") << IdSaveAs;
+    }
+
+    void checksRefuseBeforeAnyDialog() {
+        QFETCH(int, command);
+        EditorHarness harness;
+        CLevelEditorDlg& editor = harness.Editor();
+        ScriptedAnswerer answerer;
+        EditDefaultLevel(editor);
+
+        harness.ClickControl(command);
+
+        QCOMPARE(answerer.Boxes.size(), std::size_t(2));
+        CompareBox(answerer.Boxes[0], "All player start points have not been used!", "Warning!",
+                   WarningFlags);
+        CompareBox(answerer.Boxes[1], DiagonalRefusal, "Save Failed", WarningFlags);
+        QVERIFY(answerer.FileDialogs.empty());
+        QVERIFY(editor.Modified);
+        QCOMPARE(editor.CurrentPath, std::string());
+        QCOMPARE(WindowTitle(editor), editor.BaseTitle);
+        QVERIFY(!editor.SaveLevelAs());
+    }
+
+    void saveWithAFileRunsTheChecksToo() {
+        EditorHarness harness;
+        CLevelEditorDlg& editor = harness.Editor();
+        const std::string path = harness.PathIn("L1.txt");
+        WriteBytes(path, "previous");
+        ScriptedAnswerer answerer;
+        LoadThroughButton(harness, answerer, path);
+        EditDefaultLevel(editor);
+
+        harness.ClickControl(IdSave);
+
+        QCOMPARE(answerer.Boxes.size(), std::size_t(2));
+        QCOMPARE(answerer.Boxes[1].text, DiagonalRefusal);
+        QCOMPARE(ReadBytes(path), QByteArray("previous"));
+        QVERIFY(editor.Modified);
+    }
+
+    void aMissingPlayerOnlyWarnsOnce() {
+        EditorHarness harness;
+        CLevelEditorDlg& editor = harness.Editor();
+        MakePlayableLevel(editor);
+        editor.PlayerStarts.placed[1] = false;
+        editor.PlayerStarts.placed[3] = false;
+        ScriptedAnswerer answerer;
+        answerer.ChooseFile(harness.PathIn("L2.txt"));
+
+        harness.ClickControl(IdSaveAs);
+
+        QCOMPARE(answerer.Boxes.size(), std::size_t(1));
+        QCOMPARE(answerer.Boxes[0].caption, std::string("Warning!"));
+        QCOMPARE(ReadBytes(harness.PathIn("L2.txt")), LevelBytes(editor.Grid));
+        QVERIFY(!editor.Modified);
+    }
+
+    void fileDialogsAreAskedForExactly() {
+        EditorHarness harness;
+        CLevelEditorDlg& editor = harness.Editor();
+        ScriptedAnswerer answerer;
+        harness.ClickControl(IdLoad);
+        MakePlayableLevel(editor);
+        harness.ClickControl(IdSaveAs);
+
+        QCOMPARE(answerer.FileDialogs.size(), std::size_t(2));
+        const FileDialogRequest& open = answerer.FileDialogs[0];
+        QVERIFY(open.open);
+        QCOMPARE(open.defaultExtension, std::string(".txt"));
+        QCOMPARE(open.fileName, std::string());
+        QCOMPARE(open.flags, OFN_HIDEREADONLY);
+        QCOMPARE(open.filter, LevelFilter);
+        QCOMPARE(open.folder, harness.Folder());
+        const FileDialogRequest& saveAs = answerer.FileDialogs[1];
+        QVERIFY(!saveAs.open);
+        QCOMPARE(saveAs.defaultExtension, std::string(".txt"));
+        QCOMPARE(saveAs.fileName, std::string());
+        QCOMPARE(saveAs.flags, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT);
+        QCOMPARE(saveAs.filter, LevelFilter);
+        // Neither dialog was accepted: nothing changed.
+        QVERIFY(editor.Modified);
+        QCOMPARE(editor.CurrentPath, std::string());
+        QCOMPARE(WindowTitle(editor), editor.BaseTitle);
+    }
+
+    void saveAsWritesTheLevelAndNamesIt() {
+        EditorHarness harness;
+        CLevelEditorDlg& editor = harness.Editor();
+        MakePlayableLevel(editor);
+        const std::string path = harness.PathIn("L7.TXT");
+        ScriptedAnswerer answerer;
+        answerer.ChooseFile(path);
+
+        harness.ClickControl(IdSaveAs);
+
+        QVERIFY(answerer.Boxes.empty());
+        const QByteArray written = ReadBytes(path);
+        QCOMPARE(written.size(), 221);
+        QCOMPARE(written, LevelBytes(editor.Grid));
+        QVERIFY(!editor.Modified);
+        QCOMPARE(editor.CurrentPath, path);
+        QCOMPARE(WindowTitle(editor), TitleFor(editor, AbbreviatePathForTitle(path)));
+    }
+
+    void invalidNameIsWarnedAfterTheWrite() {
+        EditorHarness harness;
+        CLevelEditorDlg& editor = harness.Editor();
+        MakePlayableLevel(editor);
+        const std::string path = harness.PathIn("Level1.txt");
+        WatchingAnswerer answerer(path);
+        answerer.ChooseFile(path);
+
+        harness.ClickControl(IdSaveAs);
+
+        QCOMPARE(answerer.Boxes.size(), std::size_t(1));
+        CompareBox(answerer.Boxes[0], InvalidFileNameMessage, "Warning!", WarningFlags);
+        QCOMPARE(answerer.Boxes[0].text,
+                 std::string("Warning: The valid filename format is \"Ln.txt\" where 'n' is a "
+                             "number between 1 and 10. File was saved."));
+        QCOMPARE(answerer.FileAtEachModal.back(), LevelBytes(editor.Grid));
+        QVERIFY(!editor.Modified);
+        QCOMPARE(editor.CurrentPath, path);
+
+        editor.Grid[5][5] = Brick;
+        answerer.ChooseFile(path);
+        QVERIFY(editor.SaveLevelAs());
+        QCOMPARE(ReadBytes(path), LevelBytes(editor.Grid));
+    }
+
+    void saveWithAFileWritesAtOnceAndKeepsTheTitle() {
+        EditorHarness harness;
+        CLevelEditorDlg& editor = harness.Editor();
+        const std::string path = harness.PathIn("L3.txt");
+        WriteBytes(path, "*\n");
+        ScriptedAnswerer answerer;
+        LoadThroughButton(harness, answerer, path);
+        const std::string title = WindowTitle(editor);
+        MakePlayableLevel(editor);
+
+        harness.ClickControl(IdSave);
+
+        QCOMPARE(answerer.FileDialogs.size(), std::size_t(1)); // the Load's only
+        QVERIFY(answerer.Boxes.empty());
+        QCOMPARE(ReadBytes(path), LevelBytes(editor.Grid));
+        QVERIFY(ReadBytes(path).endsWith("*\r\n"));
+        QVERIFY(!editor.Modified);
+        QCOMPARE(WindowTitle(editor), title);
+        QVERIFY(editor.SaveLevel());
+    }
+
+    void saveWithoutAFileGoesToSaveAs() {
+        EditorHarness harness;
+        CLevelEditorDlg& editor = harness.Editor();
+        MakePlayableLevel(editor);
+        ScriptedAnswerer answerer;
+        answerer.CancelFileDialog();
+        harness.ClickControl(IdSave);
+        QCOMPARE(answerer.FileDialogs.size(), std::size_t(1));
+        QVERIFY(!answerer.FileDialogs[0].open);
+        QVERIFY(editor.Modified);
+
+        const std::string path = harness.PathIn("L4.txt");
+        answerer.ChooseFile(path);
+        QVERIFY(editor.SaveLevel());
+        QCOMPARE(editor.CurrentPath, path);
+        QCOMPARE(ReadBytes(path), LevelBytes(editor.Grid));
+    }
+
+    void savedLevelLoadsBackWithItsPlayers() {
+        EditorHarness harness;
+        CLevelEditorDlg& editor = harness.Editor();
+        MakePlayableLevel(editor);
+        const LevelGrid saved = editor.Grid;
+        const PlayerStarts starts = editor.PlayerStarts;
+        const std::string path = harness.PathIn("L5.txt");
+        ScriptedAnswerer answerer;
+        answerer.ChooseFile(path);
+        harness.ClickControl(IdSaveAs);
+
+        harness.ClickControl(IdNew);
+        QVERIFY(editor.Grid != saved);
+        LoadThroughButton(harness, answerer, path);
+
+        QVERIFY(editor.Grid == saved);
+        QVERIFY(editor.PlayerStarts.placed == starts.placed);
+        QVERIFY(editor.PlayerStarts.position == starts.position);
+    }
+};
+
+QTEST_MAIN(SaveRulesTest)
+#include "test_save_rules.moc"
