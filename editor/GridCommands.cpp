@@ -1,7 +1,73 @@
 #include "editor/LevelEditorDlg.h"
 
-// Placeholder until the grid commands land.
-void CLevelEditorDlg::OnFillFloor() {}
-void CLevelEditorDlg::OnClearFloor() {}
-void CLevelEditorDlg::OnShowGrid() {}
-void CLevelEditorDlg::RefreshStatus() {}
+#include "platform/MessageBox.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <cstdio>
+
+namespace {
+
+constexpr char WipeQuestion[] =
+    "You are attempting to permanently wipe the grid clean. Do you want to continue?";
+
+bool UserAgreesToWipe(QWidget* owner) {
+    return MessageBox(owner, WipeQuestion, "Clear Grid?", MB_YESNO | MB_ICONQUESTION) == IDYES;
+}
+
+} // namespace
+
+void CLevelEditorDlg::OnFillFloor() {
+    if (IsPlayerTile(LeftTile)) {
+        MessageBox(this, "You cannot fill the grid with a player start position", "No Can Do",
+                   MB_ICONINFORMATION);
+        return;
+    }
+    bool filled = false;
+    for (auto& column : Grid) {
+        for (TileType& tile : column) {
+            if (tile == Floor) {
+                tile = static_cast<TileType>(LeftTile);
+                filled = true;
+            }
+        }
+    }
+    if (!filled)
+        return;
+    Modified = true;
+    DrawAllCells();
+    RefreshStatus();
+}
+
+// Wipes the interior back to Floor; the modified flag stays as it was.
+void CLevelEditorDlg::OnClearFloor() {
+    if (Modified && !UserAgreesToWipe(this))
+        return;
+    for (int column = 1; column < GridColumns - 1; ++column)
+        for (int row = 1; row < GridRows - 1; ++row)
+            Grid[column][row] = Floor;
+    PlayerStarts.placed.fill(false);
+    DrawAllCells();
+    RefreshStatus();
+}
+
+// With the grid hidden the lines take the Floor's green and vanish between floor cells.
+void CLevelEditorDlg::OnShowGrid() {
+    const bool shown = ShowGridBox->isChecked();
+    Settings.ShowGrid = shown ? 1 : 0;
+    Settings.GridColor = shown ? GridColorShown : GridColorHidden;
+    GridPen = CPen(Settings.GridColor);
+    RedrawWindow();
+}
+
+void CLevelEditorDlg::RefreshStatus() {
+    if (HoverCell.column < 0 || HoverCell.row < 0) {
+        StatusBox->setText(QString());
+        return;
+    }
+    char text[96];
+    std::snprintf(text, sizeof text, "Selected: (%d,%d)   Tile Type: %s", HoverCell.column,
+                  HoverCell.row, TileName(Grid[HoverCell.column][HoverCell.row]).c_str());
+    StatusText = text;
+    StatusBox->setText(QString::fromLocal8Bit(StatusText));
+}

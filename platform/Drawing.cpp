@@ -2,45 +2,78 @@
 
 #include "platform/PaintedDialog.h"
 
+#include <QPainter>
+#include <QVarLengthArray>
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+
+namespace {
+
+QRgb ToPixel(COLORREF colour) {
+    return qRgb(GetRValue(colour), GetGValue(colour), GetBValue(colour));
+}
+
+// For each of `count` target pixels, the source pixel that it takes: the one under its centre,
+// walked in 16.16 fixed point the way Qt's own unsmoothed scaling walks it, so that a bitmap
+// looks the same whether it went through here or through a QPainter.
+QVarLengthArray<int, 128> SampleIndices(int count, int sourceCount) {
+    const double scale = double(sourceCount) / count;
+    const auto step = static_cast<std::uint32_t>(65536 * scale);
+    auto at = static_cast<std::uint32_t>(std::ceil(0.5 * scale * 65536) - 1);
+    QVarLengthArray<int, 128> indices(count);
+    for (int i = 0; i < count; ++i, at += step)
+        indices[i] = std::min(static_cast<int>(at >> 16), sourceCount - 1);
+    return indices;
+}
+
+} // namespace
+
 QColor ToQColor(COLORREF colour) {
     return QColor(GetRValue(colour), GetGValue(colour), GetBValue(colour));
 }
 
-CDC::CDC(CPaintedDialog& window) : Window(window), Painter(&window.ClientSurface) {}
+CDC::CDC(CPaintedDialog& window)
+    : Window(window), Bits(window.ClientSurface.bits()),
+      Stride(window.ClientSurface.bytesPerLine()), Bounds(window.ClientSurface.rect()) {}
 
 CDC::~CDC() {
-    Painter.end();
-    if (!Dirty.isEmpty())
-        Window.update(Dirty);
+    Window.MarkChanged(Dirty);
 }
 
 void CDC::Touch(const QRect& rect) {
-    Dirty = Dirty.united(rect);
+    Dirty = Dirty.united(rect & Bounds);
+}
+
+void CDC::FillArea(QRect area, QRgb colour) {
+    area &= Bounds;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        std::fill_n(Row(y) + area.left(), area.width(), colour);
+    Touch(area);
 }
 
 void CDC::FillRect(const RECT& rect, const CBrush& brush) {
-    const QRect area(QPoint(rect.left, rect.top), QPoint(rect.right - 1, rect.bottom - 1));
-    Painter.fillRect(area, ToQColor(brush.Colour));
-    Touch(area);
+    if (rect.right <= rect.left || rect.bottom <= rect.top)
+        return;
+    FillArea(QRect(QPoint(rect.left, rect.top), QPoint(rect.right - 1, rect.bottom - 1)),
+             ToPixel(brush.Colour));
 }
 
 void CDC::FrameRect(const RECT& rect, const CBrush& brush) {
     if (rect.right <= rect.left || rect.bottom <= rect.top)
         return;
-    const QColor colour = ToQColor(brush.Colour);
+    const QRgb colour = ToPixel(brush.Colour);
     const int width = rect.right - rect.left;
     const int height = rect.bottom - rect.top;
-    Painter.fillRect(rect.left, rect.top, width, 1, colour);
-    Painter.fillRect(rect.left, rect.bottom - 1, width, 1, colour);
-    Painter.fillRect(rect.left, rect.top, 1, height, colour);
-    Painter.fillRect(rect.right - 1, rect.top, 1, height, colour);
-    Touch(QRect(rect.left, rect.top, width, height));
+    FillArea(QRect(rect.left, rect.top, width, 1), colour);
+    FillArea(QRect(rect.left, rect.bottom - 1, width, 1), colour);
+    FillArea(QRect(rect.left, rect.top, 1, height), colour);
+    FillArea(QRect(rect.right - 1, rect.top, 1, height), colour);
 }
 
 void CDC::Rectangle(int left, int top, int right, int bottom) {
-    if (right - left > 2 && bottom - top > 2)
-        Painter.fillRect(left + 1, top + 1, right - left - 2, bottom - top - 2,
-                         ToQColor(Brush.Colour));
+    FillRect({left + 1, top + 1, right - 1, bottom - 1}, Brush);
     FrameRect({left, top, right, bottom}, CBrush(Pen.Colour));
 }
 
@@ -48,30 +81,51 @@ void CDC::MoveTo(int x, int y) {
     Position = QPoint(x, y);
 }
 
+// Bresenham's walk from the current position towards (x, y), which itself stays undrawn.
 void CDC::LineTo(int x, int y) {
-    const QPoint end(x, y);
-    const QPoint delta = end - Position;
-    if (delta.isNull())
-        return;
-    // Qt's lines include their end point; classic lines stop one pixel short of it.
-    const bool mostlyHorizontal = std::abs(delta.x()) >= std::abs(delta.y());
-    const QPoint lastPixel =
-        mostlyHorizontal
-            ? QPoint(x - (delta.x() > 0 ? 1 : -1), y - delta.y() / std::abs(delta.x()))
-            : QPoint(x - delta.x() / std::abs(delta.y()), y - (delta.y() > 0 ? 1 : -1));
-    Painter.setPen(QPen(ToQColor(Pen.Colour), 1));
-    Painter.drawLine(Position, lastPixel);
-    Touch(QRect(Position, lastPixel).normalized());
-    Position = end;
+    const QRgb colour = ToPixel(Pen.Colour);
+    const int dx = std::abs(x - Position.x());
+    const int dy = -std::abs(y - Position.y());
+    const int stepX = Position.x() < x ? 1 : -1;
+    const int stepY = Position.y() < y ? 1 : -1;
+    int error = dx + dy;
+    QPoint at = Position;
+    while (at != QPoint(x, y)) {
+        if (Bounds.contains(at))
+            Row(at.y())[at.x()] = colour;
+        const int doubled = 2 * error;
+        if (doubled >= dy) {
+            error += dy;
+            at.rx() += stepX;
+        }
+        if (doubled <= dx) {
+            error += dx;
+            at.ry() += stepY;
+        }
+    }
+    Touch(QRect(Position, QPoint(x, y)).normalized());
+    Position = QPoint(x, y);
 }
 
 void CDC::StretchBlt(int x, int y, int width, int height, const QImage& bitmap) {
-    const QRect target(x, y, width, height);
-    Painter.drawImage(target, bitmap);
+    const QRect target = QRect(x, y, width, height) & Bounds;
+    if (target.isEmpty() || bitmap.isNull())
+        return;
+    const QImage source =
+        bitmap.depth() == 32 ? bitmap : bitmap.convertToFormat(QImage::Format_RGB32);
+    const auto columns = SampleIndices(width, source.width());
+    const auto rows = SampleIndices(height, source.height());
+    for (int ty = target.top(); ty <= target.bottom(); ++ty) {
+        const auto* from = reinterpret_cast<const QRgb*>(source.constScanLine(rows[ty - y]));
+        QRgb* to = Row(ty);
+        for (int tx = target.left(); tx <= target.right(); ++tx)
+            to[tx] = from[columns[tx - x]] | 0xFF000000u;
+    }
     Touch(target);
 }
 
 void CDC::DrawImage(int x, int y, const QImage& image) {
-    Painter.drawImage(x, y, image);
+    QPainter painter(&Window.ClientSurface);
+    painter.drawImage(x, y, image);
     Touch(QRect(QPoint(x, y), image.size()));
 }

@@ -2,6 +2,7 @@
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <utility>
 
 CPaintedDialog::CPaintedDialog(const DialogTemplate& dialogTemplate, QWidget* parent)
     : CDialog(dialogTemplate, parent), ClientSurface(size(), QImage::Format_RGB32) {
@@ -14,6 +15,15 @@ void CPaintedDialog::RedrawWindow() {
     OnPaint();
     if (isVisible())
         repaint();
+}
+
+void CPaintedDialog::MarkChanged(const QRect& rect) {
+    if (rect.isEmpty())
+        return;
+    if (PendingChange.isEmpty())
+        QMetaObject::invokeMethod(
+            this, [this] { update(std::exchange(PendingChange, QRect())); }, Qt::QueuedConnection);
+    PendingChange |= rect;
 }
 
 void CPaintedDialog::showEvent(QShowEvent* event) {

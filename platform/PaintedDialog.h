@@ -26,6 +26,11 @@ protected:
 
 private:
     friend class CDC;
+    // Brings a changed part of the surface to the screen once the running handler returns;
+    // the parts changed meanwhile go with it as one rectangle.
+    void MarkChanged(const QRect& rect);
+
     QImage ClientSurface;
+    QRect PendingChange;
     bool Painted = false;
 };

@@ -1,0 +1,230 @@
+// The painted area of a real editor window, read pixel by pixel from its surface: grid lines,
+// frame, cell images, hover frame, palette and swatches.
+#include "tests/support/EditorHarness.h"
+
+#include <QTest>
+#include <set>
+#include <utility>
+
+namespace {
+
+const QRgb Black = qRgb(0, 0, 0);
+const QRgb Green = qRgb(0, 128, 0);
+const QRgb Red = qRgb(255, 0, 0);
+const QRgb SolidLight = qRgb(227, 227, 227);
+const QRgb SolidFace = qRgb(178, 178, 178);
+const QRgb SolidDark = qRgb(95, 95, 95);
+const QRgb BrickGrey = qRgb(160, 160, 164);
+
+using PixelSet = std::set<std::pair<int, int>>;
+
+// The red pixels on the grid and its frame.
+PixelSet RedPixelsOnGrid(const QImage& surface) {
+    PixelSet red;
+    for (int y = 5; y <= 265; ++y)
+        for (int x = 5; x <= 305; ++x)
+            if (surface.pixel(x, y) == Red)
+                red.insert({x, y});
+    return red;
+}
+
+// The outermost ring of the 19 x 19 box whose top-left pixel is (left, top).
+PixelSet Ring(int left, int top) {
+    PixelSet ring;
+    for (int i = 0; i < 19; ++i) {
+        ring.insert({left + i, top});
+        ring.insert({left + i, top + 18});
+        ring.insert({left, top + i});
+        ring.insert({left + 18, top + i});
+    }
+    return ring;
+}
+
+QImage Block(const QImage& surface, int left, int top, int size) {
+    return surface.copy(left, top, size, size);
+}
+
+} // namespace
+
+class DrawingTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void gridLinesAndFrameAreOnePixelWide() {
+        EditorHarness harness;
+        const QImage& surface = harness.Editor().Surface();
+        const QRgb background = surface.pixel(1, 1);
+        QVERIFY(background != Black);
+
+        QCOMPARE(surface.pixel(25, 25), Black);
+        for (int x = 25; x <= 285; x += 20) {
+            QCOMPARE(surface.pixel(x, 15), Black);
+            QCOMPARE(surface.pixel(x, 255), Black);
+            QVERIFY(surface.pixel(x + 1, 15) != Black);
+        }
+        for (int y = 25; y <= 245; y += 20) {
+            QCOMPARE(surface.pixel(15, y), Black);
+            QCOMPARE(surface.pixel(295, y), Black);
+            QVERIFY(surface.pixel(15, y + 1) != Black);
+        }
+        for (int i = 5; i <= 265; ++i) {
+            QCOMPARE(surface.pixel(5, i), Black);
+            QCOMPARE(surface.pixel(305, i), Black);
+        }
+        for (int i = 5; i <= 305; ++i) {
+            QCOMPARE(surface.pixel(i, 5), Black);
+            QCOMPARE(surface.pixel(i, 265), Black);
+        }
+        QCOMPARE(surface.pixel(4, 100), background);
+        QCOMPARE(surface.pixel(306, 100), background);
+        QCOMPARE(surface.pixel(100, 4), background);
+        QCOMPARE(surface.pixel(100, 266), background);
+    }
+
+    void cellImagesFillTheSpaceBetweenTheLines() {
+        EditorHarness harness;
+        CLevelEditorDlg& editor = harness.Editor();
+        const QImage& surface = editor.Surface();
+
+        for (int y = 26; y <= 44; ++y)
+            for (int x = 26; x <= 44; ++x)
+                QCOMPARE(surface.pixel(x, y), Green);
+        // The solid block keeps its light and dark edges when scaled to 19 x 19.
+        QCOMPARE(surface.pixel(6, 6), SolidLight);
+        QCOMPARE(surface.pixel(15, 15), SolidFace);
+        QCOMPARE(surface.pixel(24, 24), SolidDark);
+
+        editor.Grid[1][1] = Brick;
+        editor.DrawCell(1, 1);
+        std::set<QRgb> colours;
+        for (int y = 26; y <= 44; ++y)
+            for (int x = 26; x <= 44; ++x)
+                colours.insert(surface.pixel(x, y));
+        QVERIFY(colours == (std::set<QRgb>{Black, BrickGrey}));
+        QCOMPARE(surface.pixel(45, 35), Black);
+        QCOMPARE(surface.pixel(46, 35), Green);
+    }
+
+    void negativeCellsDrawNothing() {
+        EditorHarness harness;
+        CLevelEditorDlg& editor = harness.Editor();
+        const QImage before = editor.Surface().copy();
+        editor.DrawCell(-1, 3);
+        editor.DrawCell(3, -1);
+        editor.HoverCell = {-1, 4};
+        editor.DrawHoverFrame();
+        QVERIFY(editor.Surface() == before);
+    }
+
+    void hoverFrameIsTheOuterRingOfTheCellImage() {
+        EditorHarness harness;
+        CLevelEditorDlg& editor = harness.Editor();
+        QVERIFY(RedPixelsOnGrid(editor.Surface()).empty());
+
+        editor.HoverCell = {3, 4};
+        editor.DrawHoverFrame();
+        QCOMPARE(RedPixelsOnGrid(editor.Surface()), Ring(66, 86));
+        QCOMPARE(editor.Surface().pixel(65, 95), Black);
+        QCOMPARE(editor.Surface().pixel(85, 95), Black);
+
+        editor.DrawCell(3, 4);
+        QVERIFY(RedPixelsOnGrid(editor.Surface()).empty());
+    }
+
+    void fullRepaintDrawsTheHoverFrameWhereverTheHoveredCellIs() {
+        EditorHarness harness;
+        CLevelEditorDlg& editor = harness.Editor();
+
+        editor.HoverCell = {14, 12};
+        editor.RedrawWindow();
+        QCOMPARE(RedPixelsOnGrid(editor.Surface()), Ring(286, 246));
+        QCOMPARE(editor.Surface().pixel(305, 250), Black);
+        QCOMPARE(editor.Surface().pixel(290, 265), Black);
+
+        editor.HoverCell = NoCell;
+        editor.RedrawWindow();
+        QVERIFY(RedPixelsOnGrid(editor.Surface()).empty());
+    }
+
+    void paletteBoxesOutlineTheEightTiles() {
+        EditorHarness harness;
+        CLevelEditorDlg& editor = harness.Editor();
+        const QImage& surface = editor.Surface();
+        const QRgb background = surface.pixel(1, 1);
+        for (int tile = 0; tile < TileCount; ++tile) {
+            editor.Grid[1 + tile][1] = static_cast<TileType>(tile);
+            editor.DrawCell(1 + tile, 1);
+        }
+        for (int slot = 0; slot < TileCount; ++slot) {
+            const auto [x, y] = EditorGeometry::PaletteSlots[slot];
+            for (int i = 0; i <= 20; ++i) {
+                QCOMPARE(surface.pixel(x + i, y), Black);
+                QCOMPARE(surface.pixel(x + i, y + 20), Black);
+                QCOMPARE(surface.pixel(x, y + i), Black);
+                QCOMPARE(surface.pixel(x + 20, y + i), Black);
+            }
+            QCOMPARE(surface.pixel(x - 1, y + 10), background);
+            QCOMPARE(surface.pixel(x + 10, y + 21), background);
+            QCOMPARE(Block(surface, x + 1, y + 1, 19), Block(surface, 26 + 20 * slot, 26, 19));
+        }
+    }
+
+    void frontSwatchCoversTheBackSwatchExceptForABand() {
+        EditorHarness harness;
+        CLevelEditorDlg& editor = harness.Editor();
+        const QImage& surface = editor.Surface();
+        QCOMPARE(editor.LeftTile, int(SolidBlock));
+        QCOMPARE(editor.RightTile, int(Floor));
+
+        for (int i = 0; i <= 91; ++i) {
+            QCOMPARE(surface.pixel(314 + i, 115), Black);
+            QCOMPARE(surface.pixel(314 + i, 206), Black);
+            QCOMPARE(surface.pixel(314, 115 + i), Black);
+            QCOMPARE(surface.pixel(405, 115 + i), Black);
+            QCOMPARE(surface.pixel(339 + i, 231), Black);
+            QCOMPARE(surface.pixel(430, 140 + i), Black);
+        }
+        QCOMPARE(surface.pixel(315, 116), SolidLight);
+        QCOMPARE(surface.pixel(360, 160), SolidFace);
+        QCOMPARE(surface.pixel(404, 205), SolidDark);
+        for (int y = 141; y <= 230; ++y)
+            for (int x = 340; x <= 429; ++x)
+                QCOMPARE(surface.pixel(x, y) == Green, x > 405 || y > 206);
+    }
+
+    void bothSwatchesShowTheSameImageForTheSameTile() {
+        EditorHarness harness;
+        CLevelEditorDlg& editor = harness.Editor();
+        const QImage& surface = editor.Surface();
+        editor.LeftTile = Player3;
+        editor.RightTile = Player3;
+        editor.DrawSwatches();
+        for (int y = 0; y < 90; ++y)
+            for (int x = 0; x < 90; ++x)
+                if (340 + x > 405 || 141 + y > 206)
+                    QCOMPARE(surface.pixel(340 + x, 141 + y), surface.pixel(315 + x, 116 + y));
+        QVERIFY(surface.pixel(315, 116) != surface.pixel(360, 160));
+    }
+
+    void minimisedWindowShowsOnlyTheCentredIcon() {
+        EditorHarness harness;
+        CLevelEditorDlg& editor = harness.Editor();
+        editor.showMinimized();
+        if (!editor.IsIconic())
+            QSKIP("this platform does not minimise windows");
+        editor.RedrawWindow();
+        const QImage& surface = editor.Surface();
+        const QRgb background = surface.pixel(0, 0);
+        QRect drawn;
+        for (int y = 0; y < surface.height(); ++y)
+            for (int x = 0; x < surface.width(); ++x)
+                if (surface.pixel(x, y) != background)
+                    drawn |= QRect(x, y, 1, 1);
+        QVERIFY(!drawn.isEmpty());
+        const QRect iconPlace((519 - 32 + 1) / 2, (297 - 32 + 1) / 2, 32, 32);
+        QVERIFY(iconPlace.contains(drawn));
+    }
+};
+
+QTEST_MAIN(DrawingTest)
+#include "test_drawing.moc"

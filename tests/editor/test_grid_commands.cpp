@@ -1,0 +1,252 @@
+// Fill Floor, Clear Floor and Show Grid through real clicks on their controls, with the
+// message boxes answered by script, and the status line.
+#include "tests/support/EditorHarness.h"
+#include "tests/support/ScriptedAnswerer.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QTest>
+
+namespace {
+
+const QRgb Mark = qRgb(255, 0, 255);
+const QRgb Black = qRgb(0, 0, 0);
+const QRgb Green = qRgb(0, 128, 0);
+
+int CountTiles(const LevelGrid& grid, TileType tile, bool border) {
+    int count = 0;
+    for (int column = 0; column < GridColumns; ++column)
+        for (int row = 0; row < GridRows; ++row)
+            if (IsBorderCell(column, row) == border && grid[column][row] == tile)
+                ++count;
+    return count;
+}
+
+// A magenta dot inside a cell's image, so a test can tell whether the cell was drawn again.
+QPoint MarkCell(CLevelEditorDlg& editor, Cell cell) {
+    const QPoint at(5 + 20 * cell.column + 10, 5 + 20 * cell.row + 10);
+    const_cast<QImage&>(editor.Surface()).setPixel(at, Mark);
+    return at;
+}
+
+std::string StatusLine(CLevelEditorDlg& editor) {
+    return editor.StatusBox->text().toStdString();
+}
+
+} // namespace
+
+class GridCommandsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void fillFloorPaintsEveryFloorCellWithTheLeftTile() {
+        EditorHarness harness;
+        ScriptedAnswerer answerer;
+        CLevelEditorDlg& editor = harness.Editor();
+        editor.LeftTile = Brick;
+        editor.RightTile = Player3;
+        editor.HoverCell = {3, 4};
+        const QPoint mark = MarkCell(editor, {7, 6});
+
+        harness.ClickControl(IdFillFloor);
+
+        QVERIFY(answerer.Boxes.empty());
+        QCOMPARE(CountTiles(editor.Grid, Brick, false), 143);
+        QCOMPARE(CountTiles(editor.Grid, SolidBlock, true), 52);
+        QVERIFY(editor.Modified);
+        QVERIFY(editor.Surface().pixel(mark) != Mark);
+        QVERIFY(editor.Surface().pixel(mark) != Green);
+        QCOMPARE(StatusLine(editor),
+                 std::string("Selected: (3,4)   Tile Type: Destructible Brick"));
+        QCOMPARE(editor.StatusText, StatusLine(editor));
+    }
+
+    void fillFloorReachesFloorCellsInTheBorder() {
+        EditorHarness harness;
+        CLevelEditorDlg& editor = harness.Editor();
+        editor.Grid[0][5] = Floor;
+        editor.Grid[14][12] = Floor;
+        editor.LeftTile = SolidBlock;
+
+        harness.ClickControl(IdFillFloor);
+
+        QCOMPARE(editor.Grid[0][5], SolidBlock);
+        QCOMPARE(editor.Grid[14][12], SolidBlock);
+        QCOMPARE(CountTiles(editor.Grid, SolidBlock, false), 143);
+    }
+
+    void fillingWithFloorChangesNoTileButMarksTheLevelAndRedraws() {
+        EditorHarness harness;
+        CLevelEditorDlg& editor = harness.Editor();
+        editor.LeftTile = Floor;
+        const LevelGrid before = editor.Grid;
+        const QPoint mark = MarkCell(editor, {7, 6});
+
+        harness.ClickControl(IdFillFloor);
+
+        QVERIFY(editor.Grid == before);
+        QVERIFY(editor.Modified);
+        QCOMPARE(editor.Surface().pixel(mark), Green);
+    }
+
+    void fillingAGridWithoutFloorDoesNothing() {
+        EditorHarness harness;
+        CLevelEditorDlg& editor = harness.Editor();
+        for (int column = 1; column < GridColumns - 1; ++column)
+            for (int row = 1; row < GridRows - 1; ++row)
+                editor.Grid[column][row] = Brick;
+        editor.LeftTile = SolidBlock;
+        editor.HoverCell = {3, 4};
+        const LevelGrid before = editor.Grid;
+        const QPoint mark = MarkCell(editor, {7, 6});
+
+        harness.ClickControl(IdFillFloor);
+
+        QVERIFY(editor.Grid == before);
+        QVERIFY(!editor.Modified);
+        QCOMPARE(editor.Surface().pixel(mark), Mark);
+        QCOMPARE(StatusLine(editor), std::string());
+    }
+
+    void fillingWithAPlayerIsRefused() {
+        for (int player = Player1; player <= Player5; ++player) {
+            EditorHarness harness;
+            ScriptedAnswerer answerer;
+            CLevelEditorDlg& editor = harness.Editor();
+            editor.LeftTile = player;
+            const LevelGrid before = editor.Grid;
+            const QImage screen = editor.Surface().copy();
+
+            harness.ClickControl(IdFillFloor);
+
+            QCOMPARE(answerer.Boxes.size(), std::size_t(1));
+            QCOMPARE(answerer.Boxes[0].text,
+                     std::string("You cannot fill the grid with a player start position"));
+            QCOMPARE(answerer.Boxes[0].caption, std::string("No Can Do"));
+            QCOMPARE(answerer.Boxes[0].flags, 64u);
+            QVERIFY(editor.Grid == before);
+            QVERIFY(!editor.Modified);
+            QVERIFY(editor.Surface() == screen);
+        }
+    }
+
+    void clearingAnUnchangedLevelAsksNothingAndKeepsItUnchanged() {
+        EditorHarness harness;
+        ScriptedAnswerer answerer;
+        CLevelEditorDlg& editor = harness.Editor();
+        editor.Grid[4][4] = Brick;
+        editor.Grid[6][2] = Player2;
+        editor.Grid[0][3] = Brick;
+        editor.Grid[14][7] = Player1;
+        editor.PlayerStarts.placed = {true, true, false, true, true};
+        editor.PlayerStarts.position[1] = {6, 2};
+        editor.HoverCell = {4, 4};
+        const QPoint mark = MarkCell(editor, {6, 2});
+
+        harness.ClickControl(IdClearFloor);
+
+        QVERIFY(answerer.Boxes.empty());
+        QCOMPARE(CountTiles(editor.Grid, Floor, false), 143);
+        QCOMPARE(editor.Grid[0][3], Brick);
+        QCOMPARE(editor.Grid[14][7], Player1);
+        QVERIFY(editor.PlayerStarts.placed == (std::array<bool, PlayerCount>{}));
+        QCOMPARE(editor.PlayerStarts.position[1], (Cell{6, 2}));
+        QVERIFY(!editor.Modified);
+        QCOMPARE(editor.Surface().pixel(mark), Green);
+        QCOMPARE(StatusLine(editor), std::string("Selected: (4,4)   Tile Type: Floor"));
+    }
+
+    void clearingAChangedLevelAsksFirst() {
+        EditorHarness harness;
+        ScriptedAnswerer answerer;
+        CLevelEditorDlg& editor = harness.Editor();
+        editor.Grid[4][4] = Player3;
+        editor.PlayerStarts.placed[2] = true;
+        editor.Modified = true;
+        const QPoint mark = MarkCell(editor, {4, 4});
+
+        answerer.AnswerBox(IDNO);
+        harness.ClickControl(IdClearFloor);
+
+        QCOMPARE(answerer.Boxes.size(), std::size_t(1));
+        QCOMPARE(answerer.Boxes[0].text,
+                 std::string("You are attempting to permanently wipe the grid clean. Do you "
+                             "want to continue?"));
+        QCOMPARE(answerer.Boxes[0].caption, std::string("Clear Grid?"));
+        QCOMPARE(answerer.Boxes[0].flags, 36u);
+        QCOMPARE(editor.Grid[4][4], Player3);
+        QVERIFY(editor.PlayerStarts.placed[2]);
+        QVERIFY(editor.Modified);
+        QCOMPARE(editor.Surface().pixel(mark), Mark);
+
+        answerer.AnswerBox(IDYES);
+        harness.ClickControl(IdClearFloor);
+
+        QCOMPARE(answerer.Boxes.size(), std::size_t(2));
+        QCOMPARE(editor.Grid[4][4], Floor);
+        QVERIFY(!editor.PlayerStarts.placed[2]);
+        QVERIFY(editor.Modified);
+        QCOMPARE(editor.Surface().pixel(mark), Green);
+    }
+
+    void statusLineNamesTheHoveredCellAndItsTile() {
+        EditorHarness harness;
+        CLevelEditorDlg& editor = harness.Editor();
+        editor.Grid[3][4] = Brick;
+
+        editor.HoverCell = {3, 4};
+        editor.RefreshStatus();
+        QCOMPARE(StatusLine(editor),
+                 std::string("Selected: (3,4)   Tile Type: Destructible Brick"));
+
+        editor.HoverCell = {0, 0};
+        editor.RefreshStatus();
+        QCOMPARE(StatusLine(editor), std::string("Selected: (0,0)   Tile Type: Solid Block"));
+
+        editor.HoverCell = {14, 12};
+        editor.Grid[14][12] = Player5;
+        editor.RefreshStatus();
+        QCOMPARE(StatusLine(editor), std::string("Selected: (14,12)   Tile Type: Player Five"));
+
+        editor.HoverCell = NoCell;
+        editor.RefreshStatus();
+        QCOMPARE(StatusLine(editor), std::string());
+        QCOMPARE(editor.StatusText, std::string("Selected: (14,12)   Tile Type: Player Five"));
+    }
+
+    void showGridSwitchesTheLineColourAndRepaintsTheWholeWindow() {
+        EditorHarness harness;
+        CLevelEditorDlg& editor = harness.Editor();
+        QVERIFY(editor.ShowGridBox->isChecked());
+        QCOMPARE(editor.Surface().pixel(25, 100), Black);
+        const QRgb background = editor.Surface().pixel(2, 2);
+        const_cast<QImage&>(editor.Surface()).setPixel(2, 2, Mark);
+
+        harness.ClickControl(IdShowGrid);
+
+        QVERIFY(!editor.ShowGridBox->isChecked());
+        QCOMPARE(int(editor.Settings.ShowGrid), 0);
+        QCOMPARE(editor.Settings.GridColor, 0x008000u);
+        QCOMPARE(editor.GridPen.Colour, 0x008000u);
+        QCOMPARE(editor.Surface().pixel(2, 2), background);
+        // The lines vanish into the floor: one unbroken green area, framed in black.
+        for (int y = 25; y <= 245; ++y)
+            for (int x = 25; x <= 285; ++x)
+                QCOMPARE(editor.Surface().pixel(x, y), Green);
+        QCOMPARE(editor.Surface().pixel(5, 100), Black);
+        QCOMPARE(editor.Surface().pixel(305, 100), Black);
+
+        harness.ClickControl(IdShowGrid);
+
+        QVERIFY(editor.ShowGridBox->isChecked());
+        QCOMPARE(int(editor.Settings.ShowGrid), 1);
+        QCOMPARE(editor.Settings.GridColor, 0x000000u);
+        for (int x = 25; x <= 285; x += 20)
+            QCOMPARE(editor.Surface().pixel(x, 100), Black);
+        for (int y = 25; y <= 245; y += 20)
+            QCOMPARE(editor.Surface().pixel(100, y), Black);
+    }
+};
+
+QTEST_MAIN(GridCommandsTest)
+#include "test_grid_commands.moc"
