@@ -169,6 +169,7 @@ private slots:
             ClickItem(shown, QStringLiteral("Levels"));
             QCOMPARE(Text(NameBox(shown)), levels);
             QCOMPARE(NameBox(shown)->selectedText(), NameBox(shown)->text());
+            QCOMPARE(OkButton(shown)->text(), QStringLiteral("Select"));
             OkButton(shown)->click();
         });
         QCOMPARE(dialog.DoModal(), IDOK);
