@@ -33,6 +33,24 @@ Qt::WindowFlags WindowFlagsOf(FrameKind frame) {
            Qt::WindowCloseButtonHint;
 }
 
+// A narrow sans serif at the size of the classic 8-point dialog font, so that captions such
+// as "Show Grid" and three lines of text fit controls laid out for that font.
+QFont DialogFont() {
+    QFont font;
+    font.setFamilies({QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("DejaVu Sans")});
+    font.setPixelSize(11);
+    return font;
+}
+
+// Flat push buttons: a one-pixel border and no bevel; the focused one gets a blue border and
+// a light tint so that keyboard focus stays visible.
+const QString FlatButtonStyle = QStringLiteral(
+    "QPushButton#flat { border: 1px solid #8a8a8a; border-radius: 0; background: #fbfbfb;"
+    " padding: 0 4px; }"
+    "QPushButton#flat:hover { background: #ffffff; border-color: #5a5a5a; }"
+    "QPushButton#flat:focus { border-color: #2a64c8; background: #e8f0fc; }"
+    "QPushButton#flat:pressed { background: #d6d6d6; }");
+
 QWidget* CreateStatic(const ControlTemplate& control, QWidget* parent) {
     auto* label = new QLabel(TextOf(control.text), parent);
     label->setAlignment((control.style & StyleCentred) ? Qt::AlignHCenter | Qt::AlignTop
@@ -97,9 +115,8 @@ QRect DialogUnitsToPixels(int x, int y, int width, int height) {
 CDialog::CDialog(const DialogTemplate& dialogTemplate, QWidget* parent)
     : QDialog(parent ? parent : MainWindow(), WindowFlagsOf(dialogTemplate.frame)) {
     setWindowTitle(TextOf(dialogTemplate.caption));
-    QFont font = this->font();
-    font.setPixelSize(11);
-    setFont(font);
+    setFont(DialogFont());
+    setStyleSheet(FlatButtonStyle);
     setFixedSize(DialogUnitsToPixelsX(dialogTemplate.width),
                  DialogUnitsToPixelsY(dialogTemplate.height));
     CreateControls(dialogTemplate);
