@@ -1,0 +1,82 @@
+// One mouse move, as the editor receives it from the platform: while the left button drags
+// across interior cells (hover, placement, the cells and frame drawn, the status line and the
+// screen update that the drawing asks for) it should take at most 20 us, and outside the grid
+// at most 5 us (median of the repetitions).
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QMouseEvent>
+
+#include "tests/support/EditorHarness.h"
+
+namespace {
+
+EditorHarness& Harness() {
+    static EditorHarness harness;
+    return harness;
+}
+
+void SendMouse(QEvent::Type type, QPoint point, Qt::MouseButton button, Qt::MouseButtons held) {
+    CLevelEditorDlg& editor = Harness().Editor();
+    QMouseEvent event(type, point, editor.mapToGlobal(point), button, held, Qt::NoModifier);
+    QApplication::sendEvent(&editor, &event);
+}
+
+// A path over the interior cells, one cell further on every move.
+std::vector<QPoint> InteriorPath() {
+    std::vector<QPoint> path;
+    for (int row = 1; row < GridRows - 1; ++row)
+        for (int column = 1; column < GridColumns - 1; ++column)
+            path.emplace_back(5 + 20 * column + 7 + row % 5, 5 + 20 * row + 9);
+    return path;
+}
+
+void MoveWhileDraggingAcrossInteriorCells(benchmark::State& state) {
+    CLevelEditorDlg& editor = Harness().Editor();
+    const QPoint brickSlot(437, 34);
+    SendMouse(QEvent::MouseButtonPress, brickSlot, Qt::LeftButton, Qt::LeftButton);
+    SendMouse(QEvent::MouseButtonRelease, brickSlot, Qt::LeftButton, Qt::NoButton);
+    const std::vector<QPoint> path = InteriorPath();
+    SendMouse(QEvent::MouseButtonPress, path.front(), Qt::LeftButton, Qt::LeftButton);
+    std::size_t next = 1;
+    for (auto _ : state) {
+        SendMouse(QEvent::MouseMove, path[next], Qt::NoButton, Qt::LeftButton);
+        QApplication::processEvents();
+        next = (next + 1) % path.size();
+    }
+    SendMouse(QEvent::MouseButtonRelease, path[next], Qt::LeftButton, Qt::NoButton);
+    if (!editor.Modified || editor.Grid[5][5] != Brick)
+        state.SkipWithError("the drag painted nothing");
+}
+BENCHMARK(MoveWhileDraggingAcrossInteriorCells)
+    ->Repetitions(10)
+    ->ReportAggregatesOnly(true)
+    ->Unit(benchmark::kMicrosecond);
+
+void MoveOutsideTheGrid(benchmark::State& state) {
+    const QPoint outside[] = {{310, 100}, {450, 250}, {2, 150}, {200, 280}};
+    std::size_t next = 0;
+    for (auto _ : state) {
+        SendMouse(QEvent::MouseMove, outside[next], Qt::NoButton, Qt::NoButton);
+        QApplication::processEvents();
+        next = (next + 1) % std::size(outside);
+    }
+    if (Harness().Editor().HoverCell != NoCell)
+        state.SkipWithError("the cursor outside the grid still hovers a cell");
+}
+BENCHMARK(MoveOutsideTheGrid)
+    ->Repetitions(10)
+    ->ReportAggregatesOnly(true)
+    ->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,340 @@
+// Painting with both buttons through real mouse events: on the press, along a drag, never on the
+// border, player starts kept unique, the other button dropped while one drags, double clicks,
+// and releases that happen outside the window or over a button.
+#include "tests/editor/MouseTesting.h"
+#include "tests/support/ScriptedAnswerer.h"
+
+#include <QPushButton>
+
+using namespace mouse_testing;
+
+namespace {
+
+QPoint SlotCentre(int tile) {
+    const PixelPoint corner = EditorGeometry::PaletteSlots[tile];
+    return {corner.x + 10, corner.y + 10};
+}
+
+void PickLeft(EditorHarness& h, int tile) {
+    h.Click(Qt::LeftButton, SlotCentre(tile));
+}
+
+void PickRight(EditorHarness& h, int tile) {
+    h.Click(Qt::RightButton, SlotCentre(tile));
+}
+
+TileType At(EditorHarness& h, Cell cell) {
+    return h.Editor().Grid[cell.column][cell.row];
+}
+
+// Mouse events through the window, as the platform delivers them, so that Qt's mouse grab
+// decides which widget receives them.
+void WindowEvent(EditorHarness& h, QTest::MouseAction action, Qt::MouseButton button,
+                 QPoint point) {
+    QTest::mouseEvent(action, h.Editor().windowHandle(), button, {}, point);
+}
+
+} // namespace
+
+class PaintingTest : public QObject {
+    Q_OBJECT
+private slots:
+    void pressPaintsTheCellAtOnceWithItsHoverFrame() {
+        EditorHarness h;
+        PickLeft(h, Brick);
+        QVERIFY(!h.Editor().Modified);
+        h.Press(Qt::LeftButton, CellCentre({3, 4}));
+        QCOMPARE(At(h, {3, 4}), Brick);
+        QVERIFY(CellShows(h.Editor(), {3, 4}, Brick));
+        QVERIFY(HasHoverFrame(h.Editor(), {3, 4}));
+        QCOMPARE(h.Editor().HoverCell, (Cell{3, 4}));
+        QVERIFY(h.Editor().Modified);
+        h.Release(Qt::LeftButton, CellCentre({3, 4}));
+        QVERIFY(!h.Editor().LeftDrag);
+        QCOMPARE(At(h, {3, 4}), Brick);
+    }
+
+    void dragPaintsEveryReportedCellAndNoBorderCell() {
+        EditorHarness h;
+        PickLeft(h, Brick);
+        h.Press(Qt::LeftButton, CellCentre({1, 1}));
+        for (int column = 2; column <= 4; ++column)
+            h.Move(CellCentre({column, 1}));
+        h.Move(CellCentre({4, 0}));
+        QCOMPARE(h.Editor().HoverCell, (Cell{4, 0}));
+        QVERIFY(GridIsFreeOfRed(h.Editor()));
+        h.Move(CellCentre({0, 5}));
+        h.Move(CellCentre({14, 12}));
+        h.Release(Qt::LeftButton, CellCentre({14, 12}));
+        for (int column = 1; column <= 4; ++column) {
+            QCOMPARE(At(h, {column, 1}), Brick);
+            QVERIFY(CellShows(h.Editor(), {column, 1}, Brick));
+        }
+        for (Cell border : {Cell{4, 0}, Cell{0, 5}, Cell{14, 12}}) {
+            QCOMPARE(At(h, border), SolidBlock);
+            QVERIFY(CellShows(h.Editor(), border, SolidBlock));
+        }
+        QCOMPARE(At(h, {2, 2}), Floor);
+    }
+
+    void everyMoveInsideOneCellPaintsAgain() {
+        EditorHarness h;
+        h.Press(Qt::LeftButton, CellCentre({6, 6}));
+        h.Editor().Modified = false;
+        h.Move(CellCentre({6, 6}) + QPoint(3, 2));
+        QVERIFY(h.Editor().Modified);
+        h.Release(Qt::LeftButton, CellCentre({6, 6}));
+    }
+
+    void gridLinesBelongToTheCellRightOfAndBelowThem() {
+        EditorHarness h;
+        PickLeft(h, Brick);
+        h.Click(Qt::LeftButton, {25, 25});
+        QCOMPARE(At(h, {1, 1}), Brick);
+        h.Click(Qt::LeftButton, {45, 24});
+        QCOMPARE(h.Editor().HoverCell, (Cell{2, 0}));
+        QCOMPARE(At(h, {2, 0}), SolidBlock);
+        h.Click(Qt::LeftButton, {45, 25});
+        QCOMPARE(At(h, {2, 1}), Brick);
+    }
+
+    void pressOnABorderCellHoversItOnly() {
+        EditorHarness h;
+        PickLeft(h, Brick);
+        h.Press(Qt::LeftButton, CellCentre({0, 0}));
+        QCOMPARE(h.Editor().HoverCell, (Cell{0, 0}));
+        QCOMPARE(At(h, {0, 0}), SolidBlock);
+        QVERIFY(GridIsFreeOfRed(h.Editor()));
+        QVERIFY(!h.Editor().Modified);
+        QVERIFY(h.Editor().LeftDrag);
+        h.Move(CellCentre({1, 1}));
+        QCOMPARE(At(h, {1, 1}), Brick);
+        h.Release(Qt::LeftButton, CellCentre({1, 1}));
+    }
+
+    void pointsOnOrOutsideTheOuterFrameHoverNothingButStillStartADrag() {
+        EditorHarness h;
+        PickLeft(h, Brick);
+        h.Move(CellCentre({5, 5}));
+        QVERIFY(HasHoverFrame(h.Editor(), {5, 5}));
+        for (QPoint outside :
+             {QPoint(5, 100), QPoint(305, 100), QPoint(100, 5), QPoint(100, 265), QPoint(2, 150)}) {
+            h.Move(CellCentre({5, 5}));
+            h.Press(Qt::LeftButton, outside);
+            QCOMPARE(h.Editor().HoverCell, NoCell);
+            QVERIFY(GridIsFreeOfRed(h.Editor()));
+            QVERIFY(CellShows(h.Editor(), {5, 5}, Floor));
+            QVERIFY(h.Editor().LeftDrag);
+            h.Release(Qt::LeftButton, outside);
+        }
+        QVERIFY(!h.Editor().Modified);
+        h.Press(Qt::LeftButton, {2, 150});
+        h.Move(CellCentre({1, 7}));
+        h.Release(Qt::LeftButton, CellCentre({1, 7}));
+        QCOMPARE(At(h, {1, 7}), Brick);
+    }
+
+    void hoverFrameFollowsTheCursorWithoutAButton() {
+        EditorHarness h;
+        h.Move(CellCentre({3, 4}));
+        QVERIFY(HasHoverFrame(h.Editor(), {3, 4}));
+        h.Move(CellCentre({4, 4}));
+        QVERIFY(HasHoverFrame(h.Editor(), {4, 4}));
+        QVERIFY(CellShows(h.Editor(), {3, 4}, Floor));
+        QVERIFY(!IsRed(h.Editor().Surface().pixel(66, 86)));
+        QVERIFY(!h.Editor().Modified);
+        QCOMPARE(At(h, {4, 4}), Floor);
+    }
+
+    void rightButtonPaintsTheRightTile() {
+        EditorHarness h;
+        PickRight(h, Brick);
+        QCOMPARE(h.Editor().RightTile, int(Brick));
+        QCOMPARE(h.Editor().LeftTile, int(SolidBlock));
+        h.Press(Qt::RightButton, CellCentre({2, 3}));
+        h.Move(CellCentre({2, 4}));
+        h.Move(CellCentre({2, 12}));
+        h.Release(Qt::RightButton, CellCentre({2, 12}));
+        QCOMPARE(At(h, {2, 3}), Brick);
+        QCOMPARE(At(h, {2, 4}), Brick);
+        QCOMPARE(At(h, {2, 12}), SolidBlock);
+        QVERIFY(!h.Editor().RightDrag);
+        h.Move(CellCentre({2, 5}));
+        QCOMPARE(At(h, {2, 5}), Floor);
+    }
+
+    void playersOneAndTwoArePlacedByThePressAlone() {
+        for (int player : {Player1, Player2}) {
+            EditorHarness h;
+            PickLeft(h, player);
+            PickRight(h, Brick);
+            h.Press(Qt::LeftButton, CellCentre({3, 3}));
+            QVERIFY(!h.Editor().LeftDrag);
+            h.Move(CellCentre({4, 3}));
+            QCOMPARE(At(h, {3, 3}), TileType(player));
+            QCOMPARE(At(h, {4, 3}), Floor);
+            // The right button works again while the left one is still held.
+            h.Press(Qt::RightButton, CellCentre({6, 3}));
+            QCOMPARE(At(h, {6, 3}), Brick);
+            h.Release(Qt::RightButton, CellCentre({6, 3}));
+            h.Release(Qt::LeftButton, CellCentre({6, 3}));
+            QVERIFY(h.Editor().PlayerStarts.placed[player - Player1]);
+            QCOMPARE(h.Editor().PlayerStarts.position[player - Player1], (Cell{3, 3}));
+        }
+    }
+
+    void playerPickedUpWithCtrlEndsTheDragToo() {
+        EditorHarness h;
+        PickRight(h, Player2);
+        h.Click(Qt::RightButton, CellCentre({5, 5}));
+        PickRight(h, Brick);
+        h.Press(Qt::RightButton, CellCentre({5, 5}), Qt::ControlModifier);
+        QCOMPARE(h.Editor().RightTile, int(Player2));
+        QVERIFY(!h.Editor().RightDrag);
+        h.Move(CellCentre({6, 5}));
+        QCOMPARE(At(h, {6, 5}), Floor);
+        h.Release(Qt::RightButton, CellCentre({6, 5}));
+    }
+
+    void dragMovesThePlayersThreeToFiveAlongThePath() {
+        for (int player : {Player3, Player4, Player5}) {
+            EditorHarness h;
+            PickLeft(h, player);
+            h.Press(Qt::LeftButton, CellCentre({2, 2}));
+            QVERIFY(h.Editor().LeftDrag);
+            h.Move(CellCentre({3, 2}));
+            h.Move(CellCentre({4, 2}));
+            h.Release(Qt::LeftButton, CellCentre({4, 2}));
+            QCOMPARE(At(h, {2, 2}), Floor);
+            QCOMPARE(At(h, {3, 2}), Floor);
+            QVERIFY(CellShows(h.Editor(), {2, 2}, Floor));
+            QVERIFY(CellShows(h.Editor(), {3, 2}, Floor));
+            QCOMPARE(At(h, {4, 2}), TileType(player));
+            QVERIFY(h.Editor().PlayerStarts.placed[player - Player1]);
+            QCOMPARE(h.Editor().PlayerStarts.position[player - Player1], (Cell{4, 2}));
+        }
+    }
+
+    void paintingOverAStartReleasesThatPlayer() {
+        EditorHarness h;
+        PickLeft(h, Player4);
+        PickRight(h, Player1);
+        h.Click(Qt::LeftButton, CellCentre({9, 9}));
+        h.Click(Qt::RightButton, CellCentre({2, 2}));
+        h.Click(Qt::RightButton, CellCentre({9, 9}));
+        QCOMPARE(At(h, {2, 2}), Floor);
+        QVERIFY(CellShows(h.Editor(), {2, 2}, Floor));
+        QCOMPARE(At(h, {9, 9}), Player1);
+        QVERIFY(!h.Editor().PlayerStarts.placed[3]);
+        QVERIFY(h.Editor().PlayerStarts.placed[0]);
+    }
+
+    void theOtherButtonIsDroppedEverywhereDuringADrag() {
+        EditorHarness h;
+        ModalClicker about;
+        PickLeft(h, Brick);
+        h.Press(Qt::LeftButton, CellCentre({1, 1}));
+        const QPoint presses[] = {
+            SlotCentre(Player3), {360, 160}, {420, 200}, CellCentre({5, 5}), {370, 260}};
+        for (QPoint point : presses) {
+            h.Press(Qt::RightButton, point);
+            h.Release(Qt::RightButton, point);
+        }
+        QCOMPARE(about.Opened, 0);
+        QCOMPARE(h.Editor().RightTile, int(Floor));
+        QCOMPARE(h.Editor().LeftTile, int(Brick));
+        QVERIFY(!h.Editor().RightDrag);
+        // The drag goes on: the drop left the hover and the left drag alone.
+        QVERIFY(h.Editor().LeftDrag);
+        QCOMPARE(h.Editor().HoverCell, (Cell{1, 1}));
+        h.Move(CellCentre({1, 2}));
+        QCOMPARE(At(h, {1, 2}), Brick);
+        h.Release(Qt::LeftButton, CellCentre({1, 2}));
+        PickRight(h, Player3);
+        QCOMPARE(h.Editor().RightTile, int(Player3));
+    }
+
+    void theLeftButtonIsDroppedDuringARightDrag() {
+        EditorHarness h;
+        ModalClicker about;
+        PickRight(h, Brick);
+        h.Press(Qt::RightButton, CellCentre({1, 1}));
+        for (QPoint point :
+             {SlotCentre(Player5), QPoint(420, 200), CellCentre({5, 5}), QPoint(370, 260)}) {
+            h.Press(Qt::LeftButton, point);
+            h.Release(Qt::LeftButton, point);
+        }
+        QCOMPARE(about.Opened, 0);
+        QCOMPARE(h.Editor().LeftTile, int(SolidBlock));
+        QCOMPARE(At(h, {5, 5}), Floor);
+        QVERIFY(!h.Editor().LeftDrag);
+        h.Move(CellCentre({2, 1}));
+        h.Release(Qt::RightButton, CellCentre({2, 1}));
+        QCOMPARE(At(h, {2, 1}), Brick);
+        PickLeft(h, Player5);
+        QCOMPARE(h.Editor().LeftTile, int(Player5));
+    }
+
+    void secondPressOfADoubleClickIsNoButtonDown() {
+        for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton}) {
+            EditorHarness h;
+            const int& tile = button == Qt::LeftButton ? h.Editor().LeftTile : h.Editor().RightTile;
+            const bool& drag =
+                button == Qt::LeftButton ? h.Editor().LeftDrag : h.Editor().RightDrag;
+            const int before = tile;
+            QTest::mouseDClick(&h.Editor(), button, {}, SlotCentre(Brick));
+            QCOMPARE(tile, before);
+            h.Release(button, SlotCentre(Brick));
+            h.Click(button, SlotCentre(Brick));
+            QTest::mouseDClick(&h.Editor(), button, {}, CellCentre({5, 5}));
+            QVERIFY(!drag);
+            h.Move(CellCentre({6, 5}));
+            QCOMPARE(At(h, {5, 5}), Floor);
+            QCOMPARE(At(h, {6, 5}), Floor);
+            QVERIFY(!h.Editor().Modified);
+            h.Release(button, CellCentre({6, 5}));
+            QVERIFY(!drag);
+        }
+    }
+
+    void aDoubleClickPaintsOnceOnItsFirstPress() {
+        EditorHarness h;
+        PickLeft(h, Brick);
+        h.Click(Qt::LeftButton, CellCentre({7, 7}));
+        QTest::mouseDClick(&h.Editor(), Qt::LeftButton, {}, CellCentre({7, 7}));
+        h.Release(Qt::LeftButton, CellCentre({7, 7}));
+        QVERIFY(!h.Editor().LeftDrag);
+        h.Move(CellCentre({8, 7}));
+        QCOMPARE(At(h, {7, 7}), Brick);
+        QCOMPARE(At(h, {8, 7}), Floor);
+    }
+
+    void releaseOutsideTheWindowEndsTheDrag() {
+        EditorHarness h;
+        PickLeft(h, Brick);
+        WindowEvent(h, QTest::MousePress, Qt::LeftButton, CellCentre({2, 2}));
+        WindowEvent(h, QTest::MouseMove, Qt::NoButton, {-20, 150});
+        WindowEvent(h, QTest::MouseRelease, Qt::LeftButton, {-20, 150});
+        QVERIFY(!h.Editor().LeftDrag);
+        WindowEvent(h, QTest::MouseMove, Qt::NoButton, CellCentre({3, 2}));
+        QCOMPARE(At(h, {2, 2}), Brick);
+        QCOMPARE(At(h, {3, 2}), Floor);
+    }
+
+    void releaseOverAButtonEndsTheDragAndClicksNothing() {
+        EditorHarness h;
+        ScriptedAnswerer answers;
+        PickRight(h, Brick);
+        const QPoint load = h.Editor().GetDlgItem(IdLoad)->geometry().center();
+        WindowEvent(h, QTest::MousePress, Qt::RightButton, CellCentre({2, 2}));
+        WindowEvent(h, QTest::MouseMove, Qt::NoButton, load);
+        WindowEvent(h, QTest::MouseRelease, Qt::RightButton, load);
+        QVERIFY(!h.Editor().RightDrag);
+        QVERIFY(answers.FileDialogs.empty());
+        WindowEvent(h, QTest::MouseMove, Qt::NoButton, CellCentre({3, 2}));
+        QCOMPARE(At(h, {3, 2}), Floor);
+    }
+};
+
+QTEST_MAIN(PaintingTest)
+#include "test_painting.moc"
