@@ -196,26 +196,6 @@ private slots:
         QCOMPARE(editor.CurrentPath, path);
         QCOMPARE(ReadBytes(path), LevelBytes(editor.Grid));
     }
-
-    void savedLevelLoadsBackWithItsPlayers() {
-        EditorHarness harness;
-        CLevelEditorDlg& editor = harness.Editor();
-        MakePlayableLevel(editor);
-        const LevelGrid saved = editor.Grid;
-        const PlayerStarts starts = editor.PlayerStarts;
-        const std::string path = harness.PathIn("L5.txt");
-        ScriptedAnswerer answerer;
-        answerer.ChooseFile(path);
-        harness.ClickControl(IdSaveAs);
-
-        harness.ClickControl(IdNew);
-        QVERIFY(editor.Grid != saved);
-        LoadThroughButton(harness, answerer, path);
-
-        QVERIFY(editor.Grid == saved);
-        QVERIFY(editor.PlayerStarts.placed == starts.placed);
-        QVERIFY(editor.PlayerStarts.position == starts.position);
-    }
 };
 
 QTEST_MAIN(SaveRulesTest)
