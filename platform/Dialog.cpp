@@ -43,13 +43,15 @@ QFont DialogFont() {
 }
 
 // Flat push buttons: a one-pixel border and no bevel; the focused one gets a blue border and
-// a light tint so that keyboard focus stays visible.
-const QString FlatButtonStyle = QStringLiteral(
+// a light tint so that keyboard focus stays visible. Group boxes are a plain outline: the
+// style's own frame shades its inside, which would dim the pictures painted behind it.
+const QString DialogStyleSheet = QStringLiteral(
     "QPushButton#flat { border: 1px solid #8a8a8a; border-radius: 0; background: #fbfbfb;"
     " padding: 0 4px; }"
     "QPushButton#flat:hover { background: #ffffff; border-color: #5a5a5a; }"
     "QPushButton#flat:focus { border-color: #2a64c8; background: #e8f0fc; }"
-    "QPushButton#flat:pressed { background: #d6d6d6; }");
+    "QPushButton#flat:pressed { background: #d6d6d6; }"
+    "QGroupBox { border: 1px solid #a8a8a8; border-radius: 2px; }");
 
 QWidget* CreateStatic(const ControlTemplate& control, QWidget* parent) {
     auto* label = new QLabel(TextOf(control.text), parent);
@@ -116,7 +118,7 @@ CDialog::CDialog(const DialogTemplate& dialogTemplate, QWidget* parent)
     : QDialog(parent ? parent : MainWindow(), WindowFlagsOf(dialogTemplate.frame)) {
     setWindowTitle(TextOf(dialogTemplate.caption));
     setFont(DialogFont());
-    setStyleSheet(FlatButtonStyle);
+    setStyleSheet(DialogStyleSheet);
     setFixedSize(DialogUnitsToPixelsX(dialogTemplate.width),
                  DialogUnitsToPixelsY(dialogTemplate.height));
     CreateControls(dialogTemplate);
