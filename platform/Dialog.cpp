@@ -43,15 +43,17 @@ QFont DialogFont() {
 }
 
 // Flat push buttons: a one-pixel border and no bevel; the focused one gets a blue border and
-// a light tint so that keyboard focus stays visible. Group boxes are a plain outline: the
-// style's own frame shades its inside, which would dim the pictures painted behind it.
-const QString DialogStyleSheet = QStringLiteral(
-    "QPushButton#flat { border: 1px solid #8a8a8a; border-radius: 0; background: #fbfbfb;"
-    " padding: 0 4px; }"
-    "QPushButton#flat:hover { background: #ffffff; border-color: #5a5a5a; }"
-    "QPushButton#flat:focus { border-color: #2a64c8; background: #e8f0fc; }"
-    "QPushButton#flat:pressed { background: #d6d6d6; }"
-    "QGroupBox { border: 1px solid #a8a8a8; border-radius: 2px; }");
+// a light tint so that keyboard focus stays visible.
+const QString FlatButtonStyle =
+    QStringLiteral("QPushButton { border: 1px solid #8a8a8a; border-radius: 0; background: #fbfbfb;"
+                   " padding: 0 4px; }"
+                   "QPushButton:hover { background: #ffffff; border-color: #5a5a5a; }"
+                   "QPushButton:focus { border-color: #2a64c8; background: #e8f0fc; }"
+                   "QPushButton:pressed { background: #d6d6d6; }");
+
+// A group box as a plain outline: the style's own frame shades its inside, which would dim
+// the pictures painted behind it.
+const QString GroupBoxStyle = QStringLiteral("QGroupBox { border: 1px solid #a8a8a8; }");
 
 QWidget* CreateStatic(const ControlTemplate& control, QWidget* parent) {
     auto* label = new QLabel(TextOf(control.text), parent);
@@ -118,7 +120,6 @@ CDialog::CDialog(const DialogTemplate& dialogTemplate, QWidget* parent)
     : QDialog(parent ? parent : MainWindow(), WindowFlagsOf(dialogTemplate.frame)) {
     setWindowTitle(TextOf(dialogTemplate.caption));
     setFont(DialogFont());
-    setStyleSheet(DialogStyleSheet);
     setFixedSize(DialogUnitsToPixelsX(dialogTemplate.width),
                  DialogUnitsToPixelsY(dialogTemplate.height));
     CreateControls(dialogTemplate);
@@ -149,8 +150,10 @@ QWidget* CDialog::CreateControl(const ControlTemplate& control) {
     case ControlKind::DefaultPushButton: {
         auto* button = new QPushButton(TextOf(control.text), this);
         button->setAutoDefault(false);
-        if (control.style & StyleFlat)
+        if (control.style & StyleFlat) {
             button->setObjectName(QStringLiteral("flat"));
+            button->setStyleSheet(FlatButtonStyle);
+        }
         connect(button, &QPushButton::clicked, this, [this, id = control.id] { SendCommand(id); });
         return button;
     }
@@ -161,6 +164,7 @@ QWidget* CDialog::CreateControl(const ControlTemplate& control) {
     }
     case ControlKind::GroupBox: {
         auto* group = new QGroupBox(TextOf(control.text), this);
+        group->setStyleSheet(GroupBoxStyle);
         group->setAttribute(Qt::WA_TransparentForMouseEvents);
         return group;
     }
