@@ -4,7 +4,7 @@
 #include "tests/editor/MouseTesting.h"
 #include "tests/support/ScriptedAnswerer.h"
 
-#include <QPushButton>
+#include <QLabel>
 
 using namespace mouse_testing;
 
@@ -21,6 +21,10 @@ void PickLeft(EditorHarness& h, int tile) {
 
 void PickRight(EditorHarness& h, int tile) {
     h.Click(Qt::RightButton, SlotCentre(tile));
+}
+
+QString Status(EditorHarness& h) {
+    return h.Editor().StatusBox->text();
 }
 
 TileType At(EditorHarness& h, Cell cell) {
@@ -49,6 +53,7 @@ private slots:
         QVERIFY(HasHoverFrame(h.Editor(), {3, 4}));
         QCOMPARE(h.Editor().HoverCell, (Cell{3, 4}));
         QVERIFY(h.Editor().Modified);
+        QCOMPARE(Status(h), "Selected: (3,4)   Tile Type: Destructible Brick");
         h.Release(Qt::LeftButton, CellCentre({3, 4}));
         QVERIFY(!h.Editor().LeftDrag);
         QCOMPARE(At(h, {3, 4}), Brick);
@@ -103,6 +108,7 @@ private slots:
         PickLeft(h, Brick);
         h.Press(Qt::LeftButton, CellCentre({0, 0}));
         QCOMPARE(h.Editor().HoverCell, (Cell{0, 0}));
+        QCOMPARE(Status(h), "Selected: (0,0)   Tile Type: Solid Block");
         QCOMPARE(At(h, {0, 0}), SolidBlock);
         QVERIFY(GridIsFreeOfRed(h.Editor()));
         QVERIFY(!h.Editor().Modified);
@@ -122,6 +128,7 @@ private slots:
             h.Move(CellCentre({5, 5}));
             h.Press(Qt::LeftButton, outside);
             QCOMPARE(h.Editor().HoverCell, NoCell);
+            QCOMPARE(Status(h), QString());
             QVERIFY(GridIsFreeOfRed(h.Editor()));
             QVERIFY(CellShows(h.Editor(), {5, 5}, Floor));
             QVERIFY(h.Editor().LeftDrag);
@@ -140,6 +147,7 @@ private slots:
         QVERIFY(HasHoverFrame(h.Editor(), {3, 4}));
         h.Move(CellCentre({4, 4}));
         QVERIFY(HasHoverFrame(h.Editor(), {4, 4}));
+        QCOMPARE(Status(h), "Selected: (4,4)   Tile Type: Floor");
         QVERIFY(CellShows(h.Editor(), {3, 4}, Floor));
         QVERIFY(!IsRed(h.Editor().Surface().pixel(66, 86)));
         QVERIFY(!h.Editor().Modified);
