@@ -30,10 +30,6 @@ QVarLengthArray<int, 128> SampleIndices(int count, int sourceCount) {
 
 } // namespace
 
-QColor ToQColor(COLORREF colour) {
-    return QColor(GetRValue(colour), GetGValue(colour), GetBValue(colour));
-}
-
 CDC::CDC(CPaintedDialog& window)
     : Window(window), Bits(window.ClientSurface.bits()),
       Stride(window.ClientSurface.bytesPerLine()), Bounds(window.ClientSurface.rect()) {}

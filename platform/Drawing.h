@@ -27,8 +27,6 @@ public:
     COLORREF Colour = 0;
 };
 
-QColor ToQColor(COLORREF colour);
-
 // A drawing context on a painted dialog's client surface, held for one drawing operation.
 // What it drew reaches the screen when it is destroyed.
 class CDC {
