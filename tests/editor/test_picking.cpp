@@ -232,6 +232,15 @@ private slots:
         QVERIFY(h.Editor().isVisible());
     }
 
+    void theCloseSystemCommandRunsTheCloseRoutine() {
+        EditorHarness h;
+        ModalClicker about;
+        h.Editor().OnSysCommand(0xF060);
+        QCOMPARE(about.Opened, 0);
+        QVERIFY(!h.Editor().isVisible());
+        QCOMPARE(ReadBytes(h.SettingsPath()).size(), 268);
+    }
+
 private:
     // A palette point whose tile differs from `slot`'s, so that the next pick changes the tile.
     static QPoint SlotOther(int slot) {
