@@ -167,6 +167,10 @@ void ReadLevelText(std::istream& in, LevelGrid& grid, PlayerStarts& starts) {
 }
 
 void ReadLevelFile(const std::string& path, LevelGrid& grid, PlayerStarts& starts) {
+    // Only regular files: opening a named pipe or a device could wait for ever.
+    std::error_code error;
+    if (!fs::is_regular_file(path, error))
+        return;
     std::ifstream in(path, std::ios::binary);
     if (in)
         ReadLevelText(in, grid, starts);

@@ -20,7 +20,8 @@ std::string LevelText(const LevelGrid& grid);
 // Holds at most one line of 15 characters in memory, whatever the stream holds.
 void ReadLevelText(std::istream& in, LevelGrid& grid, PlayerStarts& starts);
 
-// Reads the level at path; a file that cannot be opened changes nothing.
+// Reads the level at path; a file that cannot be opened, or that is no regular file (a folder,
+// a named pipe, a device), changes nothing.
 void ReadLevelFile(const std::string& path, LevelGrid& grid, PlayerStarts& starts);
 
 // Replaces the file at path with the level text in one step, through a temporary file in the

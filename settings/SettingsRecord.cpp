@@ -2,12 +2,21 @@
 
 #include <algorithm>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 
 namespace {
 constexpr std::size_t ShowGridOffset = 260;
 constexpr std::size_t ReservedOffset = 261;
 constexpr std::size_t GridColorOffset = 264;
+
+// A named pipe or a device under the settings file's name would make opening it wait for ever.
+bool IsSomethingElseThanAFile(const std::string& path)
+{
+    std::error_code error;
+    const auto status = std::filesystem::status(path, error);
+    return std::filesystem::exists(status) && !std::filesystem::is_regular_file(status);
+}
 } // namespace
 
 SettingsBytes SerialiseSettings(const SettingsRecord& record) {
@@ -32,7 +41,9 @@ void DeserialiseSettings(const std::uint8_t* bytes, std::size_t count, SettingsR
 }
 
 bool ReadSettingsFile(const std::string& path, SettingsRecord& record) {
-    std::ifstream file(path, std::ios::binary);
+    std::ifstream file;
+    if (!IsSomethingElseThanAFile(path))
+        file.open(path, std::ios::binary);
     if (!file.is_open()) {
         record.ShowGrid = 1;
         record.GridColor = GridColorShown;
@@ -45,6 +56,8 @@ bool ReadSettingsFile(const std::string& path, SettingsRecord& record) {
 }
 
 void WriteSettingsFile(const std::string& path, const SettingsRecord& record) {
+    if (IsSomethingElseThanAFile(path))
+        return;
     const SettingsBytes bytes = SerialiseSettings(record);
     std::ofstream file(path, std::ios::binary | std::ios::trunc);
     file.write(reinterpret_cast<const char*>(bytes.data()), SettingsRecordSize);

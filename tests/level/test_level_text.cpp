@@ -280,6 +280,16 @@ private slots:
         QCOMPARE(starts.placed, (std::array<bool, PlayerCount>{}));
     }
 
+    void namedPipeIsNotReadAndDoesNotBlock() {
+        QTemporaryDir folder;
+        const std::string pipe = folder.path().toStdString() + "/L1.txt";
+        QCOMPARE(mkfifo(pipe.c_str(), 0600), 0);
+        LevelGrid grid = DefaultGrid();
+        PlayerStarts starts;
+        ReadLevelFile(pipe, grid, starts);
+        QVERIFY(grid == DefaultGrid());
+    }
+
     void fileWriteReplacesTheWholeFile() {
         QTemporaryDir folder;
         const fs::path dir = folder.path().toStdString();

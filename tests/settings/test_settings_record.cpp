@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sys/stat.h>
 
 namespace {
 
@@ -118,6 +119,17 @@ private slots:
         QCOMPARE(LevelDirectoryText(record), std::string(259, 'x'));
         QVERIFY(!StoreLevelDirectory(record, std::string(260, 'y')));
         QCOMPARE(LevelDirectoryText(record), std::string(259, 'x'));
+    }
+
+    void aNamedPipeIsNeitherReadNorWritten()
+    {
+        const QString pipe = Dir.filePath("pipe.dat");
+        QCOMPARE(mkfifo(pipe.toLocal8Bit().constData(), 0600), 0);
+        SettingsRecord record;
+        record.ShowGrid = 0;
+        QVERIFY(!ReadSettingsFile(pipe.toStdString(), record));
+        QCOMPARE(int(record.ShowGrid), 1);
+        WriteSettingsFile(pipe.toStdString(), record);
     }
 
     void bytesAfterTheTerminatorAreKept() {
