@@ -56,7 +56,10 @@ const QString FlatButtonStyle =
 const QString GroupBoxStyle = QStringLiteral("QGroupBox { border: 1px solid #a8a8a8; }");
 
 QWidget* CreateStatic(const ControlTemplate& control, QWidget* parent) {
-    auto* label = new QLabel(TextOf(control.text), parent);
+    auto* label = new QLabel(parent);
+    // Static texts show their characters as they are, never as markup.
+    label->setTextFormat(Qt::PlainText);
+    label->setText(TextOf(control.text));
     label->setAlignment((control.style & StyleCentred) ? Qt::AlignHCenter | Qt::AlignTop
                                                        : Qt::AlignLeft | Qt::AlignTop);
     if (control.style & StyleStaticEdge)

@@ -62,6 +62,8 @@ public:
     int AnswerMessageBox(QWidget* owner, const MessageBoxRequest& request) override {
         QMessageBox box(IconOfFlags(request.flags), QString::fromLocal8Bit(request.caption),
                         QString::fromLocal8Bit(request.text), ButtonsOfFlags(request.flags), owner);
+        // Paths in the texts may hold any characters; they are never markup.
+        box.setTextFormat(Qt::PlainText);
         if ((request.flags & MB_TYPEMASK) == MB_YESNOCANCEL)
             box.setEscapeButton(QMessageBox::Cancel);
         return ResultOfButton(box.exec());
