@@ -4,14 +4,9 @@
 
 #include <QApplication>
 
-#include "tests/support/EditorHarness.h"
+#include "bench/EditorBenchmark.h"
 
 namespace {
-
-EditorHarness& Harness() {
-    static EditorHarness harness;
-    return harness;
-}
 
 // Lets the event loop bring what was drawn to the screen, outside the measured time, as it
 // does between two handlers.
@@ -74,11 +69,5 @@ BENCHMARK(MoveHoverFrame);
 } // namespace
 
 int main(int argc, char** argv) {
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunEditorBenchmarks(argc, argv);
 }

@@ -7,14 +7,9 @@
 #include <QApplication>
 #include <QMouseEvent>
 
-#include "tests/support/EditorHarness.h"
+#include "bench/EditorBenchmark.h"
 
 namespace {
-
-EditorHarness& Harness() {
-    static EditorHarness harness;
-    return harness;
-}
 
 void SendMouse(QEvent::Type type, QPoint point, Qt::MouseButton button, Qt::MouseButtons held) {
     CLevelEditorDlg& editor = Harness().Editor();
@@ -90,11 +85,5 @@ BENCHMARK(MoveOutsideTheGrid)
 } // namespace
 
 int main(int argc, char** argv) {
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunEditorBenchmarks(argc, argv);
 }

@@ -3,7 +3,7 @@
 #include "platform/MessageBox.h"
 
 #include <QCheckBox>
-#include <QLabel>
+#include "platform/StaticText.h"
 #include <cstdio>
 
 namespace {

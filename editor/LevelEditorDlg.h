@@ -11,6 +11,7 @@
 #include "level/Level.h"
 #include "platform/Drawing.h"
 #include "platform/PaintedDialog.h"
+#include "platform/StaticText.h"
 #include "settings/SettingsRecord.h"
 
 #include <QIcon>
@@ -19,7 +20,6 @@
 #include <string>
 
 class QCheckBox;
-class QLabel;
 
 class CLevelEditorDlg : public CPaintedDialog {
 public:
@@ -95,7 +95,7 @@ public:
     EditorGeometry::CellOriginTable CellOrigins{};
     EditorGeometry::CellHitTable CellHitMap{};
     QCheckBox* ShowGridBox = nullptr;
-    QLabel* StatusBox = nullptr;
+    CStaticText* StatusBox = nullptr;
     QIcon Icon;
 
 protected:

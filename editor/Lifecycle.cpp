@@ -5,7 +5,7 @@
 #include "res/Resources.h"
 
 #include <QCheckBox>
-#include <QLabel>
+#include "platform/StaticText.h"
 
 namespace {
 
@@ -32,7 +32,7 @@ CLevelEditorDlg::~CLevelEditorDlg() = default;
 
 void CLevelEditorDlg::BindControls() {
     ShowGridBox = qobject_cast<QCheckBox*>(GetDlgItem(IdShowGrid));
-    StatusBox = qobject_cast<QLabel*>(GetDlgItem(IdStatusLine));
+    StatusBox = static_cast<CStaticText*>(GetDlgItem(IdStatusLine));
 }
 
 bool CLevelEditorDlg::OnInitDialog() {

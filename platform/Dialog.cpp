@@ -1,6 +1,7 @@
 #include "platform/Dialog.h"
 
 #include "platform/FileSystem.h"
+#include "platform/StaticText.h"
 #include "res/Resources.h"
 
 #include <QCheckBox>
@@ -56,16 +57,10 @@ const QString FlatButtonStyle =
 const QString GroupBoxStyle = QStringLiteral("QGroupBox { border: 1px solid #a8a8a8; }");
 
 QWidget* CreateStatic(const ControlTemplate& control, QWidget* parent) {
-    auto* label = new QLabel(parent);
-    // Static texts show their characters as they are, never as markup.
-    label->setTextFormat(Qt::PlainText);
-    label->setText(TextOf(control.text));
-    label->setAlignment((control.style & StyleCentred) ? Qt::AlignHCenter | Qt::AlignTop
-                                                       : Qt::AlignLeft | Qt::AlignTop);
-    if (control.style & StyleStaticEdge)
-        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    label->setAttribute(Qt::WA_TransparentForMouseEvents);
-    return label;
+    const Qt::Alignment alignment =
+        (control.style & StyleCentred) ? Qt::AlignHCenter : Qt::AlignLeft;
+    return new CStaticText(TextOf(control.text), alignment,
+                           (control.style & StyleStaticEdge) != 0, parent);
 }
 
 QWidget* CreateIcon(const ControlTemplate& control, QWidget* parent) {
@@ -213,8 +208,8 @@ QWidget* CDialog::GetDlgItem(int id) const {
 void CDialog::SetDlgItemText(int id, const std::string& text) {
     QWidget* control = GetDlgItem(id);
     const QString value = TextOf(text);
-    if (auto* label = qobject_cast<QLabel*>(control))
-        label->setText(value);
+    if (auto* text = qobject_cast<CStaticText*>(control))
+        text->setText(value);
     else if (auto* edit = qobject_cast<QLineEdit*>(control))
         edit->setText(value);
     else if (auto* button = qobject_cast<QAbstractButton*>(control))
@@ -224,8 +219,8 @@ void CDialog::SetDlgItemText(int id, const std::string& text) {
 std::string CDialog::GetDlgItemText(int id) const {
     QWidget* control = GetDlgItem(id);
     QString value;
-    if (auto* label = qobject_cast<QLabel*>(control))
-        value = label->text();
+    if (auto* text = qobject_cast<CStaticText*>(control))
+        value = text->text();
     else if (auto* edit = qobject_cast<QLineEdit*>(control))
         value = edit->text();
     else if (auto* button = qobject_cast<QAbstractButton*>(control))
