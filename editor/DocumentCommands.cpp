@@ -131,9 +131,7 @@ void CLevelEditorDlg::CloseEditor() {
 
 void CLevelEditorDlg::SetLevelPath(const std::string& path) {
     CurrentPath = path;
-    const std::string title =
-        path.empty() ? BaseTitle : BaseTitle + " - " + AbbreviatePathForTitle(path);
-    setWindowTitle(QString::fromLocal8Bit(title));
+    SetWindowText(path.empty() ? BaseTitle : BaseTitle + " - " + AbbreviatePathForTitle(path));
 }
 
 bool CLevelEditorDlg::CheckLevelForSave() {

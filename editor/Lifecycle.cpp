@@ -40,14 +40,17 @@ bool CLevelEditorDlg::OnInitDialog() {
     // This platform's windows have no window menu to extend; the credits text opens the About
     // box instead.
     setWindowIcon(Icon);
-    SettingsPath = JoinPath(GetCurrentDirectory(), SettingsFileName);
+    // A start-up folder that cannot be named (it was deleted) leaves the settings unread and
+    // unwritten rather than put somewhere else.
+    const std::string startFolder = GetCurrentDirectory();
+    SettingsPath = startFolder.empty() ? std::string() : JoinPath(startFolder, SettingsFileName);
     ReadSettings();
     SetCurrentDirectory(LevelDirectoryText(Settings));
     ShowGridBox->setChecked(Settings.ShowGrid != 0);
     BlackBrush = CBrush(RGB(0, 0, 0));
     GridPen = CPen(Settings.GridColor);
     WhiteBrush = CBrush(RGB(255, 255, 255));
-    BaseTitle = windowTitle().toLocal8Bit().toStdString();
+    BaseTitle = GetWindowText();
     LeftTile = SolidBlock;
     RightTile = Floor;
     HoverCell = NoCell;

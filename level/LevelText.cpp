@@ -53,9 +53,12 @@ void StoreCharacter(char character, int column, int row, LevelGrid& grid, Player
     }
 }
 
-// An existing file may be replaced only if it can be opened for writing and some write
-// permission is set on it: a file marked read-only stays untouched even for the superuser.
+// An existing file may be replaced only if it is a regular file (probing a named pipe would
+// wait for a reader), it can be opened for writing and some write permission is set on it: a
+// file marked read-only stays untouched even for the superuser.
 bool IsReplaceable(const fs::path& target, const fs::file_status& status) {
+    if (!fs::is_regular_file(status))
+        return false;
     constexpr fs::perms anyWrite =
         fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
     if ((status.permissions() & anyWrite) == fs::perms::none)

@@ -3,11 +3,33 @@
 namespace {
 
 constexpr std::size_t LongTitlePath = 38;
-constexpr std::size_t DotCount = 3;
+constexpr int DotCount = 3;
 
 std::size_t LastSeparator(const std::string& text) {
     const std::size_t slash = text.rfind('/');
     return slash != std::string::npos ? slash : text.rfind('\\');
+}
+
+// Paths are UTF-8: a character is a lead byte with the continuation bytes after it, so that
+// shortening never splits one.
+bool IsContinuationByte(char byte) {
+    return (static_cast<unsigned char>(byte) & 0xC0) == 0x80;
+}
+
+std::size_t CharacterCount(const std::string& text) {
+    std::size_t count = 0;
+    for (char byte : text)
+        if (!IsContinuationByte(byte))
+            ++count;
+    return count;
+}
+
+// Where the character that ends just before `end` begins.
+std::size_t StartOfCharacterBefore(const std::string& text, std::size_t end) {
+    std::size_t start = end - 1;
+    while (start > 0 && IsContinuationByte(text[start]))
+        --start;
+    return start;
 }
 
 } // namespace
@@ -15,17 +37,21 @@ std::size_t LastSeparator(const std::string& text) {
 std::string AbbreviatePathForTitle(std::string path) {
     // Eat the folder part from its end; stop when nothing is left before the last separator
     // (or there is none), since then no folder remains to shorten.
-    while (path.size() >= LongTitlePath) {
+    while (CharacterCount(path) >= LongTitlePath) {
         const std::size_t separator = LastSeparator(path);
         if (separator == std::string::npos || separator == 0)
             break;
-        path.erase(separator - 1, 1);
+        const std::size_t start = StartOfCharacterBefore(path, separator);
+        path.erase(start, separator - start);
     }
-    const std::size_t separator = LastSeparator(path);
-    if (separator != std::string::npos) {
-        const std::size_t first = separator >= DotCount ? separator - DotCount : 0;
-        for (std::size_t at = first; at < separator; ++at)
-            path[at] = '.';
+    std::size_t end = LastSeparator(path);
+    if (end == std::string::npos)
+        return path;
+    // The three characters before the separator become dots; fewer where fewer stand there.
+    for (int dot = 0; dot < DotCount && end > 0; ++dot) {
+        const std::size_t start = StartOfCharacterBefore(path, end);
+        path.replace(start, end - start, 1, '.');
+        end = start;
     }
     return path;
 }

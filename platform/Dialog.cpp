@@ -14,6 +14,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QValidator>
+#include <cmath>
 
 namespace {
 
@@ -21,6 +22,12 @@ QPointer<QWidget> TheMainWindow;
 
 QString TextOf(const std::string& text) {
     return QString::fromLocal8Bit(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+// The client pixel that holds the pointer: positions may be fractional on scaled screens.
+QPoint ClientPixelOf(const QMouseEvent* event) {
+    const QPointF position = event->position();
+    return QPoint(int(std::floor(position.x())), int(std::floor(position.y())));
 }
 
 unsigned KeyStateOf(const QMouseEvent* event) {
@@ -116,7 +123,7 @@ QRect DialogUnitsToPixels(int x, int y, int width, int height) {
 
 CDialog::CDialog(const DialogTemplate& dialogTemplate, QWidget* parent)
     : QDialog(parent ? parent : MainWindow(), WindowFlagsOf(dialogTemplate.frame)) {
-    setWindowTitle(TextOf(dialogTemplate.caption));
+    SetWindowText(dialogTemplate.caption);
     setFont(DialogFont());
     setFixedSize(DialogUnitsToPixelsX(dialogTemplate.width),
                  DialogUnitsToPixelsY(dialogTemplate.height));
@@ -200,6 +207,18 @@ void CDialog::EndDialog(int result) {
     done(result);
 }
 
+// Qt shows "[*]" in a caption as the modified marker and "[*][*]" as the text "[*]".
+void CDialog::SetWindowText(const std::string& text) {
+    setWindowTitle(TextOf(text).replace(QStringLiteral("[*]"), QStringLiteral("[*][*]")));
+}
+
+std::string CDialog::GetWindowText() const {
+    return windowTitle()
+        .replace(QStringLiteral("[*][*]"), QStringLiteral("[*]"))
+        .toLocal8Bit()
+        .toStdString();
+}
+
 QWidget* CDialog::GetDlgItem(int id) const {
     const auto found = Controls.find(id);
     return found == Controls.end() ? nullptr : found->second;
@@ -275,7 +294,7 @@ void CDialog::closeEvent(QCloseEvent* event) {
 }
 
 void CDialog::mousePressEvent(QMouseEvent* event) {
-    const QPoint point = event->position().toPoint();
+    const QPoint point = ClientPixelOf(event);
     if (event->button() == Qt::LeftButton)
         OnLButtonDown(KeyStateOf(event), point);
     else if (event->button() == Qt::RightButton)
@@ -283,7 +302,7 @@ void CDialog::mousePressEvent(QMouseEvent* event) {
 }
 
 void CDialog::mouseReleaseEvent(QMouseEvent* event) {
-    const QPoint point = event->position().toPoint();
+    const QPoint point = ClientPixelOf(event);
     if (event->button() == Qt::LeftButton)
         OnLButtonUp(KeyStateOf(event), point);
     else if (event->button() == Qt::RightButton)
@@ -291,11 +310,11 @@ void CDialog::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void CDialog::mouseMoveEvent(QMouseEvent* event) {
-    OnMouseMove(KeyStateOf(event), event->position().toPoint());
+    OnMouseMove(KeyStateOf(event), ClientPixelOf(event));
 }
 
 void CDialog::mouseDoubleClickEvent(QMouseEvent* event) {
-    const QPoint point = event->position().toPoint();
+    const QPoint point = ClientPixelOf(event);
     if (event->button() == Qt::LeftButton)
         OnLButtonDblClk(KeyStateOf(event), point);
     else if (event->button() == Qt::RightButton)

@@ -49,6 +49,10 @@ public:
     void Create();
     void EndDialog(int result);
 
+    // The caption exactly as given: characters that Qt would read as a placeholder are kept.
+    void SetWindowText(const std::string& text);
+    std::string GetWindowText() const;
+
     QWidget* GetDlgItem(int id) const;
     void SetDlgItemText(int id, const std::string& text);
     std::string GetDlgItemText(int id) const;

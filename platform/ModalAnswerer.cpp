@@ -3,6 +3,7 @@
 #include "platform/Win32.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QStringList>
 
@@ -45,16 +46,38 @@ int ResultOfButton(int button) {
     }
 }
 
-// "desc|pattern|desc|pattern||" as Qt name filters. The descriptions already name their
-// patterns in brackets, which is what Qt's dialog filters by.
+// "desc|pattern|desc|pattern||" as Qt name filters. The dialog shows each description as it
+// stands and hides the pattern that Qt matches by, where "*.*" becomes "*": the classic pattern
+// means every file, and Qt's would ask for a dot in the name.
 QStringList NameFiltersOf(const std::string& filter) {
     const QStringList parts = QString::fromLocal8Bit(filter).split('|');
-    QStringList descriptions;
+    QStringList filters;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-        if (!parts[i].isEmpty())
-            descriptions << parts[i];
+        if (parts[i].isEmpty())
+            continue;
+        QStringList patterns = parts[i + 1].split(';', Qt::SkipEmptyParts);
+        for (QString& pattern : patterns)
+            if (pattern.trimmed() == QStringLiteral("*.*"))
+                pattern = QStringLiteral("*");
+        filters << parts[i] + QStringLiteral(" (") + patterns.join(' ') + QLatin1Char(')');
     }
-    return descriptions;
+    return filters;
+}
+
+QString ExtensionWithoutDot(const std::string& extension) {
+    QString text = QString::fromLocal8Bit(extension);
+    if (text.startsWith('.'))
+        text.remove(0, 1);
+    return text;
+}
+
+// A name typed into an Open dialog names that file when it exists; otherwise, without an
+// extension of its own, it gets the default one.
+QString OpenedPath(const QString& chosen, const QString& extension) {
+    const QFileInfo file(chosen);
+    if (extension.isEmpty() || file.exists() || file.fileName().contains('.'))
+        return chosen;
+    return chosen + QLatin1Char('.') + extension;
 }
 
 class QtModalAnswerer : public ModalAnswerer {
@@ -77,17 +100,20 @@ public:
         dialog.setFileMode(QFileDialog::AnyFile);
         if (!(request.flags & OFN_OVERWRITEPROMPT))
             dialog.setOption(QFileDialog::DontConfirmOverwrite);
-        QString extension = QString::fromLocal8Bit(request.defaultExtension);
-        if (extension.startsWith('.'))
-            extension.remove(0, 1);
-        dialog.setDefaultSuffix(extension);
+        const QString extension = ExtensionWithoutDot(request.defaultExtension);
+        if (!request.open)
+            dialog.setDefaultSuffix(extension);
+        dialog.setOption(QFileDialog::HideNameFilterDetails);
         dialog.setNameFilters(NameFiltersOf(request.filter));
         dialog.setDirectory(QString::fromLocal8Bit(request.folder));
         if (!request.fileName.empty())
             dialog.selectFile(QString::fromLocal8Bit(request.fileName));
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return std::nullopt;
-        return dialog.selectedFiles().first().toLocal8Bit().toStdString();
+        QString chosen = dialog.selectedFiles().first();
+        if (request.open)
+            chosen = OpenedPath(chosen, extension);
+        return chosen.toLocal8Bit().toStdString();
     }
 };
 

@@ -27,7 +27,7 @@ inline std::string TitleFor(const CLevelEditorDlg& editor, const std::string& sh
 }
 
 inline std::string WindowTitle(const CLevelEditorDlg& editor) {
-    return editor.windowTitle().toLocal8Bit().toStdString();
+    return editor.GetWindowText();
 }
 
 inline void PlacePlayer(CLevelEditorDlg& editor, int player, Cell cell) {

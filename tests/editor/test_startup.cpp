@@ -7,6 +7,7 @@
 #include "settings/SettingsRecord.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -196,6 +197,28 @@ private slots:
             path = harness.SettingsPath();
         }
         QVERIFY(!QFile::exists(QString::fromStdString(path)));
+    }
+
+    void aStartFolderThatNoLongerExistsGetsNoSettingsFile()
+    {
+        QVERIFY(!QFile::exists("/settings.dat"));
+        const std::string previous = GetCurrentDirectory();
+        QTemporaryDir parent;
+        QVERIFY(QDir(parent.path()).mkdir("gone"));
+        QVERIFY(SetCurrentDirectory(parent.filePath("gone").toStdString()));
+        QVERIFY(QDir(parent.path()).rmdir("gone"));
+        {
+            CLevelEditorDlg editor;
+            editor.Create();
+            QVERIFY(editor.SettingsPath.empty());
+            QVERIFY(editor.ShowGridBox->isChecked());
+            editor.CloseEditor();
+            QVERIFY(!editor.isVisible());
+        }
+        SetCurrentDirectory(previous);
+        QVERIFY(!QFile::exists("/settings.dat"));
+        QCOMPARE(QDir(parent.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+                 QStringList());
     }
 
     void settingsGoToTheStartFolderWhereverTheCurrentDirectoryMoved() {

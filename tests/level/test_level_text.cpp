@@ -280,7 +280,7 @@ private slots:
         QCOMPARE(starts.placed, (std::array<bool, PlayerCount>{}));
     }
 
-    void namedPipeIsNotReadAndDoesNotBlock() {
+    void namedPipeIsNeitherReadNorReplacedAndNothingBlocks() {
         QTemporaryDir folder;
         const std::string pipe = folder.path().toStdString() + "/L1.txt";
         QCOMPARE(mkfifo(pipe.c_str(), 0600), 0);
@@ -288,6 +288,8 @@ private slots:
         PlayerStarts starts;
         ReadLevelFile(pipe, grid, starts);
         QVERIFY(grid == DefaultGrid());
+        QVERIFY(!WriteLevelFile(pipe, grid));
+        QVERIFY(std::filesystem::is_fifo(pipe));
     }
 
     void fileWriteReplacesTheWholeFile() {

@@ -1,0 +1,129 @@
+// The real Open and Save As dialogs as the editor asks for them: the filter descriptions as
+// they stand, "All Files (*.*)" listing every file, the starting folder, the default extension,
+// and the current directory following the folder of the chosen file.
+#include "platform/FileDialog.h"
+#include "platform/FileSystem.h"
+#include "platform/Win32.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QListView>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+namespace {
+
+constexpr char LevelFilter[] = "Zapmaze Levels (*.txt)|*.txt|All Files (*.*)|*.*||";
+
+void Touch(const QString& path) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+}
+
+// Runs `dialog` and hands the real file dialog to `answer` once it is on screen.
+int RunAnswered(CFileDialog& dialog, std::function<void(QFileDialog&)> answer) {
+    QTimer timer;
+    timer.setInterval(10);
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        if (auto* shown = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+            timer.stop();
+            answer(*shown);
+        }
+    });
+    timer.start();
+    return dialog.DoModal();
+}
+
+QStringList Listed(QFileDialog& dialog) {
+    auto* list = dialog.findChild<QListView*>(QStringLiteral("listView"));
+    QStringList names;
+    for (int row = 0; row < list->model()->rowCount(list->rootIndex()); ++row)
+        names << list->model()->index(row, 0, list->rootIndex()).data().toString();
+    return names;
+}
+
+void Accept(QFileDialog& dialog, const QString& typed) {
+    dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(typed);
+    static_cast<QDialog&>(dialog).accept();
+}
+
+} // namespace
+
+class FileDialogTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir Folder;
+    std::string Previous;
+
+private slots:
+    void init() {
+        Previous = GetCurrentDirectory();
+        QVERIFY(SetCurrentDirectory(Folder.path().toStdString()));
+        Touch(Folder.filePath("L1.txt"));
+        Touch(Folder.filePath("NOEXT"));
+        Touch(Folder.filePath("notes.dat"));
+    }
+    void cleanup() { SetCurrentDirectory(Previous); }
+
+    void openShowsTheFiltersAsWrittenAndAllFilesListsEveryFile() {
+        CFileDialog open(true, ".txt", "", OFN_HIDEREADONLY, LevelFilter, nullptr);
+        QStringList filters, levels, everything;
+        QString folder;
+        RunAnswered(open, [&](QFileDialog& dialog) {
+            auto* types = dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+            for (int i = 0; i < types->count(); ++i)
+                filters << types->itemText(i);
+            folder = dialog.directory().absolutePath();
+            QTRY_VERIFY(Listed(dialog).contains("L1.txt"));
+            levels = Listed(dialog);
+            dialog.selectNameFilter(dialog.nameFilters().at(1));
+            QTRY_VERIFY(Listed(dialog).contains("NOEXT"));
+            everything = Listed(dialog);
+            dialog.reject();
+        });
+        QCOMPARE(filters, QStringList({"Zapmaze Levels (*.txt)", "All Files (*.*)"}));
+        QCOMPARE(folder, Folder.path());
+        QCOMPARE(levels, QStringList({"L1.txt"}));
+        QVERIFY(everything.contains("NOEXT") && everything.contains("notes.dat"));
+    }
+
+    void openTakesAnExistingNameAsTypedAndAddsTheExtensionOtherwise() {
+        CFileDialog existing(true, ".txt", "", OFN_HIDEREADONLY, LevelFilter, nullptr);
+        QCOMPARE(RunAnswered(existing, [](QFileDialog& d) { Accept(d, "NOEXT"); }), IDOK);
+        QCOMPARE(existing.GetPathName(), Folder.filePath("NOEXT").toStdString());
+        CFileDialog missing(true, ".txt", "", OFN_HIDEREADONLY, LevelFilter, nullptr);
+        QCOMPARE(RunAnswered(missing, [](QFileDialog& d) { Accept(d, "L7"); }), IDOK);
+        QCOMPARE(missing.GetPathName(), Folder.filePath("L7.txt").toStdString());
+    }
+
+    void saveAsAddsTheDefaultExtension() {
+        CFileDialog save(false, ".txt", "", OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, LevelFilter,
+                         nullptr);
+        QCOMPARE(RunAnswered(save, [](QFileDialog& d) { Accept(d, "L2"); }), IDOK);
+        QCOMPARE(save.GetPathName(), Folder.filePath("L2.txt").toStdString());
+    }
+
+    void aFileInAnotherFolderMakesThatFolderCurrent() {
+        QVERIFY(QDir(Folder.path()).mkpath("other"));
+        const QString other = Folder.filePath("other");
+        CFileDialog open(true, ".txt", "", OFN_HIDEREADONLY, LevelFilter, nullptr);
+        QCOMPARE(RunAnswered(open, [&](QFileDialog& d) { Accept(d, other + "/L3.txt"); }), IDOK);
+        QCOMPARE(GetCurrentDirectory(), other.toStdString());
+    }
+
+    void cancelLeavesThePathAndTheFolder() {
+        CFileDialog open(true, ".txt", "", OFN_HIDEREADONLY, LevelFilter, nullptr);
+        QCOMPARE(RunAnswered(open, [](QFileDialog& d) { d.reject(); }), IDCANCEL);
+        QCOMPARE(open.GetPathName(), std::string());
+        QCOMPARE(GetCurrentDirectory(), Folder.path().toStdString());
+    }
+};
+
+QTEST_MAIN(FileDialogTest)
+#include "test_file_dialog.moc"
