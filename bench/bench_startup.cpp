@@ -8,8 +8,8 @@
 
 #include <QApplication>
 #include <QEvent>
-#include <QWidget>
 #include <QTimer>
+#include <QWidget>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -24,8 +24,7 @@ namespace {
 
 constexpr const char* ChildFlag = "--child";
 
-long PeakResidentKilobytes()
-{
+long PeakResidentKilobytes() {
     std::ifstream status("/proc/self/status");
     std::string line;
     while (std::getline(status, line))
@@ -40,8 +39,7 @@ public:
     explicit FirstPaintReporter(int fd) : Fd(fd) {}
 
 protected:
-    bool eventFilter(QObject* object, QEvent* event) override
-    {
+    bool eventFilter(QObject* object, QEvent* event) override {
         if (event->type() == QEvent::Paint && object->isWidgetType() &&
             static_cast<QWidget*>(object)->isWindow() && !Seen) {
             Seen = true;
@@ -51,8 +49,7 @@ protected:
     }
 
 private:
-    void Report()
-    {
+    void Report() {
         const long peak = PeakResidentKilobytes();
         if (write(Fd, &peak, sizeof peak) != sizeof peak)
             std::_Exit(2);
@@ -63,8 +60,7 @@ private:
     bool Seen = false;
 };
 
-int RunChild(int argc, char* argv[], int fd)
-{
+int RunChild(int argc, char* argv[], int fd) {
     QApplication application(argc, argv);
     FirstPaintReporter reporter(fd);
     application.installEventFilter(&reporter);
@@ -78,8 +74,7 @@ struct Sample {
     long peakKilobytes;
 };
 
-bool RunOnce(const char* self, Sample& sample)
-{
+bool RunOnce(const char* self, Sample& sample) {
     int pipeFds[2];
     if (pipe(pipeFds) != 0)
         return false;
@@ -108,16 +103,14 @@ bool RunOnce(const char* self, Sample& sample)
     return reported;
 }
 
-double Median(std::vector<double> values)
-{
+double Median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
     return values[values.size() / 2];
 }
 
 } // namespace
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     if (argc == 3 && std::string(argv[1]) == ChildFlag)
         return RunChild(1, argv, std::atoi(argv[2]));
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
@@ -135,7 +128,6 @@ int main(int argc, char* argv[])
     std::printf("start-up to first painted frame (%s, %d runs): median %.1f ms, min %.1f ms\n",
                 std::getenv("QT_QPA_PLATFORM"), runs, Median(times),
                 *std::min_element(times.begin(), times.end()));
-    std::printf("peak resident memory at first frame: median %.1f MB\n",
-                Median(peaks) / 1024.0);
+    std::printf("peak resident memory at first frame: median %.1f MB\n", Median(peaks) / 1024.0);
     return 0;
 }

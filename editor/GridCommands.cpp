@@ -2,8 +2,8 @@
 
 #include "platform/MessageBox.h"
 
-#include <QCheckBox>
 #include "platform/StaticText.h"
+#include <QCheckBox>
 #include <cstdio>
 
 namespace {

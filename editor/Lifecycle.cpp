@@ -4,8 +4,8 @@
 #include "res/DialogTemplates.h"
 #include "res/Resources.h"
 
-#include <QCheckBox>
 #include "platform/StaticText.h"
+#include <QCheckBox>
 
 namespace {
 

@@ -66,8 +66,8 @@ const QString GroupBoxStyle = QStringLiteral("QGroupBox { border: 1px solid #a8a
 QWidget* CreateStatic(const ControlTemplate& control, QWidget* parent) {
     const Qt::Alignment alignment =
         (control.style & StyleCentred) ? Qt::AlignHCenter : Qt::AlignLeft;
-    return new CStaticText(TextOf(control.text), alignment,
-                           (control.style & StyleStaticEdge) != 0, parent);
+    return new CStaticText(TextOf(control.text), alignment, (control.style & StyleStaticEdge) != 0,
+                           parent);
 }
 
 QWidget* CreateIcon(const ControlTemplate& control, QWidget* parent) {

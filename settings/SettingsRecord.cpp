@@ -11,8 +11,7 @@ constexpr std::size_t ReservedOffset = 261;
 constexpr std::size_t GridColorOffset = 264;
 
 // A named pipe or a device under the settings file's name would make opening it wait for ever.
-bool IsSomethingElseThanAFile(const std::string& path)
-{
+bool IsSomethingElseThanAFile(const std::string& path) {
     std::error_code error;
     const auto status = std::filesystem::status(path, error);
     return std::filesystem::exists(status) && !std::filesystem::is_regular_file(status);

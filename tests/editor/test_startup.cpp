@@ -199,8 +199,7 @@ private slots:
         QVERIFY(!QFile::exists(QString::fromStdString(path)));
     }
 
-    void aStartFolderThatNoLongerExistsGetsNoSettingsFile()
-    {
+    void aStartFolderThatNoLongerExistsGetsNoSettingsFile() {
         QVERIFY(!QFile::exists("/settings.dat"));
         const std::string previous = GetCurrentDirectory();
         QTemporaryDir parent;

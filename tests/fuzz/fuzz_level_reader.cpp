@@ -8,8 +8,7 @@
 #include <sstream>
 #include <string>
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     LevelGrid grid;
     PlayerStarts starts;
     ResetToDefaultLevel(grid, starts);

@@ -6,8 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     SettingsRecord record;
     DeserialiseSettings(data, size, record);
     if (LevelDirectoryText(record).size() > LevelDirectoryMaxLength)

@@ -121,8 +121,7 @@ private slots:
         QCOMPARE(LevelDirectoryText(record), std::string(259, 'x'));
     }
 
-    void aNamedPipeIsNeitherReadNorWritten()
-    {
+    void aNamedPipeIsNeitherReadNorWritten() {
         const QString pipe = Dir.filePath("pipe.dat");
         QCOMPARE(mkfifo(pipe.toLocal8Bit().constData(), 0600), 0);
         SettingsRecord record;
