@@ -4,6 +4,7 @@
 #include "platform/FileDialog.h"
 #include "platform/FileSystem.h"
 #include "platform/Win32.h"
+#include "tests/support/NextModal.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -14,7 +15,6 @@
 #include <QListView>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <functional>
 
 namespace {
@@ -28,15 +28,7 @@ void Touch(const QString& path) {
 
 // Runs `dialog` and hands the real file dialog to `answer` once it is on screen.
 int RunAnswered(CFileDialog& dialog, std::function<void(QFileDialog&)> answer) {
-    QTimer timer;
-    timer.setInterval(10);
-    QObject::connect(&timer, &QTimer::timeout, [&] {
-        if (auto* shown = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
-            timer.stop();
-            answer(*shown);
-        }
-    });
-    timer.start();
+    OnNextModal([answer](QWidget* shown) { answer(*qobject_cast<QFileDialog*>(shown)); });
     return dialog.DoModal();
 }
 

@@ -2,6 +2,7 @@
 #include "platform/FileSystem.h"
 #include "platform/Win32.h"
 #include "settings/FolderDialog.h"
+#include "tests/support/NextModal.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -69,20 +70,6 @@ void ClickItem(QWidget* dialog, const QString& name, bool twice = false) {
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centre);
     if (twice)
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centre);
-}
-
-// Runs `action` on the modal dialog as soon as one is active.
-void OnNextModal(std::function<void(QWidget*)> action) {
-    auto* timer = new QTimer;
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, [timer, action] {
-        if (QWidget* dialog = QApplication::activeModalWidget()) {
-            timer->stop();
-            timer->deleteLater();
-            action(dialog);
-        }
-    });
-    timer->start();
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // The Settings dialog driven for real: what its field shows, what Save and Cancel leave behind,
 // browsing for a folder, and the directory's way through "settings.dat" to the next start.
 #include "tests/support/EditorHarness.h"
+#include "tests/support/NextModal.h"
 #include "tests/support/ScriptedAnswerer.h"
 
 #include "platform/FileSystem.h"
@@ -37,20 +38,6 @@ void TypeIntoField(CDialog& dialog, const std::string& text) {
     field->selectAll();
     QTest::keyClick(field, Qt::Key_Delete);
     QTest::keyClicks(field, QString::fromLocal8Bit(text));
-}
-
-// Runs `action` on the modal dialog as soon as one is active.
-void OnNextModal(std::function<void(QWidget*)> action) {
-    auto* timer = new QTimer;
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, [timer, action] {
-        if (QWidget* dialog = QApplication::activeModalWidget()) {
-            timer->stop();
-            timer->deleteLater();
-            action(dialog);
-        }
-    });
-    timer->start();
 }
 
 // In the folder picker: selects `name` once the list shows it, then presses Select or Cancel.
