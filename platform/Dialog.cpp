@@ -154,7 +154,9 @@ QWidget* CDialog::CreateControl(const ControlTemplate& control) {
     case ControlKind::PushButton:
     case ControlKind::DefaultPushButton: {
         auto* button = new QPushButton(TextOf(control.text), this);
+        // Enter is the dialog's own business (keyPressEvent); the default button only looks it.
         button->setAutoDefault(false);
+        button->setDefault(control.kind == ControlKind::DefaultPushButton);
         if (control.style & StyleFlat) {
             button->setObjectName(QStringLiteral("flat"));
             button->setStyleSheet(FlatButtonStyle);
