@@ -69,6 +69,15 @@ inline void LoadThroughButton(EditorHarness& harness, ScriptedAnswerer& answerer
     harness.ClickControl(IdLoad);
 }
 
+// Gives the level a file: one holding "previous", loaded through the Load button.
+inline std::string LoadFileHoldingPrevious(EditorHarness& harness, ScriptedAnswerer& answerer,
+                                           const std::string& name) {
+    const std::string path = harness.PathIn(name);
+    WriteBytes(path, "previous");
+    LoadThroughButton(harness, answerer, path);
+    return path;
+}
+
 // Also takes the bytes of one file each time a message box or a file dialog is shown, so that a
 // test can tell what had been written by then.
 class WatchingAnswerer : public ScriptedAnswerer {

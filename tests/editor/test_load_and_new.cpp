@@ -98,10 +98,8 @@ private slots:
         QFETCH(int, command);
         EditorHarness harness;
         CLevelEditorDlg& editor = harness.Editor();
-        const std::string path = harness.PathIn("L1.txt");
-        WriteBytes(path, "previous");
         ScriptedAnswerer answerer;
-        LoadThroughButton(harness, answerer, path);
+        const std::string path = LoadFileHoldingPrevious(harness, answerer, "L1.txt");
         EditDefaultLevel(editor);
         const LevelGrid before = editor.Grid;
         const std::string title = WindowTitle(editor);
@@ -173,10 +171,8 @@ private slots:
     void closeAnsweredNoEndsWithoutWritingTheLevel() {
         EditorHarness harness;
         CLevelEditorDlg& editor = harness.Editor();
-        const std::string path = harness.PathIn("L3.txt");
-        WriteBytes(path, "previous");
         ScriptedAnswerer answerer;
-        LoadThroughButton(harness, answerer, path);
+        const std::string path = LoadFileHoldingPrevious(harness, answerer, "L3.txt");
         MakePlayableLevel(editor);
 
         answerer.AnswerBox(IDNO);
@@ -281,10 +277,8 @@ private slots:
     void closeAnsweredYesHoldsALevelWithAFileToTheRules() {
         EditorHarness harness;
         CLevelEditorDlg& editor = harness.Editor();
-        const std::string path = harness.PathIn("L8.txt");
-        WriteBytes(path, "previous");
         ScriptedAnswerer answerer;
-        LoadThroughButton(harness, answerer, path);
+        const std::string path = LoadFileHoldingPrevious(harness, answerer, "L8.txt");
         EditDefaultLevel(editor);
 
         answerer.AnswerBox(IDYES);

@@ -55,10 +55,8 @@ private slots:
     void saveWithAFileRunsTheChecksToo() {
         EditorHarness harness;
         CLevelEditorDlg& editor = harness.Editor();
-        const std::string path = harness.PathIn("L1.txt");
-        WriteBytes(path, "previous");
         ScriptedAnswerer answerer;
-        LoadThroughButton(harness, answerer, path);
+        const std::string path = LoadFileHoldingPrevious(harness, answerer, "L1.txt");
         EditDefaultLevel(editor);
 
         harness.ClickControl(IdSave);
