@@ -8,6 +8,7 @@
 #include "level/PathTitle.h"
 #include "level/SaveChecks.h"
 #include "platform/FileDialog.h"
+#include "platform/FileSystem.h"
 #include "platform/MessageBox.h"
 #include "platform/Win32.h"
 
@@ -86,14 +87,30 @@ void CLevelEditorDlg::NewLevel() {
 void CLevelEditorDlg::LoadLevel() {
     if (!AskSaveChanges(false))
         return;
+    const CurrentDirectoryMark directoryBeforeDialog;
     const std::optional<std::string> path = ChooseLevelFile(this, true);
     if (!path)
         return;
-    SetLevelPath(*path);
+    if (!LoadLevelFile(*path))
+        directoryBeforeDialog.Restore();
+}
+
+bool CLevelEditorDlg::LoadLevelFile(const std::string& path) {
+    LevelGrid grid = Grid;
+    ::PlayerStarts starts{};
+    const int rows = ::ReadLevelFile(path, grid, starts);
+    if (rows == 0) {
+        ShowWarning(this, LoadFailedMessage(path), LoadFailedCaption);
+        return false;
+    }
+    SetLevelPath(path);
     Modified = false;
-    PlayerStarts.placed.fill(false);
-    ReadLevelFile();
+    Grid = grid;
+    PlayerStarts = starts;
     DrawAllCells();
+    if (rows < GridRows)
+        ShowWarning(this, PartlyLoadedMessage(rows, path), WarningCaption);
+    return true;
 }
 
 bool CLevelEditorDlg::SaveLevel() {
@@ -150,8 +167,4 @@ bool CLevelEditorDlg::WriteLevelFile() {
         return false;
     Modified = false;
     return true;
-}
-
-void CLevelEditorDlg::ReadLevelFile() {
-    ::ReadLevelFile(CurrentPath, Grid, PlayerStarts);
 }

@@ -65,7 +65,9 @@ public:
     void SetLevelPath(const std::string& path);
     bool CheckLevelForSave();
     bool WriteLevelFile();
-    void ReadLevelFile();
+    // Takes the level in the file; when not a single row could be read, says so and returns
+    // false with nothing changed.
+    bool LoadLevelFile(const std::string& path);
 
     // Lifecycle.cpp
     void ResetToDefaultLevel();

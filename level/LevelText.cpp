@@ -1,12 +1,13 @@
 #include "level/LevelText.h"
 
-#include <atomic>
-#include <cerrno>
-#include <cstdio>
+#include "files/FileAccess.h"
+
+#include <fcntl.h>
 #include <filesystem>
-#include <fstream>
 #include <istream>
-#include <random>
+#include <sstream>
+#include <string_view>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -63,10 +64,11 @@ bool IsReplaceable(const fs::path& target, const fs::file_status& status) {
         fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
     if ((status.permissions() & anyWrite) == fs::perms::none)
         return false;
-    std::FILE* probe = std::fopen(target.c_str(), "ab");
-    if (!probe)
+    const int probe =
+        ::open(target.c_str(), O_WRONLY | O_APPEND | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (probe < 0)
         return false;
-    std::fclose(probe);
+    ::close(probe);
     return true;
 }
 
@@ -80,33 +82,10 @@ fs::path ResolvedTarget(const std::string& path) {
     return error ? target : resolved;
 }
 
-fs::path TemporaryPathBeside(const fs::path& target) {
-    static const unsigned processTag = std::random_device{}();
-    static std::atomic<unsigned> counter{0};
-    const std::string name = ".zapmaze-" + std::to_string(processTag) + "-" +
-                             std::to_string(counter.fetch_add(1)) + ".tmp";
-    return target.parent_path() / name;
-}
-
-// Creates a new, empty temporary file beside the target; never opens an existing one.
-std::FILE* CreateTemporaryBeside(const fs::path& target, fs::path& temporary) {
-    constexpr int attempts = 100;
-    for (int attempt = 0; attempt < attempts; ++attempt) {
-        temporary = TemporaryPathBeside(target);
-        errno = 0;
-        if (std::FILE* file = std::fopen(temporary.c_str(), "wbx"))
-            return file;
-        if (errno != EEXIST)
-            return nullptr;
-    }
-    return nullptr;
-}
-
-bool WriteAndClose(std::FILE* file, const std::string& text) {
-    bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
-    written = std::fflush(file) == 0 && written;
-    return std::fclose(file) == 0 && written;
-}
+constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
+// The reader takes at most 13 lines of 15 characters and a CR LF each, after a byte order mark:
+// no byte further into a file can change what it reads.
+constexpr std::size_t LongestLevelFile = ByteOrderMark.size() + GridRows * (GridColumns + 2);
 
 } // namespace
 
@@ -136,10 +115,12 @@ std::string LevelText(const LevelGrid& grid) {
 
 namespace {
 
-// Reads the lines and tells how the reading stopped, as the state that the stream then takes.
-std::ios::iostate ReadRows(std::streambuf& source, LevelGrid& grid, PlayerStarts& starts) {
+// Reads the lines, counting in rows the ones taken, and tells how the reading stopped, as the
+// state that the stream then takes.
+std::ios::iostate ReadRows(std::streambuf& source, LevelGrid& grid, PlayerStarts& starts,
+                           int& rows) {
     LineBuffer line{};
-    for (int row = 0; row < GridRows; ++row) {
+    for (int row = 0; row < GridRows; rows = ++row) {
         int length = 0;
         const LineRead read = ReadLine(source, line, length);
         if (read == LineRead::Ended)
@@ -154,29 +135,32 @@ std::ios::iostate ReadRows(std::streambuf& source, LevelGrid& grid, PlayerStarts
 
 } // namespace
 
-void ReadLevelText(std::istream& in, LevelGrid& grid, PlayerStarts& starts) {
+int ReadLevelText(std::istream& in, LevelGrid& grid, PlayerStarts& starts) {
     std::streambuf* source = in.rdbuf();
     if (!source || !in.good())
-        return;
+        return 0;
+    int rows = 0;
     std::ios::iostate state = std::ios::goodbit;
     try {
-        state = ReadRows(*source, grid, starts);
+        state = ReadRows(*source, grid, starts, rows);
     } catch (...) {
         // A read error (such as a folder opened as a file) ends the reading as a failed stream
         // does: the rows read before it stay.
         state = std::ios::badbit;
     }
     in.setstate(state);
+    return rows;
 }
 
-void ReadLevelFile(const std::string& path, LevelGrid& grid, PlayerStarts& starts) {
-    // Only regular files: opening a named pipe or a device could wait for ever.
-    std::error_code error;
-    if (!fs::is_regular_file(path, error))
-        return;
-    std::ifstream in(path, std::ios::binary);
-    if (in)
-        ReadLevelText(in, grid, starts);
+int ReadLevelFile(const std::string& path, LevelGrid& grid, PlayerStarts& starts) {
+    const std::optional<std::string> bytes = ReadFileStart(path, LongestLevelFile);
+    if (!bytes)
+        return 0;
+    std::string_view text = *bytes;
+    if (text.starts_with(ByteOrderMark))
+        text.remove_prefix(ByteOrderMark.size());
+    std::istringstream in{std::string(text)};
+    return ReadLevelText(in, grid, starts);
 }
 
 bool WriteLevelFile(const std::string& path, const LevelGrid& grid) {
@@ -186,19 +170,17 @@ bool WriteLevelFile(const std::string& path, const LevelGrid& grid) {
     const bool targetExists = fs::exists(status);
     if (targetExists && !IsReplaceable(target, status))
         return false;
+    std::optional<mode_t> mode;
+    if (targetExists)
+        mode = static_cast<mode_t>(status.permissions() & fs::perms::mask);
+    return ReplaceFile(target.string(), LevelText(grid), mode);
+}
 
-    fs::path temporary;
-    std::FILE* file = CreateTemporaryBeside(target, temporary);
-    if (!file)
-        return false;
-    bool written = WriteAndClose(file, LevelText(grid));
-    if (written && targetExists)
-        fs::permissions(temporary, status.permissions(), error); // best effort: keep the mode
-    if (written) {
-        fs::rename(temporary, target, error);
-        written = !error;
-    }
-    if (!written)
-        fs::remove(temporary, error);
-    return written;
+std::string LoadFailedMessage(const std::string& path) {
+    return "The file " + path + " could not be read as a level. Nothing was loaded.";
+}
+
+std::string PartlyLoadedMessage(int rows, const std::string& path) {
+    return "Only " + std::to_string(rows) + " of the " + std::to_string(GridRows) + " rows of " +
+           path + " could be read. The other rows keep the tiles they had.";
 }

@@ -15,7 +15,11 @@ int CFileDialog::DoModal() {
     const auto chosen = CurrentModalAnswerer().AnswerFileDialog(Parent, request);
     if (!chosen)
         return IDCANCEL;
-    PathName = *chosen;
+    // A name typed where the dialog showed no folder comes back relative; it is fixed now, before
+    // anything moves the current directory.
+    PathName = AbsolutePath(*chosen);
+    if (PathName.empty())
+        return IDCANCEL;
     SetCurrentDirectory(FolderOfPath(PathName));
     return IDOK;
 }

@@ -4,7 +4,8 @@
 class QWidget;
 
 // An Open or Save As dialog built from the classic arguments. It starts in the current
-// directory; a file accepted in another folder makes that folder the current directory.
+// directory; a file accepted in another folder makes that folder the current directory. The
+// path it returns is absolute.
 class CFileDialog {
 public:
     CFileDialog(bool open, std::string defaultExtension, std::string fileName, unsigned flags,

@@ -1,7 +1,10 @@
 #include "platform/FileSystem.h"
 
+#include <fcntl.h>
 #include <filesystem>
+#include <string_view>
 #include <system_error>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -22,6 +25,31 @@ bool SetCurrentDirectory(const std::string& path) {
 bool IsExistingDirectory(const std::string& path) {
     std::error_code error;
     return !path.empty() && fs::is_directory(path, error);
+}
+
+std::string AbsolutePath(const std::string& path) {
+    if (path.empty() || path.front() == PathSeparator)
+        return path;
+    const std::string current = GetCurrentDirectory();
+    if (current.empty())
+        return {};
+    std::string_view name = path;
+    while (name.starts_with("./"))
+        name.remove_prefix(2);
+    return JoinPath(current, std::string(name));
+}
+
+CurrentDirectoryMark::CurrentDirectoryMark()
+    : Handle(::open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {}
+
+CurrentDirectoryMark::~CurrentDirectoryMark() {
+    if (Handle >= 0)
+        ::close(Handle);
+}
+
+void CurrentDirectoryMark::Restore() const {
+    if (Handle >= 0)
+        (void)::fchdir(Handle);
 }
 
 std::string JoinPath(const std::string& directory, const std::string& name) {

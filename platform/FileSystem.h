@@ -8,9 +8,25 @@ std::string GetCurrentDirectory();
 // Returns false when the directory cannot be entered; callers may ignore it.
 bool SetCurrentDirectory(const std::string& path);
 bool IsExistingDirectory(const std::string& path);
+// A path as the file system would take it now, made absolute against the current directory
+// (a leading "./" dropped). Empty when it is relative and the current directory has no name.
+std::string AbsolutePath(const std::string& path);
 // `directory` and `name` joined with the host's separator.
 std::string JoinPath(const std::string& directory, const std::string& name);
 // The folder part of a full path ("" for a bare name).
 std::string FolderOfPath(const std::string& path);
+// Remembers the current directory by handle rather than by name, so that it can be made
+// current again even after it was renamed or deleted.
+class CurrentDirectoryMark {
+public:
+    CurrentDirectoryMark();
+    ~CurrentDirectoryMark();
+    CurrentDirectoryMark(const CurrentDirectoryMark&) = delete;
+    CurrentDirectoryMark& operator=(const CurrentDirectoryMark&) = delete;
+    void Restore() const;
+
+private:
+    int Handle;
+};
 // Whether the file system under `path` tells letter case apart (it does on Linux).
 bool FileSystemIgnoresCase();

@@ -2,6 +2,7 @@
 
 #include "platform/FileSystem.h"
 #include "platform/MessageBox.h"
+#include "platform/PathText.h"
 #include "res/DialogTemplates.h"
 #include "res/Resources.h"
 #include "settings/FolderDialog.h"
@@ -28,8 +29,8 @@ CSettingsDlg::CSettingsDlg(SettingsRecord& settings, QWidget* parent)
 bool CSettingsDlg::OnInitDialog() {
     setWindowIcon(Icon);
     const std::string stored = LevelDirectoryText(Settings);
-    SetDlgItemText(IdDirectoryField, stored.empty() ? GetCurrentDirectory() : stored);
-    auto* field = qobject_cast<QLineEdit*>(GetDlgItem(IdDirectoryField));
+    ShowDirectory(stored.empty() ? GetCurrentDirectory() : stored);
+    QLineEdit* field = DirectoryField();
     field->setFocus();
     field->selectAll();
     return false;
@@ -40,7 +41,7 @@ bool CSettingsDlg::OnCommand(int id) {
 }
 
 void CSettingsDlg::OnSave() {
-    const std::string directory = GetDlgItemText(IdDirectoryField);
+    const std::string directory = PathFromQt(DirectoryField()->text(), ShownDirectory);
     if (directory.size() > LevelDirectoryMaxLength) {
         MessageBox(this, DirectoryTooLongText, "Warning!", MB_OK | MB_ICONEXCLAMATION);
         return;
@@ -53,5 +54,14 @@ void CSettingsDlg::OnSave() {
 void CSettingsDlg::OnBrowse() {
     CFolderDialog folderDialog(GetCurrentDirectory(), CFolderDialog::ModeSelect, this);
     if (folderDialog.DoModal() == IDOK)
-        SetDlgItemText(IdDirectoryField, folderDialog.GetFolder());
+        ShowDirectory(folderDialog.GetFolder());
+}
+
+QLineEdit* CSettingsDlg::DirectoryField() const {
+    return qobject_cast<QLineEdit*>(GetDlgItem(IdDirectoryField));
+}
+
+void CSettingsDlg::ShowDirectory(const std::string& directory) {
+    ShownDirectory = directory;
+    DirectoryField()->setText(PathToQt(directory));
 }

@@ -6,6 +6,9 @@
 #include "settings/SettingsRecord.h"
 
 #include <QIcon>
+#include <string>
+
+class QLineEdit;
 
 class CSettingsDlg : public CDialog {
 public:
@@ -20,7 +23,13 @@ protected:
     bool OnCommand(int id) override;
 
 private:
+    QLineEdit* DirectoryField() const;
+    // Shows the directory in the field and keeps its bytes, which Save takes unless the text
+    // was edited.
+    void ShowDirectory(const std::string& directory);
+
     SettingsRecord& Settings;
+    std::string ShownDirectory;
     QIcon Icon;
 };
 

@@ -1,21 +1,14 @@
 #include "settings/SettingsRecord.h"
 
+#include "files/FileAccess.h"
+
 #include <algorithm>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
 
 namespace {
 constexpr std::size_t ShowGridOffset = 260;
 constexpr std::size_t ReservedOffset = 261;
 constexpr std::size_t GridColorOffset = 264;
-
-// A named pipe or a device under the settings file's name would make opening it wait for ever.
-bool IsSomethingElseThanAFile(const std::string& path) {
-    std::error_code error;
-    const auto status = std::filesystem::status(path, error);
-    return std::filesystem::exists(status) && !std::filesystem::is_regular_file(status);
-}
 } // namespace
 
 SettingsBytes SerialiseSettings(const SettingsRecord& record) {
@@ -40,26 +33,21 @@ void DeserialiseSettings(const std::uint8_t* bytes, std::size_t count, SettingsR
 }
 
 bool ReadSettingsFile(const std::string& path, SettingsRecord& record) {
-    std::ifstream file;
-    if (!IsSomethingElseThanAFile(path))
-        file.open(path, std::ios::binary);
-    if (!file.is_open()) {
+    const std::optional<std::string> bytes = ReadFileStart(path, SettingsRecordSize);
+    if (!bytes) {
         record.ShowGrid = 1;
         record.GridColor = GridColorShown;
         return false;
     }
-    SettingsBytes bytes{};
-    file.read(reinterpret_cast<char*>(bytes.data()), SettingsRecordSize);
-    DeserialiseSettings(bytes.data(), static_cast<std::size_t>(file.gcount()), record);
+    DeserialiseSettings(reinterpret_cast<const std::uint8_t*>(bytes->data()), bytes->size(),
+                        record);
     return true;
 }
 
-void WriteSettingsFile(const std::string& path, const SettingsRecord& record) {
-    if (IsSomethingElseThanAFile(path))
-        return;
+bool WriteSettingsFile(const std::string& path, const SettingsRecord& record) {
     const SettingsBytes bytes = SerialiseSettings(record);
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file.write(reinterpret_cast<const char*>(bytes.data()), SettingsRecordSize);
+    return ReplaceFile(path, {reinterpret_cast<const char*>(bytes.data()), bytes.size()},
+                       std::nullopt);
 }
 
 std::string LevelDirectoryText(const SettingsRecord& record) {

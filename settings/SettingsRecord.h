@@ -31,7 +31,9 @@ void DeserialiseSettings(const std::uint8_t* bytes, std::size_t count, SettingsR
 // Fills `record` from the file; returns false, with ShowGrid 1 and black lines, when the file
 // cannot be opened. A short file replaces only the leading part of the record.
 bool ReadSettingsFile(const std::string& path, SettingsRecord& record);
-void WriteSettingsFile(const std::string& path, const SettingsRecord& record);
+// Replaces the file in one step; a link at path is replaced, never written through. Returns
+// false, leaving the previous file as it was, when the file could not be written.
+bool WriteSettingsFile(const std::string& path, const SettingsRecord& record);
 
 // The level directory as text: up to its terminator, and never more than 259 characters.
 std::string LevelDirectoryText(const SettingsRecord& record);

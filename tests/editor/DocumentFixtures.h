@@ -69,11 +69,20 @@ inline void LoadThroughButton(EditorHarness& harness, ScriptedAnswerer& answerer
     harness.ClickControl(IdLoad);
 }
 
-// Gives the level a file: one holding "previous", loaded through the Load button.
+// What a level file holds before a test writes it: the default level, whole, so that Load
+// takes all of it without a word.
+inline QByteArray PreviousFile() {
+    LevelGrid grid;
+    PlayerStarts starts;
+    ResetToDefaultLevel(grid, starts);
+    return LevelBytes(grid);
+}
+
+// Gives the level a file: one holding the previous level, loaded through the Load button.
 inline std::string LoadFileHoldingPrevious(EditorHarness& harness, ScriptedAnswerer& answerer,
                                            const std::string& name) {
     const std::string path = harness.PathIn(name);
-    WriteBytes(path, "previous");
+    WriteBytes(path, PreviousFile());
     LoadThroughButton(harness, answerer, path);
     return path;
 }

@@ -102,11 +102,11 @@ QStringList EntriesIn(const std::string& folder) {
         .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
 }
 
-// An editor whose level was loaded from a file holding "previous" and then edited into a level
+// An editor whose level was loaded from a complete level file and then edited into a level
 // that passes the save checks.
 struct EditedLevelWithAFile {
     explicit EditedLevelWithAFile(const std::string& name = "L1.txt") : Path(Harness.PathIn(name)) {
-        WriteBytes(Path, "previous");
+        WriteBytes(Path, PreviousFile());
         LoadThroughButton(Harness, Answerer, Path);
         MakePlayableLevel(Harness.Editor());
         Title = WindowTitle(Harness.Editor());
@@ -123,7 +123,7 @@ struct EditedLevelWithAFile {
         QVERIFY(editor.Modified);
         QCOMPARE(editor.CurrentPath, Path);
         QCOMPARE(WindowTitle(editor), Title);
-        QCOMPARE(ReadBytes(Path), QByteArray("previous"));
+        QCOMPARE(ReadBytes(Path), PreviousFile());
     }
 
     EditorHarness Harness;
@@ -153,7 +153,7 @@ private slots:
         const std::string folder = harness.PathIn("levels");
         QDir().mkpath(QString::fromLocal8Bit(folder));
         const std::string path = JoinPath(folder, "L2.txt");
-        WriteBytes(path, "previous");
+        WriteBytes(path, PreviousFile());
         ScriptedAnswerer answerer;
         LoadThroughButton(harness, answerer, path);
         MakePlayableLevel(editor);
@@ -169,7 +169,7 @@ private slots:
         QVERIFY(editor.Modified);
         QCOMPARE(editor.CurrentPath, path);
         QCOMPARE(WindowTitle(editor), title);
-        QCOMPARE(ReadBytes(path), QByteArray("previous"));
+        QCOMPARE(ReadBytes(path), PreviousFile());
         QCOMPARE(EntriesIn(folder), QStringList{"L2.txt"});
     }
 

@@ -64,6 +64,7 @@ private slots:
 
         const std::string path = harness.PathIn("a rather long folder name for the title/L4.txt");
         QDir().mkpath(QString::fromLocal8Bit(FolderOfPath(path)));
+        WriteBytes(path, PreviousFile());
         answerer.AnswerBox(IDNO);
         LoadThroughButton(harness, answerer, path);
         EditDefaultLevel(editor);
@@ -114,7 +115,7 @@ private slots:
         QCOMPARE(editor.CurrentPath, path);
         QCOMPARE(WindowTitle(editor), title);
         QVERIFY(editor.isVisible());
-        QCOMPARE(ReadBytes(path), QByteArray("previous"));
+        QCOMPARE(ReadBytes(path), PreviousFile());
         QVERIFY(!QFile::exists(QString::fromLocal8Bit(harness.SettingsPath())));
     }
 
@@ -181,7 +182,7 @@ private slots:
         QVERIFY(!editor.isVisible());
         QCOMPARE(editor.result(), IDCANCEL);
         QCOMPARE(ReadBytes(harness.SettingsPath()).size(), 268);
-        QCOMPARE(ReadBytes(path), QByteArray("previous"));
+        QCOMPARE(ReadBytes(path), PreviousFile());
     }
 
     void yesWritesALevelWithAFileAsItStands_data() {
@@ -196,7 +197,7 @@ private slots:
         EditorHarness harness;
         CLevelEditorDlg& editor = harness.Editor();
         const std::string path = harness.PathIn("L4.txt");
-        WriteBytes(path, "previous");
+        WriteBytes(path, PreviousFile());
         WatchingAnswerer answerer(path);
         LoadThroughButton(harness, answerer, path);
         EditDefaultLevel(editor);
@@ -288,7 +289,7 @@ private slots:
         QCOMPARE(answerer.Boxes[2].caption, std::string("Save Failed"));
         QVERIFY(editor.isVisible());
         QVERIFY(editor.Modified);
-        QCOMPARE(ReadBytes(path), QByteArray("previous"));
+        QCOMPARE(ReadBytes(path), PreviousFile());
         QVERIFY(!QFile::exists(QString::fromLocal8Bit(harness.SettingsPath())));
 
         MakePlayableLevel(editor);
@@ -299,7 +300,20 @@ private slots:
         QCOMPARE(ReadBytes(harness.SettingsPath()).size(), 268);
     }
 
-    void loadingAMissingFileKeepsTheTiles() {
+    // A chosen file that gives not a single row is reported and changes nothing: the level, its
+    // path, title and Modified, and the current directory that the file dialog moved.
+    void loadThatReadsNothingChangesNothing_data() {
+        QTest::addColumn<QByteArray>("content"); // null: there is no such file
+        QTest::newRow("missing file") << QByteArray();
+        QTest::newRow("binary data") << QByteArray("\x7f"
+                                                   "ELF\x02\x01\x01\0\0\0\0\0\0\0\0\0\x03",
+                                                   17);
+        QTest::newRow("space after each line") << QByteArray("*************** \r\n");
+        QTest::newRow("a line without its end") << QByteArray("***************");
+    }
+
+    void loadThatReadsNothingChangesNothing() {
+        QFETCH(QByteArray, content);
         EditorHarness harness;
         CLevelEditorDlg& editor = harness.Editor();
         const std::string path = harness.PathIn("L2.txt");
@@ -308,17 +322,56 @@ private slots:
         LoadThroughButton(harness, answerer, path);
         editor.Grid[5][5] = Brick;
         editor.Modified = true;
-        const LevelGrid before = editor.Grid;
+        const LevelGrid grid = editor.Grid;
+        const PlayerStarts starts = editor.PlayerStarts;
+        const std::string title = WindowTitle(editor);
+        const std::string directory = GetCurrentDirectory();
+        const std::string chosen = harness.PathIn("elsewhere/L9.txt");
+        QDir().mkpath(QString::fromLocal8Bit(FolderOfPath(chosen)));
+        if (!content.isNull())
+            WriteBytes(chosen, content);
 
-        const std::string missing = harness.PathIn("L9.txt");
         answerer.AnswerBox(IDNO);
-        LoadThroughButton(harness, answerer, missing);
+        LoadThroughButton(harness, answerer, chosen);
 
-        QCOMPARE(editor.CurrentPath, missing);
-        QCOMPARE(WindowTitle(editor), TitleFor(editor, AbbreviatePathForTitle(missing)));
+        QCOMPARE(answerer.Boxes.size(), std::size_t(2));
+        QCOMPARE(answerer.Boxes[1].caption, std::string("Load Failed"));
+        QCOMPARE(answerer.Boxes[1].text,
+                 "The file " + chosen + " could not be read as a level. Nothing was loaded.");
+        QCOMPARE(answerer.Boxes[1].flags, WarningFlags);
+        QCOMPARE(editor.CurrentPath, path);
+        QCOMPARE(WindowTitle(editor), title);
+        QVERIFY(editor.Modified);
+        QVERIFY(editor.Grid == grid);
+        QVERIFY(editor.PlayerStarts.placed == starts.placed);
+        QCOMPARE(GetCurrentDirectory(), directory);
+    }
+
+    // A file that ends early, or whose line further down is too long, gives the rows before
+    // that; the others keep their tiles, and a box says how many were read.
+    void loadOfAShortFileSaysHowManyRowsItRead() {
+        EditorHarness harness;
+        CLevelEditorDlg& editor = harness.Editor();
+        const LevelGrid before = editor.Grid;
+        const std::string path = harness.PathIn("L3.txt");
+        const std::string rows = BrickBorderedLevel().substr(0, 4 * 17);
+        WriteBytes(path, Bytes(rows + "too long a line for a row\r\n"));
+        ScriptedAnswerer answerer;
+
+        LoadThroughButton(harness, answerer, path);
+
+        QCOMPARE(answerer.Boxes.size(), std::size_t(1));
+        QCOMPARE(answerer.Boxes[0].caption, std::string("Warning!"));
+        QCOMPARE(answerer.Boxes[0].text,
+                 "Only 4 of the 13 rows of " + path +
+                     " could be read. The other rows keep the tiles they had.");
+        QCOMPARE(answerer.Boxes[0].flags, WarningFlags);
+        QCOMPARE(editor.CurrentPath, path);
         QVERIFY(!editor.Modified);
-        QVERIFY(NoPlayerPlaced(editor.PlayerStarts));
-        QVERIFY(editor.Grid == before);
+        QCOMPARE(editor.Grid[0][3], Brick);
+        QCOMPARE(editor.Grid[2][3], Player1);
+        QVERIFY(editor.PlayerStarts.placed[0] && !editor.PlayerStarts.placed[3]);
+        QCOMPARE(editor.Grid[0][4], before[0][4]);
     }
 
     void titleShowsTheShortenedPath_data() {
@@ -341,8 +394,7 @@ private slots:
         QFETCH(QString, shortened);
         EditorHarness harness;
         CLevelEditorDlg& editor = harness.Editor();
-        ScriptedAnswerer answerer;
-        LoadThroughButton(harness, answerer, path.toStdString());
+        editor.SetLevelPath(path.toStdString());
         QCOMPARE(editor.windowHandle()->title(),
                  QString::fromStdString(editor.BaseTitle) + " - " + shortened);
         QCOMPARE(editor.CurrentPath, path.toStdString());
@@ -353,6 +405,7 @@ private slots:
         CLevelEditorDlg& editor = harness.Editor();
         const std::string other = harness.PathIn("other");
         QDir().mkpath(QString::fromLocal8Bit(other));
+        WriteBytes(JoinPath(other, "L1.txt"), PreviousFile());
         ScriptedAnswerer answerer;
         LoadThroughButton(harness, answerer, JoinPath(other, "L1.txt"));
         MakePlayableLevel(editor);

@@ -63,7 +63,7 @@ private slots:
 
         QCOMPARE(answerer.Boxes.size(), std::size_t(2));
         QCOMPARE(answerer.Boxes[1].text, DiagonalRefusal);
-        QCOMPARE(ReadBytes(path), QByteArray("previous"));
+        QCOMPARE(ReadBytes(path), PreviousFile());
         QVERIFY(editor.Modified);
     }
 
@@ -160,7 +160,7 @@ private slots:
         EditorHarness harness;
         CLevelEditorDlg& editor = harness.Editor();
         const std::string path = harness.PathIn("L3.txt");
-        WriteBytes(path, "*\n");
+        WriteBytes(path, PreviousFile());
         ScriptedAnswerer answerer;
         LoadThroughButton(harness, answerer, path);
         const std::string title = WindowTitle(editor);

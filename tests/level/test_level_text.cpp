@@ -280,6 +280,53 @@ private slots:
         QCOMPARE(starts.placed, (std::array<bool, PlayerCount>{}));
     }
 
+    // How many rows a file gave, which tells Load whether anything at all was read. A byte
+    // order mark counts only at the very start.
+    void fileReadCountsTheRowsItTook_data() {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<int>("rows");
+        const std::string level = LevelText(DefaultGrid());
+        QTest::newRow("whole level") << QByteArray::fromStdString(level) << 13;
+        QTest::newRow("with a byte order mark")
+            << QByteArray::fromStdString("\xEF\xBB\xBF" + level) << 13;
+        QTest::newRow("mark after the start")
+            << QByteArray::fromStdString(" \xEF\xBB\xBF" + level) << 0;
+        QTest::newRow("four rows") << QByteArray::fromStdString(level.substr(0, 4 * 17)) << 4;
+        QTest::newRow("long line further down")
+            << QByteArray::fromStdString(level.substr(0, 2 * 17) + std::string(16, '*') + "\n")
+            << 2;
+        QTest::newRow("empty") << QByteArray() << 0;
+    }
+
+    void fileReadCountsTheRowsItTook() {
+        QFETCH(QByteArray, content);
+        QFETCH(int, rows);
+        QTemporaryDir folder;
+        const fs::path path = fs::path(folder.path().toStdString()) / "L1.txt";
+        WriteBytes(path, content.toStdString());
+        LevelGrid grid = DefaultGrid();
+        PlayerStarts starts;
+        QCOMPARE(ReadLevelFile(path.string(), grid, starts), rows);
+        if (rows == GridRows)
+            QVERIFY(grid == DefaultGrid());
+    }
+
+    // Temporary files of the editor that a killed save left behind go with the next save into
+    // their folder once they are an hour old; younger ones and other files stay.
+    void fileWriteSweepsStaleTemporaryFiles() {
+        QTemporaryDir folder;
+        const fs::path dir = folder.path().toStdString();
+        const auto twoHoursAgo = fs::file_time_type::clock::now() - std::chrono::hours(2);
+        for (const char* name : {".zapmaze-editor-1-2-3.tmp", ".other-editor.tmp", "L2.txt"}) {
+            WriteBytes(dir / name, "left over");
+            fs::last_write_time(dir / name, twoHoursAgo);
+        }
+        WriteBytes(dir / ".zapmaze-editor-4-5-6.tmp", "a save still running");
+        QVERIFY(WriteLevelFile((dir / "L1.txt").string(), DefaultGrid()));
+        QVERIFY(!fs::exists(dir / ".zapmaze-editor-1-2-3.tmp"));
+        QCOMPARE(EntriesIn(dir), 4);
+    }
+
     void namedPipeIsNeitherReadNorReplacedAndNothingBlocks() {
         QTemporaryDir folder;
         const std::string pipe = folder.path().toStdString() + "/L1.txt";

@@ -5,6 +5,7 @@
 #include "platform/FileSystem.h"
 #include "platform/Win32.h"
 #include "tests/support/NextModal.h"
+#include "tests/support/ScriptedAnswerer.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -107,6 +108,15 @@ private slots:
         CFileDialog open(true, ".txt", "", OFN_HIDEREADONLY, LevelFilter, nullptr);
         QCOMPARE(RunAnswered(open, [&](QFileDialog& d) { Accept(d, other + "/L3.txt"); }), IDOK);
         QCOMPARE(GetCurrentDirectory(), other.toStdString());
+    }
+
+    // A name that comes back relative is made absolute before the current directory moves.
+    void aRelativeNameIsMadeAbsolute() {
+        ScriptedAnswerer answerer;
+        answerer.ChooseFile("./good.txt");
+        CFileDialog save(false, ".txt", "", OFN_OVERWRITEPROMPT, LevelFilter, nullptr);
+        QCOMPARE(save.DoModal(), IDOK);
+        QCOMPARE(save.GetPathName(), Folder.filePath("good.txt").toStdString());
     }
 
     void cancelLeavesThePathAndTheFolder() {

@@ -21,6 +21,7 @@
 #include <QTest>
 #include <QTimer>
 #include <functional>
+#include <sys/stat.h>
 
 namespace {
 
@@ -120,6 +121,44 @@ private slots:
         QCOMPARE(dialog.result(), IDCANCEL);
         QCOMPARE(LevelDirectoryText(Settings), directory);
         QCOMPARE(GetCurrentDirectory(), exists ? directory : Root);
+    }
+
+    // Bytes that are no UTF-8 are kept as they are, whether the field shows the stored
+    // directory or the current one, and a name typed below it keeps them too.
+    void aDirectoryThatIsNoTextKeepsItsBytes() {
+        const std::string bytes = JoinPath(Root, "lev\xff");
+        QCOMPARE(::mkdir(bytes.c_str(), 0755), 0);
+        for (bool stored : {true, false}) {
+            Settings = SettingsRecord{};
+            if (stored)
+                QVERIFY(StoreLevelDirectory(Settings, bytes));
+            else
+                QVERIFY(SetCurrentDirectory(bytes));
+            CSettingsDlg dialog(Settings);
+            dialog.Create();
+            ClickButton(dialog, IdSettingsSave);
+            QCOMPARE(LevelDirectoryText(Settings), bytes);
+            QCOMPARE(GetCurrentDirectory(), bytes);
+        }
+        CSettingsDlg dialog(Settings);
+        dialog.Create();
+        OnNextModal([](QWidget* shown) {
+            shown->findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"))
+                ->button(QDialogButtonBox::Open)
+                ->click();
+        });
+        ClickButton(dialog, IdBrowse);
+        ClickButton(dialog, IdSettingsSave);
+        QCOMPARE(LevelDirectoryText(Settings), bytes); // through the folder picker
+
+        CSettingsDlg edited(Settings);
+        edited.Create();
+        Field(edited)->end(false);
+        QTest::keyClicks(Field(edited), QStringLiteral("/sub"));
+        ClickButton(edited, IdSettingsSave);
+        QCOMPARE(LevelDirectoryText(Settings), bytes + "/sub");
+        QVERIFY(SetCurrentDirectory(Root));
+        QCOMPARE(::rmdir(bytes.c_str()), 0); // Qt cannot name it to remove it
     }
 
     void saveAtOnceStoresTheCurrentDirectory() {

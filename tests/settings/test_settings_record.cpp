@@ -2,10 +2,14 @@
 #include "settings/SettingsRecord.h"
 
 #include <QByteArray>
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <csignal>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -129,6 +133,55 @@ private slots:
         QVERIFY(!ReadSettingsFile(pipe.toStdString(), record));
         QCOMPARE(int(record.ShowGrid), 1);
         WriteSettingsFile(pipe.toStdString(), record);
+    }
+
+    // The file is replaced in one step: a link at its name is replaced by a regular file and
+    // what it points to is never written; a write that fails keeps the previous file.
+    void aLinkAtTheNameIsReplacedAndItsTargetKept_data() {
+        QTest::addColumn<bool>("symbolic");
+        QTest::addColumn<bool>("dangling");
+        QTest::newRow("symbolic link") << true << false;
+        QTest::newRow("dangling symbolic link") << true << true;
+        QTest::newRow("hard link") << false << false;
+    }
+
+    void aLinkAtTheNameIsReplacedAndItsTargetKept() {
+        QFETCH(bool, symbolic);
+        QFETCH(bool, dangling);
+        const QString other = Dir.filePath("other");
+        QFile::remove(Path());
+        if (!dangling)
+            Write(other, "someone else's file");
+        const QByteArray target = other.toLocal8Bit();
+        QCOMPARE(symbolic ? ::symlink(target.constData(), Path().toLocal8Bit().constData())
+                          : ::link(target.constData(), Path().toLocal8Bit().constData()),
+                 0);
+        QVERIFY(WriteSettingsFile(PathText(), SettingsRecord{}));
+        struct stat status {};
+        QCOMPARE(::lstat(Path().toLocal8Bit().constData(), &status), 0);
+        QVERIFY(S_ISREG(status.st_mode));
+        QCOMPARE(Read(Path()).size(), 268);
+        QCOMPARE(QFile::exists(other), !dangling);
+        if (!dangling)
+            QCOMPARE(Read(other), QByteArray("someone else's file"));
+        QFile::remove(Path());
+        QFile::remove(other);
+    }
+
+    void aFailedWriteKeepsThePreviousFileAndLeavesNoTemporary() {
+        Write(Path(), Pattern(268));
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit previous{};
+        getrlimit(RLIMIT_FSIZE, &previous);
+        rlimit none = previous;
+        none.rlim_cur = 0;
+        setrlimit(RLIMIT_FSIZE, &none);
+        const bool written = WriteSettingsFile(PathText(), SettingsRecord{});
+        setrlimit(RLIMIT_FSIZE, &previous);
+        QVERIFY(!written);
+        QCOMPARE(Read(Path()), Pattern(268));
+        QCOMPARE(QDir(Dir.path()).entryList({".zapmaze-editor-*"}, QDir::Files | QDir::Hidden),
+                 QStringList());
     }
 
     void bytesAfterTheTerminatorAreKept() {

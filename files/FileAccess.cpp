@@ -1,0 +1,161 @@
+#include "files/FileAccess.h"
+
+#include <atomic>
+#include <cerrno>
+#include <fcntl.h>
+#include <filesystem>
+#include <random>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::string_view TemporaryPrefix = ".zapmaze-editor-";
+constexpr std::string_view TemporarySuffix = ".tmp";
+
+// Closes the descriptor when the scope ends.
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : Fd(fd) {}
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    ~Descriptor() {
+        if (Fd >= 0)
+            ::close(Fd);
+    }
+    int get() const { return Fd; }
+    // Closes now and tells whether the close succeeded (a delayed write error shows here).
+    bool Close() {
+        const int fd = Fd;
+        Fd = -1;
+        return ::close(fd) == 0;
+    }
+
+private:
+    int Fd;
+};
+
+bool WriteAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return false;
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+std::string FolderOf(const std::string& path) {
+    const fs::path folder = fs::path(path).parent_path();
+    return folder.empty() ? std::string(".") : folder.string();
+}
+
+std::string TemporaryName() {
+    static const unsigned processTag = std::random_device{}();
+    static std::atomic<unsigned> counter{0};
+    return std::string(TemporaryPrefix) + std::to_string(::getpid()) + "-" +
+           std::to_string(processTag) + "-" + std::to_string(counter.fetch_add(1)) +
+           std::string(TemporarySuffix);
+}
+
+// Creates a new temporary file in folder; never opens one that exists already.
+int CreateTemporary(const std::string& folder, std::string& temporary) {
+    constexpr int attempts = 100;
+    for (int attempt = 0; attempt < attempts; ++attempt) {
+        temporary = (fs::path(folder) / TemporaryName()).string();
+        const int fd =
+            ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    return -1;
+}
+
+bool WriteTemporary(int fd, std::string_view bytes, std::optional<mode_t> mode) {
+    Descriptor file(fd);
+    if (!WriteAll(file.get(), bytes))
+        return false;
+    if (mode) // best effort: some file systems keep no permissions
+        ::fchmod(file.get(), *mode);
+    if (::fsync(file.get()) != 0)
+        return false;
+    return file.Close();
+}
+
+// The rename itself reaches the disk only with the folder's entry.
+void SyncFolder(const std::string& folder) {
+    Descriptor directory(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (directory.get() >= 0)
+        ::fsync(directory.get());
+}
+
+bool IsStale(const struct stat& status) {
+    const auto modified = std::chrono::system_clock::from_time_t(status.st_mtime);
+    return S_ISREG(status.st_mode) && status.st_uid == ::geteuid() &&
+           std::chrono::system_clock::now() - modified > StaleTemporaryAge;
+}
+
+// Removes temporary files that a killed save of this user left behind, once they are old
+// enough that no save still running can own them.
+void RemoveStaleTemporaryFiles(const std::string& folder) {
+    std::error_code error;
+    for (fs::directory_iterator entry(folder, error), end; !error && entry != end;
+         entry.increment(error)) {
+        const std::string name = entry->path().filename().string();
+        struct stat status {};
+        if (IsEditorTemporaryName(name) && ::lstat(entry->path().c_str(), &status) == 0 &&
+            IsStale(status))
+            ::unlink(entry->path().c_str());
+    }
+}
+
+} // namespace
+
+std::optional<std::string> ReadFileStart(const std::string& path, std::size_t maxBytes) {
+    // Without O_NONBLOCK, opening a named pipe would wait for a writer; the descriptor is
+    // checked afterwards, so that the file cannot be swapped between check and open.
+    Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    struct stat status {};
+    if (file.get() < 0 || ::fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode))
+        return std::nullopt;
+    std::string bytes(maxBytes, '\0');
+    std::size_t filled = 0;
+    while (filled < maxBytes) {
+        const ssize_t got = ::read(file.get(), bytes.data() + filled, maxBytes - filled);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return std::nullopt;
+        if (got == 0)
+            break;
+        filled += static_cast<std::size_t>(got);
+    }
+    bytes.resize(filled);
+    return bytes;
+}
+
+bool ReplaceFile(const std::string& path, std::string_view bytes, std::optional<mode_t> mode) {
+    if (path.empty())
+        return false;
+    const std::string folder = FolderOf(path);
+    std::string temporary;
+    const int fd = CreateTemporary(folder, temporary);
+    if (fd < 0)
+        return false;
+    if (!WriteTemporary(fd, bytes, mode) || ::rename(temporary.c_str(), path.c_str()) != 0) {
+        ::unlink(temporary.c_str());
+        return false;
+    }
+    SyncFolder(folder);
+    RemoveStaleTemporaryFiles(folder);
+    return true;
+}
+
+bool IsEditorTemporaryName(std::string_view name) {
+    return name.size() > TemporaryPrefix.size() + TemporarySuffix.size() &&
+           name.starts_with(TemporaryPrefix) && name.ends_with(TemporarySuffix);
+}

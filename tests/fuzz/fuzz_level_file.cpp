@@ -1,0 +1,33 @@
+// Any bytes as a level file on disk: reading the file takes exactly what reading the same bytes
+// from memory takes (after a byte order mark), though it reads only the start of the file, and
+// it reports between 0 and 13 rows.
+#include "FuzzFile.h"
+#include "level/Level.h"
+#include "level/LevelText.h"
+
+#include <sstream>
+#include <string_view>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    LevelGrid fromFile;
+    PlayerStarts fileStarts;
+    ResetToDefaultLevel(fromFile, fileStarts);
+    LevelGrid fromMemory = fromFile;
+    PlayerStarts memoryStarts = fileStarts;
+
+    const int fileRows = ReadLevelFile(WriteFuzzFile(data, size), fromFile, fileStarts);
+    std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    if (bytes.starts_with("\xEF\xBB\xBF"))
+        bytes.remove_prefix(3);
+    std::istringstream in{std::string(bytes)};
+    const int memoryRows = ReadLevelText(in, fromMemory, memoryStarts);
+
+    if (fileRows < 0 || fileRows > GridRows || fileRows != memoryRows || fromFile != fromMemory)
+        std::abort();
+    for (int player = 0; player < PlayerCount; ++player)
+        if (fileStarts.placed[player] != memoryStarts.placed[player] ||
+            (fileStarts.placed[player] &&
+             !(fileStarts.position[player] == memoryStarts.position[player])))
+            std::abort();
+    return 0;
+}
