@@ -2,6 +2,7 @@
 // 200 MB file without line ends must be given up at once, without reading it into memory.
 #include <benchmark/benchmark.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -28,12 +29,17 @@ LevelGrid SampleLevel() {
     return grid;
 }
 
-// A folder of its own under the system's temporary folder, removed when the run ends.
+// A folder of its own under ZM_BENCH_DIR, or else the system's temporary folder, removed when
+// the run ends. The file system beneath decides what a durable write costs.
+fs::path ScratchParent() {
+    const char* chosen = std::getenv("ZM_BENCH_DIR");
+    return chosen && *chosen ? fs::path(chosen) : fs::temp_directory_path();
+}
+
 class ScratchFolder {
 public:
     ScratchFolder()
-        : path_(fs::temp_directory_path() /
-                ("zapmaze-bench-" + std::to_string(std::random_device{}()))) {
+        : path_(ScratchParent() / ("zapmaze-bench-" + std::to_string(std::random_device{}()))) {
         fs::create_directories(path_);
     }
     ~ScratchFolder() {
@@ -90,14 +96,33 @@ void ReadLevelFromFile(benchmark::State& state) {
 }
 BENCHMARK(ReadLevelFromFile);
 
+// The whole save: temporary file, fsync, rename, fsync of the folder and the sweep of stale
+// temporary files, in a folder that holds range(0) other files (a full level directory).
 void WriteLevelToFile(benchmark::State& state) {
-    const std::string path = (Scratch() / "L1.txt").string();
+    const fs::path folder = Scratch() / ("write-" + std::to_string(state.range(0)));
+    fs::create_directories(folder);
+    for (int file = 0; file < state.range(0); ++file)
+        std::ofstream(folder / ("other-" + std::to_string(file) + ".txt")) << "other";
+    const std::string path = (folder / "L1.txt").string();
     const LevelGrid grid = SampleLevel();
     for (auto _ : state)
         if (!WriteLevelFile(path, grid))
             state.SkipWithError("the level could not be written");
 }
-BENCHMARK(WriteLevelToFile);
+BENCHMARK(WriteLevelToFile)->Arg(0)->Arg(1000)->MeasureProcessCPUTime()->UseRealTime();
+
+// The same replacement without forcing anything to the disk, as the yardstick for what the two
+// fsync calls cost.
+void WriteLevelWithoutSync(benchmark::State& state) {
+    const fs::path path = Scratch() / "unsynced.txt";
+    const fs::path temporary = Scratch() / ".unsynced.tmp";
+    const std::string text = LevelText(SampleLevel());
+    for (auto _ : state) {
+        std::ofstream(temporary, std::ios::binary) << text;
+        fs::rename(temporary, path);
+    }
+}
+BENCHMARK(WriteLevelWithoutSync)->MeasureProcessCPUTime()->UseRealTime();
 
 void ReadHugeFileWithoutLineEnds(benchmark::State& state) {
     const fs::path path = Scratch() / "huge.txt";

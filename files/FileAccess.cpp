@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <cerrno>
+#include <dirent.h>
 #include <fcntl.h>
 #include <filesystem>
 #include <random>
@@ -100,17 +101,21 @@ bool IsStale(const struct stat& status) {
 }
 
 // Removes temporary files that a killed save of this user left behind, once they are old
-// enough that no save still running can own them.
+// enough that no save still running can own them. Reads the folder's names only, so that a
+// folder with many files costs little.
 void RemoveStaleTemporaryFiles(const std::string& folder) {
-    std::error_code error;
-    for (fs::directory_iterator entry(folder, error), end; !error && entry != end;
-         entry.increment(error)) {
-        const std::string name = entry->path().filename().string();
+    DIR* listing = ::opendir(folder.c_str());
+    if (!listing)
+        return;
+    const int folderFd = ::dirfd(listing);
+    while (const dirent* entry = ::readdir(listing)) {
         struct stat status {};
-        if (IsEditorTemporaryName(name) && ::lstat(entry->path().c_str(), &status) == 0 &&
+        if (IsEditorTemporaryName(entry->d_name) &&
+            ::fstatat(folderFd, entry->d_name, &status, AT_SYMLINK_NOFOLLOW) == 0 &&
             IsStale(status))
-            ::unlink(entry->path().c_str());
+            ::unlinkat(folderFd, entry->d_name, 0);
     }
+    ::closedir(listing);
 }
 
 } // namespace
