@@ -14,7 +14,7 @@ namespace {
 
 // The inside of a cell on the window's surface, without its grid lines.
 QImage CellPicture(EditorHarness& harness, int column, int row) {
-    const auto origin = harness.Editor().CellOrigins[column][row];
+    const auto origin = EditorGeometry::CellOrigin(column, row);
     return harness.Editor().Surface().copy(origin.x + 1, origin.y + 1, 18, 18);
 }
 
@@ -101,7 +101,7 @@ private slots:
         ScriptedAnswerer answerer;
         const std::string path = LoadFileHoldingPrevious(harness, answerer, "L1.txt");
         EditDefaultLevel(editor);
-        const LevelGrid before = editor.Grid;
+        const LevelGrid before = editor.Document().Grid();
         const std::string title = WindowTitle(editor);
 
         answerer.AnswerBox(IDCANCEL);
@@ -109,9 +109,9 @@ private slots:
 
         QCOMPARE(answerer.Boxes.size(), std::size_t(1));
         QCOMPARE(answerer.FileDialogs.size(), std::size_t(1)); // the first Load's only
-        QVERIFY(editor.Grid == before);
-        QVERIFY(editor.Modified);
-        QCOMPARE(editor.CurrentPath, path);
+        QVERIFY(editor.Document().Grid() == before);
+        QVERIFY(editor.Document().IsModified());
+        QCOMPARE(editor.Document().Path(), path);
         QCOMPARE(WindowTitle(editor), title);
         QVERIFY(editor.isVisible());
         QCOMPARE(ReadBytes(path), QByteArray("previous"));
@@ -132,15 +132,15 @@ private slots:
         harness.ClickControl(IdNew);
 
         QCOMPARE(ReadBytes(path), Bytes(BrickBorderedLevel()));
-        QVERIFY(InteriorIsFloor(editor.Grid));
+        QVERIFY(InteriorIsFloor(editor.Document().Grid()));
         for (int column = 0; column < GridColumns; ++column)
             for (int row = 0; row < GridRows; ++row)
                 if (IsBorderCell(column, row))
-                    QCOMPARE(editor.Grid[column][row], Brick);
-        QVERIFY(NoPlayerPlaced(editor.PlayerStarts));
-        QVERIFY(!editor.Modified);
-        QCOMPARE(editor.CurrentPath, std::string());
-        QCOMPARE(WindowTitle(editor), editor.BaseTitle);
+                    QCOMPARE(editor.Document().Grid()[column][row], Brick);
+        QVERIFY(NoPlayerPlaced(editor.Document().Starts()));
+        QVERIFY(!editor.Document().IsModified());
+        QCOMPARE(editor.Document().Path(), std::string());
+        QCOMPARE(WindowTitle(editor), editor.GetBaseTitle());
         // The new level is drawn: the player's cell now looks like any floor cell.
         QVERIFY(CellPicture(harness, 2, 3) != playerCell);
         QCOMPARE(CellPicture(harness, 2, 3), CellPicture(harness, 7, 6));
@@ -158,12 +158,12 @@ private slots:
         answerer.AnswerBox(IDNO);
         LoadThroughButton(harness, answerer, path);
 
-        QCOMPARE(LevelText(editor.Grid), BrickBorderedLevel());
-        QVERIFY(editor.PlayerStarts.placed[0] && editor.PlayerStarts.placed[3]);
-        QCOMPARE(editor.PlayerStarts.position[0], (Cell{2, 3}));
-        QCOMPARE(editor.PlayerStarts.position[3], (Cell{9, 8}));
-        QVERIFY(!editor.Modified);
-        QCOMPARE(editor.CurrentPath, path);
+        QCOMPARE(LevelText(editor.Document().Grid()), BrickBorderedLevel());
+        QVERIFY(editor.Document().Starts().placed[0] && editor.Document().Starts().placed[3]);
+        QCOMPARE(editor.Document().Starts().position[0], (Cell{2, 3}));
+        QCOMPARE(editor.Document().Starts().position[3], (Cell{9, 8}));
+        QVERIFY(!editor.Document().IsModified());
+        QCOMPARE(editor.Document().Path(), path);
         QVERIFY(CellPicture(harness, 2, 3) != floorCell);
         QVERIFY(CellPicture(harness, 0, 0) != CellPicture(harness, 1, 1));
     }
@@ -200,22 +200,22 @@ private slots:
         WatchingAnswerer answerer(path);
         LoadThroughButton(harness, answerer, path);
         EditDefaultLevel(editor);
-        const QByteArray edited = LevelBytes(editor.Grid);
+        const QByteArray edited = LevelBytes(editor.Document().Grid());
 
         answerer.AnswerBox(IDYES);
         harness.ClickControl(command);
 
         QCOMPARE(answerer.Boxes.size(), std::size_t(1));
         QCOMPARE(ReadBytes(path), edited);
-        QVERIFY(!editor.Modified);
+        QVERIFY(!editor.Document().IsModified());
         if (command == IdLoad) {
             QCOMPARE(answerer.FileDialogs.size(), std::size_t(2));
             QVERIFY(answerer.FileDialogs[1].open);
             QCOMPARE(answerer.FileAtEachModal.back(), edited); // written before the dialog
-            QCOMPARE(editor.CurrentPath, path);
+            QCOMPARE(editor.Document().Path(), path);
         } else {
-            QVERIFY(InteriorIsFloor(editor.Grid));
-            QCOMPARE(editor.CurrentPath, std::string());
+            QVERIFY(InteriorIsFloor(editor.Document().Grid()));
+            QCOMPARE(editor.Document().Path(), std::string());
         }
     }
 
@@ -224,7 +224,7 @@ private slots:
         CLevelEditorDlg& editor = harness.Editor();
         ScriptedAnswerer answerer;
         EditDefaultLevel(editor);
-        const LevelGrid before = editor.Grid;
+        const LevelGrid before = editor.Document().Grid();
 
         answerer.AnswerBox(IDYES);
         harness.ClickControl(IdNew);
@@ -233,8 +233,8 @@ private slots:
         QCOMPARE(answerer.Boxes[1].caption, std::string("Warning!"));
         QCOMPARE(answerer.Boxes[2].caption, std::string("Save Failed"));
         QVERIFY(answerer.FileDialogs.empty());
-        QVERIFY(editor.Grid == before);
-        QVERIFY(editor.Modified);
+        QVERIFY(editor.Document().Grid() == before);
+        QVERIFY(editor.Document().IsModified());
     }
 
     void yesWithoutAFileAndSaveAsCancelledStopsLoad() {
@@ -242,7 +242,7 @@ private slots:
         CLevelEditorDlg& editor = harness.Editor();
         ScriptedAnswerer answerer;
         MakePlayableLevel(editor);
-        const LevelGrid before = editor.Grid;
+        const LevelGrid before = editor.Document().Grid();
 
         answerer.AnswerBox(IDYES);
         answerer.CancelFileDialog();
@@ -250,9 +250,9 @@ private slots:
 
         QCOMPARE(answerer.FileDialogs.size(), std::size_t(1));
         QVERIFY(!answerer.FileDialogs[0].open); // Save As; the Open dialog never came
-        QVERIFY(editor.Grid == before);
-        QVERIFY(editor.Modified);
-        QCOMPARE(editor.CurrentPath, std::string());
+        QVERIFY(editor.Document().Grid() == before);
+        QVERIFY(editor.Document().IsModified());
+        QCOMPARE(editor.Document().Path(), std::string());
     }
 
     void yesWithoutAFileSavesAsAndGoesOn() {
@@ -260,7 +260,7 @@ private slots:
         CLevelEditorDlg& editor = harness.Editor();
         ScriptedAnswerer answerer;
         MakePlayableLevel(editor);
-        const QByteArray edited = LevelBytes(editor.Grid);
+        const QByteArray edited = LevelBytes(editor.Document().Grid());
         const std::string path = harness.PathIn("L6.txt");
 
         answerer.AnswerBox(IDYES);
@@ -268,10 +268,10 @@ private slots:
         harness.ClickControl(IdNew);
 
         QCOMPARE(ReadBytes(path), edited);
-        QVERIFY(InteriorIsFloor(editor.Grid));
-        QVERIFY(!editor.Modified);
-        QCOMPARE(editor.CurrentPath, std::string());
-        QCOMPARE(WindowTitle(editor), editor.BaseTitle);
+        QVERIFY(InteriorIsFloor(editor.Document().Grid()));
+        QVERIFY(!editor.Document().IsModified());
+        QCOMPARE(editor.Document().Path(), std::string());
+        QCOMPARE(WindowTitle(editor), editor.GetBaseTitle());
     }
 
     void closeAnsweredYesHoldsALevelWithAFileToTheRules() {
@@ -287,14 +287,14 @@ private slots:
         QCOMPARE(answerer.Boxes.size(), std::size_t(3));
         QCOMPARE(answerer.Boxes[2].caption, std::string("Save Failed"));
         QVERIFY(editor.isVisible());
-        QVERIFY(editor.Modified);
+        QVERIFY(editor.Document().IsModified());
         QCOMPARE(ReadBytes(path), QByteArray("previous"));
         QVERIFY(!QFile::exists(QString::fromLocal8Bit(harness.SettingsPath())));
 
         MakePlayableLevel(editor);
         answerer.AnswerBox(IDYES);
         harness.ClickControl(IdClose);
-        QCOMPARE(ReadBytes(path), LevelBytes(editor.Grid));
+        QCOMPARE(ReadBytes(path), LevelBytes(editor.Document().Grid()));
         QVERIFY(!editor.isVisible());
         QCOMPARE(ReadBytes(harness.SettingsPath()).size(), 268);
     }
@@ -306,19 +306,18 @@ private slots:
         WriteBytes(path, Bytes(BrickBorderedLevel()));
         ScriptedAnswerer answerer;
         LoadThroughButton(harness, answerer, path);
-        editor.Grid[5][5] = Brick;
-        editor.Modified = true;
-        const LevelGrid before = editor.Grid;
+        EditLevel(editor, [](LevelState& level) { level.grid[5][5] = Brick; });
+        const LevelGrid before = editor.Document().Grid();
 
         const std::string missing = harness.PathIn("L9.txt");
         answerer.AnswerBox(IDNO);
         LoadThroughButton(harness, answerer, missing);
 
-        QCOMPARE(editor.CurrentPath, missing);
+        QCOMPARE(editor.Document().Path(), missing);
         QCOMPARE(WindowTitle(editor), TitleFor(editor, AbbreviatePathForTitle(missing)));
-        QVERIFY(!editor.Modified);
-        QVERIFY(NoPlayerPlaced(editor.PlayerStarts));
-        QVERIFY(editor.Grid == before);
+        QVERIFY(!editor.Document().IsModified());
+        QVERIFY(NoPlayerPlaced(editor.Document().Starts()));
+        QVERIFY(editor.Document().Grid() == before);
     }
 
     void titleShowsTheShortenedPath_data() {
@@ -344,8 +343,8 @@ private slots:
         ScriptedAnswerer answerer;
         LoadThroughButton(harness, answerer, path.toStdString());
         QCOMPARE(editor.windowHandle()->title(),
-                 QString::fromStdString(editor.BaseTitle) + " - " + shortened);
-        QCOMPARE(editor.CurrentPath, path.toStdString());
+                 QString::fromStdString(editor.GetBaseTitle()) + " - " + shortened);
+        QCOMPARE(editor.Document().Path(), path.toStdString());
     }
 
     void fileChosenElsewhereMakesItsFolderCurrent() {

@@ -52,6 +52,15 @@ void EditorHarness::Move(QPoint point, Qt::KeyboardModifiers modifiers) {
     QTest::mouseEvent(QTest::MouseMove, Window.get(), Qt::NoButton, modifiers, point);
 }
 
+void EditorHarness::HoverOver(Cell cell) {
+    Move(cell == NoCell ? QPoint(2, 2) : QPoint(15 + 20 * cell.column, 15 + 20 * cell.row));
+}
+
+void EditorHarness::PickTile(Qt::MouseButton button, int tile) {
+    const PixelPoint corner = EditorGeometry::PaletteSlots[tile];
+    Click(button, {corner.x + 10, corner.y + 10});
+}
+
 void EditorHarness::ClickControl(int id) {
     QWidget* control = Window->GetDlgItem(id);
     QTest::mouseClick(control, Qt::LeftButton, {}, control->rect().center());
