@@ -37,7 +37,7 @@ public:
     void PickTile(Qt::MouseButton button, int tile);
     // A real click on one of the window's controls.
     void ClickControl(int id);
-    void Key(Qt::Key key);
+    void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = {});
 
 private:
     QTemporaryDir Dir;
