@@ -37,18 +37,20 @@ BENCHMARK(RedrawWholeWindow)->Unit(benchmark::kMicrosecond);
 
 void DrawAllCells(benchmark::State& state) {
     CLevelEditorDlg& editor = Harness().Editor();
-    editor.HoverCell = {3, 4};
+    Harness().HoverOver({3, 4});
     for (auto _ : state) {
         editor.DrawAllCells();
         ShowOutsideTiming(state);
     }
-    editor.HoverCell = NoCell;
+    Harness().HoverOver(NoCell);
 }
 BENCHMARK(DrawAllCells)->Unit(benchmark::kMicrosecond);
 
 void DrawOneCell(benchmark::State& state) {
     CLevelEditorDlg& editor = Harness().Editor();
-    editor.Grid[7][6] = Brick;
+    LevelState level = editor.Document().State();
+    level.grid[7][6] = Brick;
+    editor.OpenDocument(LevelDocument(level));
     for (auto _ : state)
         editor.DrawCell(7, 6);
 }
@@ -57,12 +59,12 @@ BENCHMARK(DrawOneCell);
 // What one mouse move over the grid draws: the previous cell, then the hover frame.
 void MoveHoverFrame(benchmark::State& state) {
     CLevelEditorDlg& editor = Harness().Editor();
-    editor.HoverCell = {3, 4};
+    Harness().HoverOver({3, 4});
     for (auto _ : state) {
         editor.DrawCell(3, 4);
         editor.DrawHoverFrame();
     }
-    editor.HoverCell = NoCell;
+    Harness().HoverOver(NoCell);
 }
 BENCHMARK(MoveHoverFrame);
 

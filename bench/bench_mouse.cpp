@@ -44,8 +44,9 @@ void DragAcrossInteriorCells(benchmark::State& state, bool screenUpdate) {
     }
     SendMouse(QEvent::MouseButtonRelease, path[next], Qt::LeftButton, Qt::NoButton);
     QApplication::processEvents();
-    const Cell last = editor.HoverCell;
-    if (editor.LeftTile != Brick || last.column < 1 || editor.Grid[last.column][last.row] != Brick)
+    const Cell last = editor.GetHoverCell();
+    if (editor.GetLeftTile() != Brick || last.column < 1 ||
+        editor.Document().Grid()[last.column][last.row] != Brick)
         state.SkipWithError("the drag painted nothing");
 }
 
@@ -74,7 +75,7 @@ void MoveOutsideTheGrid(benchmark::State& state) {
         QApplication::processEvents();
         next = (next + 1) % std::size(outside);
     }
-    if (Harness().Editor().HoverCell != NoCell)
+    if (Harness().Editor().GetHoverCell() != NoCell)
         state.SkipWithError("the cursor outside the grid still hovers a cell");
 }
 BENCHMARK(MoveOutsideTheGrid)

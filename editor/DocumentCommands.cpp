@@ -34,14 +34,6 @@ void ReportSaveFailed(QWidget* owner, const std::string& path) {
     ShowWarning(owner, SaveFailedMessage(path), SaveFailedCaption);
 }
 
-// Writes the level to its file and tells the user when that failed.
-bool WriteOrReport(CLevelEditorDlg& editor) {
-    if (editor.WriteLevelFile())
-        return true;
-    ReportSaveFailed(&editor, editor.CurrentPath);
-    return false;
-}
-
 // The full path of the file that the user accepted, or nothing.
 std::optional<std::string> ChooseLevelFile(QWidget* owner, bool open) {
     const unsigned flags = open ? OFN_HIDEREADONLY : OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
@@ -51,37 +43,38 @@ std::optional<std::string> ChooseLevelFile(QWidget* owner, bool open) {
     return dialog.GetPathName();
 }
 
-void FillInteriorWithFloor(LevelGrid& grid) {
-    for (int column = 1; column < GridColumns - 1; ++column)
-        for (int row = 1; row < GridRows - 1; ++row)
-            grid[column][row] = Floor;
-}
-
 } // namespace
 
-bool CLevelEditorDlg::AskSaveChanges(bool closing) {
-    if (!Modified)
+// Writes the level to its file and tells the user when that failed.
+bool CLevelEditorDlg::WriteOrReport() {
+    if (WriteLevelFile())
         return true;
-    const int answer = MessageBox(this, SaveChangesQuestion(CurrentPath), SaveChangesCaption,
+    ReportSaveFailed(this, Level.Path());
+    return false;
+}
+
+bool CLevelEditorDlg::AskSaveChanges(bool closing) {
+    if (!Level.IsModified())
+        return true;
+    const int answer = MessageBox(this, SaveChangesQuestion(Level.Path()), SaveChangesCaption,
                                   MB_YESNOCANCEL | MB_ICONQUESTION);
     if (answer == IDNO)
         return true;
     if (answer != IDYES)
         return false;
     // New and Load write a level that has a file as it stands; Close holds it to the rules.
-    if (!closing && !CurrentPath.empty())
-        return WriteOrReport(*this);
+    if (!closing && !Level.Path().empty())
+        return WriteOrReport();
     return SaveLevel();
 }
 
 void CLevelEditorDlg::NewLevel() {
     if (!AskSaveChanges(false))
         return;
-    Modified = false;
+    const std::vector<Cell> cleared = Level.StartNew();
     SetLevelPath(std::string());
-    FillInteriorWithFloor(Grid);
-    PlayerStarts.placed.fill(false);
-    DrawAllCells();
+    StartHistory();
+    DrawChangedCells(cleared);
 }
 
 void CLevelEditorDlg::LoadLevel() {
@@ -96,29 +89,34 @@ void CLevelEditorDlg::LoadLevel() {
 }
 
 bool CLevelEditorDlg::LoadLevelFile(const std::string& path) {
-    LevelGrid grid = Grid;
-    ::PlayerStarts starts{};
-    const int rows = ::ReadLevelFile(path, grid, starts);
+    LevelState read = Level.FileReadBase();
+    const int rows = ::ReadLevelFile(path, read.grid, read.starts);
     if (rows == 0) {
         ShowWarning(this, LoadFailedMessage(path), LoadFailedCaption);
         return false;
     }
+    const std::vector<Cell> loaded = Level.TakeFileRead(path, read);
     SetLevelPath(path);
-    Modified = false;
-    Grid = grid;
-    PlayerStarts = starts;
-    DrawAllCells();
+    StartHistory();
+    DrawChangedCells(loaded);
     if (rows < GridRows)
         ShowWarning(this, PartlyLoadedMessage(rows, path), WarningCaption);
     return true;
 }
 
+void CLevelEditorDlg::OpenDocument(const LevelDocument& document) {
+    Level = document;
+    SetLevelPath(Level.Path());
+    StartHistory();
+    DrawAllCells();
+}
+
 bool CLevelEditorDlg::SaveLevel() {
-    if (CurrentPath.empty())
+    if (Level.Path().empty())
         return SaveLevelAs();
     if (!CheckLevelForSave())
         return false;
-    return WriteOrReport(*this);
+    return WriteOrReport();
 }
 
 bool CLevelEditorDlg::SaveLevelAs() {
@@ -127,7 +125,7 @@ bool CLevelEditorDlg::SaveLevelAs() {
     const std::optional<std::string> path = ChooseLevelFile(this, false);
     if (!path)
         return false;
-    const std::string previousPath = CurrentPath;
+    const std::string previousPath = Level.Path();
     SetLevelPath(*path);
     if (!WriteLevelFile()) {
         SetLevelPath(previousPath);
@@ -147,12 +145,12 @@ void CLevelEditorDlg::CloseEditor() {
 }
 
 void CLevelEditorDlg::SetLevelPath(const std::string& path) {
-    CurrentPath = path;
+    Level.SetPath(path);
     SetWindowText(path.empty() ? BaseTitle : BaseTitle + " - " + AbbreviatePathForTitle(path));
 }
 
 bool CLevelEditorDlg::CheckLevelForSave() {
-    const SaveCheck check = CheckLevel(Grid, PlayerStarts);
+    const SaveCheck check = CheckLevel(Level.Grid(), Level.Starts());
     if (check.warnMissingPlayers)
         ShowWarning(this, MissingPlayersMessage, WarningCaption);
     if (!check.allowed()) {
@@ -162,9 +160,11 @@ bool CLevelEditorDlg::CheckLevelForSave() {
     return true;
 }
 
+// A level that reached its file is the saved state of the history.
 bool CLevelEditorDlg::WriteLevelFile() {
-    if (!::WriteLevelFile(CurrentPath, Grid))
+    if (!::WriteLevelFile(Level.Path(), Level.Grid()))
         return false;
-    Modified = false;
+    Level.SetModified(false);
+    MarkSaved();
     return true;
 }

@@ -43,6 +43,24 @@ void CLevelEditorDlg::DrawAllCells() {
     for (int column = 0; column < GridColumns; ++column)
         for (int row = 0; row < GridRows; ++row)
             DrawCell(column, row);
+    DrawHoverFrameOverCells();
+}
+
+// Brings the screen up to date after a command changed cells: those cells, then what lies on
+// top of them, as a whole repaint would leave it.
+void CLevelEditorDlg::DrawChangedCells(const std::vector<Cell>& cells) {
+    DrawCells(cells);
+    DrawHoverFrameOverCells();
+}
+
+void CLevelEditorDlg::DrawCells(const std::vector<Cell>& cells) {
+    for (const Cell cell : cells)
+        DrawCell(cell.column, cell.row);
+}
+
+// The hover frame on top of freshly drawn cells; on the last column or row it covers the grid's
+// outer frame, which is drawn again over it.
+void CLevelEditorDlg::DrawHoverFrameOverCells() {
     DrawHoverFrame();
     if (HoverCell.column == GridColumns - 1 || HoverCell.row == GridRows - 1) {
         CDC dc(*this);
@@ -55,7 +73,7 @@ void CLevelEditorDlg::DrawCell(int column, int row) {
         return;
     CDC dc(*this);
     const PixelPoint origin = CellOrigins[column][row];
-    DrawTileImage(dc, origin.x, origin.y, TileBitmaps[Grid[column][row]]);
+    DrawTileImage(dc, origin.x, origin.y, TileBitmaps[Level.TileAt({column, row})]);
 }
 
 void CLevelEditorDlg::DrawHoverFrame() {

@@ -23,31 +23,23 @@ void CLevelEditorDlg::OnFillFloor() {
                    MB_ICONINFORMATION);
         return;
     }
-    bool filled = false;
-    for (auto& column : Grid) {
-        for (TileType& tile : column) {
-            if (tile == Floor) {
-                tile = static_cast<TileType>(LeftTile);
-                filled = true;
-            }
-        }
-    }
-    if (!filled)
+    const LevelState before = Level.State();
+    const std::vector<Cell> filled = Level.FillFloor(static_cast<TileType>(LeftTile));
+    if (filled.empty())
         return;
-    Modified = true;
-    DrawAllCells();
+    RecordStep(before);
+    DrawChangedCells(filled);
     RefreshStatus();
 }
 
 // Wipes the interior back to Floor; the modified flag stays as it was.
 void CLevelEditorDlg::OnClearFloor() {
-    if (Modified && !UserAgreesToWipe(this))
+    if (Level.IsModified() && !UserAgreesToWipe(this))
         return;
-    for (int column = 1; column < GridColumns - 1; ++column)
-        for (int row = 1; row < GridRows - 1; ++row)
-            Grid[column][row] = Floor;
-    PlayerStarts.placed.fill(false);
-    DrawAllCells();
+    const LevelState before = Level.State();
+    const std::vector<Cell> cleared = Level.ClearInside();
+    RecordStep(before);
+    DrawChangedCells(cleared);
     RefreshStatus();
 }
 
@@ -67,7 +59,7 @@ void CLevelEditorDlg::RefreshStatus() {
     }
     char text[96];
     std::snprintf(text, sizeof text, "Selected: (%d,%d)   Tile Type: %s", HoverCell.column,
-                  HoverCell.row, TileName(Grid[HoverCell.column][HoverCell.row]).c_str());
+                  HoverCell.row, TileName(Level.TileAt(HoverCell)).c_str());
     StatusText = text;
     StatusBox->setText(QString::fromLocal8Bit(StatusText));
 }

@@ -1,5 +1,5 @@
 #pragma once
-// The editor window: one dialog that holds the level, draws it and edits it with the mouse.
+// The editor window: the view of one level document, which it draws and edits with the mouse.
 // Its members are grouped by concern, and so are its source files:
 //   Lifecycle.cpp         construction, start-up, the command table, closing
 //   Drawing.cpp           the painted area: grid, cells, hover frame, swatches, palette
@@ -7,8 +7,9 @@
 //   MouseEditing.cpp      picking and painting tiles with two buttons, the credits link
 //   DocumentCommands.cpp  New, Load, Save, Save As, Close and the window title
 //   SettingsCommand.cpp   the Settings button
+//   UndoHistory.cpp       strokes and grid commands as steps that undo and redo replay
 #include "editor/EditorGeometry.h"
-#include "level/Level.h"
+#include "level/LevelDocument.h"
 #include "platform/Drawing.h"
 #include "platform/PaintedDialog.h"
 #include "platform/StaticText.h"
@@ -16,8 +17,11 @@
 
 #include <QIcon>
 #include <QImage>
+#include <QUndoStack>
 #include <array>
+#include <optional>
 #include <string>
+#include <vector>
 
 class QCheckBox;
 
@@ -28,6 +32,23 @@ public:
 
     // The settings record's level directory, which the Settings dialog shows and replaces.
     SettingsRecord& GetSettings() { return Settings; }
+    const std::string& GetSettingsPath() const { return SettingsPath; }
+
+    // The level on screen, and a way to put another one there with a fresh history.
+    const LevelDocument& Document() const { return Level; }
+    void OpenDocument(const LevelDocument& document);
+
+    // What the window shows besides the level.
+    Cell GetHoverCell() const { return HoverCell; }
+    int GetLeftTile() const { return LeftTile; }
+    int GetRightTile() const { return RightTile; }
+    bool GetLeftDrag() const { return LeftDrag; }
+    bool GetRightDrag() const { return RightDrag; }
+    const std::string& GetStatusText() const { return StatusText; }
+    const std::string& GetBaseTitle() const { return BaseTitle; }
+    const CPen& GetGridPen() const { return GridPen; }
+    const QImage& GetTileBitmap(int tile) const { return TileBitmaps[tile]; }
+    const QIcon& OnQueryDragIcon() const { return Icon; }
 
     // Drawing.cpp
     void PaintEditor();
@@ -39,66 +60,15 @@ public:
     void DrawTileImage(CDC& target, int x, int y, const QImage& bitmap);
 
     // GridCommands.cpp
-    void OnFillFloor();
-    void OnClearFloor();
-    void OnShowGrid();
     void RefreshStatus();
 
     // MouseEditing.cpp
-    void TrackCursor(bool ctrlHeld, QPoint point);
-    void PlaceTile(TileType tile);
-    bool CheckCreditsClick(QPoint point);
     void OnSysCommand(unsigned id);
 
-    // SettingsCommand.cpp
-    void OnSettings();
-
     // DocumentCommands.cpp
-    void NewLevel();
-    void LoadLevel();
     bool SaveLevel();
     bool SaveLevelAs();
-    void OnSave() { SaveLevel(); }
-    void OnSaveAs() { SaveLevelAs(); }
     void CloseEditor();
-    bool AskSaveChanges(bool closing);
-    void SetLevelPath(const std::string& path);
-    bool CheckLevelForSave();
-    bool WriteLevelFile();
-    // Takes the level in the file; when not a single row could be read, says so and returns
-    // false with nothing changed.
-    bool LoadLevelFile(const std::string& path);
-
-    // Lifecycle.cpp
-    void ResetToDefaultLevel();
-    void ReadSettings();
-    void WriteSettings();
-    const QIcon& OnQueryDragIcon() const { return Icon; }
-
-    // State, in the order the window's start-up sets it.
-    std::string SettingsPath;
-    SettingsRecord Settings;
-    std::array<QImage, TileCount> TileBitmaps;
-    ::PlayerStarts PlayerStarts;
-    bool LeftDrag = false;
-    bool RightDrag = false;
-    CBrush BlackBrush;
-    CPen GridPen;
-    CBrush WhiteBrush;
-    Cell HoverCell = NoCell;
-    RECT GridRect{};
-    std::string StatusText;
-    std::string BaseTitle;
-    std::string CurrentPath;
-    bool Modified = false;
-    int LeftTile = SolidBlock;
-    int RightTile = Floor;
-    LevelGrid Grid{};
-    EditorGeometry::CellOriginTable CellOrigins{};
-    EditorGeometry::CellHitTable CellHitMap{};
-    QCheckBox* ShowGridBox = nullptr;
-    CStaticText* StatusBox = nullptr;
-    QIcon Icon;
 
 protected:
     bool OnInitDialog() override;
@@ -116,6 +86,87 @@ protected:
     void OnMouseMove(unsigned flags, QPoint point) override;
 
 private:
+    class EditStep;
+
+    // Lifecycle.cpp
     void LoadTileBitmaps();
     void BindControls();
+    void ReadSettings();
+    void WriteSettings();
+
+    // Drawing.cpp
+    void DrawCells(const std::vector<Cell>& cells);
+    void DrawChangedCells(const std::vector<Cell>& cells);
+    void DrawHoverFrameOverCells();
+
+    // GridCommands.cpp
+    void OnFillFloor();
+    void OnClearFloor();
+    void OnShowGrid();
+
+    // MouseEditing.cpp
+    void PressMouseButton(unsigned button, unsigned flags, QPoint point);
+    void ReleaseMouseButton(unsigned button);
+    void TrackCursor(bool ctrlHeld, QPoint point);
+    void PlaceTile(TileType tile);
+    bool CheckCreditsClick(QPoint point);
+
+    // UndoHistory.cpp
+    void BeginStroke(unsigned button);
+    void EndStroke();
+    void EndStrokeOfButton(unsigned button);
+    void RecordStep(const LevelState& before);
+    void StartHistory();
+    void MarkSaved();
+    void OnUndo();
+    void OnRedo();
+    bool MouseButtonHeld() const;
+    void ShowSteppedCells(const std::vector<Cell>& cells);
+
+    // SettingsCommand.cpp
+    void OnSettings();
+
+    // DocumentCommands.cpp
+    void NewLevel();
+    void LoadLevel();
+    // Takes the level in the file; when not a single row could be read, says so and returns
+    // false with nothing changed.
+    bool LoadLevelFile(const std::string& path);
+    void OnSave() { SaveLevel(); }
+    void OnSaveAs() { SaveLevelAs(); }
+    bool AskSaveChanges(bool closing);
+    void SetLevelPath(const std::string& path);
+    bool CheckLevelForSave();
+    bool WriteLevelFile();
+    bool WriteOrReport();
+
+    // A stroke in progress: the level as it was at the press, and the button that made it.
+    struct OpenStroke {
+        LevelState before;
+        unsigned button;
+    };
+
+    // State, in the order the window's start-up sets it.
+    std::string SettingsPath;
+    SettingsRecord Settings;
+    std::array<QImage, TileCount> TileBitmaps;
+    bool LeftDrag = false;
+    bool RightDrag = false;
+    CBrush BlackBrush;
+    CPen GridPen;
+    CBrush WhiteBrush;
+    Cell HoverCell = NoCell;
+    RECT GridRect{};
+    std::string StatusText;
+    std::string BaseTitle;
+    int LeftTile = SolidBlock;
+    int RightTile = Floor;
+    LevelDocument Level;
+    QUndoStack History;
+    std::optional<OpenStroke> Stroke;
+    EditorGeometry::CellOriginTable CellOrigins{};
+    EditorGeometry::CellHitTable CellHitMap{};
+    QCheckBox* ShowGridBox = nullptr;
+    CStaticText* StatusBox = nullptr;
+    QIcon Icon;
 };

@@ -7,22 +7,6 @@
 #include "platform/StaticText.h"
 #include <QCheckBox>
 
-namespace {
-
-const CommandEntry<CLevelEditorDlg> Commands[] = {
-    {IdClearFloor, &CLevelEditorDlg::OnClearFloor},
-    {IdFillFloor, &CLevelEditorDlg::OnFillFloor},
-    {IdLoad, &CLevelEditorDlg::LoadLevel},
-    {IdSave, &CLevelEditorDlg::OnSave},
-    {IdNew, &CLevelEditorDlg::NewLevel},
-    {IdShowGrid, &CLevelEditorDlg::OnShowGrid},
-    {IdSaveAs, &CLevelEditorDlg::OnSaveAs},
-    {IdSettings, &CLevelEditorDlg::OnSettings},
-    {IdClose, &CLevelEditorDlg::CloseEditor},
-};
-
-} // namespace
-
 CLevelEditorDlg::CLevelEditorDlg(QWidget* parent)
     : CPaintedDialog(EditorTemplate(), parent), Icon(LoadIconResource(IconProgram)) {
     setMouseTracking(true);
@@ -56,21 +40,19 @@ bool CLevelEditorDlg::OnInitDialog() {
     HoverCell = NoCell;
     GridRect = {EditorGeometry::GridLeft, EditorGeometry::GridTop, EditorGeometry::GridRight,
                 EditorGeometry::GridBottom};
-    ResetToDefaultLevel();
+    Level.ResetToDefault();
     for (int column = 0; column < GridColumns; ++column)
         for (int row = 0; row < GridRows; ++row)
             CellOrigins[column][row] = EditorGeometry::CellOrigin(column, row);
     EditorGeometry::BuildCellHitMap(CellHitMap);
     StatusBox->setText(QString());
     LoadTileBitmaps();
+    StartHistory();
+    AddAccelerator(QKeySequence(Qt::CTRL | Qt::Key_Z), IdUndo);
+    AddAccelerator(QKeySequence(Qt::CTRL | Qt::Key_Y), IdRedo);
+    AddAccelerator(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), IdRedo);
     ShowGridBox->setFocus();
     return false;
-}
-
-void CLevelEditorDlg::ResetToDefaultLevel() {
-    ::ResetToDefaultLevel(Grid, PlayerStarts);
-    Modified = false;
-    CurrentPath.clear();
 }
 
 void CLevelEditorDlg::LoadTileBitmaps() {
@@ -87,7 +69,24 @@ void CLevelEditorDlg::WriteSettings() {
     WriteSettingsFile(SettingsPath, Settings);
 }
 
+// Every command (Enter and Escape included) first ends a stroke in progress: the box that it
+// may open takes the mouse, and the stroke up to there becomes one step.
 bool CLevelEditorDlg::OnCommand(int id) {
+    static const CommandEntry<CLevelEditorDlg> Commands[] = {
+        {IdClearFloor, &CLevelEditorDlg::OnClearFloor},
+        {IdFillFloor, &CLevelEditorDlg::OnFillFloor},
+        {IdLoad, &CLevelEditorDlg::LoadLevel},
+        {IdSave, &CLevelEditorDlg::OnSave},
+        {IdNew, &CLevelEditorDlg::NewLevel},
+        {IdShowGrid, &CLevelEditorDlg::OnShowGrid},
+        {IdSaveAs, &CLevelEditorDlg::OnSaveAs},
+        {IdSettings, &CLevelEditorDlg::OnSettings},
+        {IdClose, &CLevelEditorDlg::CloseEditor},
+        {IdUndo, &CLevelEditorDlg::OnUndo},
+        {IdRedo, &CLevelEditorDlg::OnRedo},
+    };
+    if (id != IdUndo && id != IdRedo)
+        EndStroke();
     return DispatchCommand(this, Commands, id) || CPaintedDialog::OnCommand(id);
 }
 
@@ -100,5 +99,6 @@ void CLevelEditorDlg::OnCancel() {
 }
 
 void CLevelEditorDlg::OnClose() {
+    EndStroke();
     CloseEditor();
 }

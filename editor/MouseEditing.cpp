@@ -1,7 +1,6 @@
 #include "editor/LevelEditorDlg.h"
 
 #include "about/AboutDlg.h"
-#include "level/Placement.h"
 #include "res/DialogTemplates.h"
 
 using namespace EditorGeometry;
@@ -13,65 +12,67 @@ constexpr unsigned IdmAboutBox = 0x0010;
 constexpr unsigned SystemCommandMask = 0xFFF0;
 constexpr unsigned ScClose = 0xF060;
 
-// What one mouse button carries: its tile and drag flag, the other button's, and the swatch
-// area on which a press takes over the other button's tile.
-struct MouseButtonSlot {
-    int& tile;
-    bool& drag;
-    const int& otherTile;
-    const bool& otherDrag;
-    bool (*hitsOtherSwatch)(int x, int y);
-};
-
 // Player One and Player Two are placed by the press alone and never dragged.
 bool EndsDragAtOnce(int tile) {
     return tile == Player1 || tile == Player2;
 }
 
-// The button-down of either button: the credits link, then the swatch and palette picks, then
-// the drag starts and paints the cell under the cursor. While the other button drags, the press
-// is dropped.
-void PressMouseButton(CLevelEditorDlg& editor, MouseButtonSlot button, unsigned flags,
-                      QPoint point) {
-    if (button.otherDrag)
-        return;
-    if (editor.CheckCreditsClick(point))
-        return;
-    if (button.tile != button.otherTile && button.hitsOtherSwatch(point.x(), point.y())) {
-        button.tile = button.otherTile;
-        editor.DrawSwatches();
-    }
-    if (const auto slot = PaletteSlotAt(point.x(), point.y()); slot && *slot != button.tile) {
-        button.tile = *slot;
-        editor.DrawSwatches();
-    }
-    button.drag = true;
-    editor.TrackCursor((flags & MK_CONTROL) != 0, point);
-    if (EndsDragAtOnce(button.tile))
-        button.drag = false;
-}
-
 } // namespace
 
+// The button-down of either button: the credits link, then the swatch and palette picks, then
+// the drag starts and paints the cell under the cursor. While the other button drags, the press
+// is dropped. Everything the press and the drag after it paint is one stroke.
+void CLevelEditorDlg::PressMouseButton(unsigned button, unsigned flags, QPoint point) {
+    const bool left = button == MK_LBUTTON;
+    int& tile = left ? LeftTile : RightTile;
+    bool& drag = left ? LeftDrag : RightDrag;
+    const int otherTile = left ? RightTile : LeftTile;
+    if (left ? RightDrag : LeftDrag)
+        return;
+    if (CheckCreditsClick(point))
+        return;
+    const auto hitsOtherSwatch = left ? HitsBackSwatch : HitsFrontSwatch;
+    if (tile != otherTile && hitsOtherSwatch(point.x(), point.y())) {
+        tile = otherTile;
+        DrawSwatches();
+    }
+    if (const auto slot = PaletteSlotAt(point.x(), point.y()); slot && *slot != tile) {
+        tile = *slot;
+        DrawSwatches();
+    }
+    BeginStroke(button);
+    drag = true;
+    TrackCursor((flags & MK_CONTROL) != 0, point);
+    if (EndsDragAtOnce(tile))
+        drag = false;
+}
+
+void CLevelEditorDlg::ReleaseMouseButton(unsigned button) {
+    (button == MK_LBUTTON ? LeftDrag : RightDrag) = false;
+    EndStrokeOfButton(button);
+}
+
 void CLevelEditorDlg::OnLButtonDown(unsigned flags, QPoint point) {
-    PressMouseButton(*this, {LeftTile, LeftDrag, RightTile, RightDrag, HitsBackSwatch}, flags,
-                     point);
+    PressMouseButton(MK_LBUTTON, flags, point);
 }
 
 void CLevelEditorDlg::OnRButtonDown(unsigned flags, QPoint point) {
-    PressMouseButton(*this, {RightTile, RightDrag, LeftTile, LeftDrag, HitsFrontSwatch}, flags,
-                     point);
+    PressMouseButton(MK_RBUTTON, flags, point);
 }
 
 void CLevelEditorDlg::OnLButtonUp(unsigned, QPoint) {
-    LeftDrag = false;
+    ReleaseMouseButton(MK_LBUTTON);
 }
 
 void CLevelEditorDlg::OnRButtonUp(unsigned, QPoint) {
-    RightDrag = false;
+    ReleaseMouseButton(MK_RBUTTON);
 }
 
+// A move without the stroke's button held means its release never reached the window (a box
+// opened in between, say): the stroke ends there rather than paint on without a button.
 void CLevelEditorDlg::OnMouseMove(unsigned flags, QPoint point) {
+    if (Stroke && (flags & Stroke->button) == 0)
+        EndStroke();
     TrackCursor((flags & MK_CONTROL) != 0, point);
 }
 
@@ -87,7 +88,7 @@ void CLevelEditorDlg::TrackCursor(bool ctrlHeld, QPoint point) {
     }
     HoverCell = *cell;
     if (ctrlHeld && (LeftDrag || RightDrag)) {
-        (LeftDrag ? LeftTile : RightTile) = Grid[HoverCell.column][HoverCell.row];
+        (LeftDrag ? LeftTile : RightTile) = Level.TileAt(HoverCell);
         DrawSwatches();
     }
     if (IsBorderCell(HoverCell.column, HoverCell.row)) {
@@ -103,9 +104,7 @@ void CLevelEditorDlg::TrackCursor(bool ctrlHeld, QPoint point) {
 // Stores tile into the hovered cell under the player-start rule and brings the screen up to
 // date: every changed cell, the hover frame on top, the status line.
 void CLevelEditorDlg::PlaceTile(TileType tile) {
-    for (const Cell changed : PlaceTileInGrid(Grid, PlayerStarts, HoverCell, tile))
-        DrawCell(changed.column, changed.row);
-    Modified = true;
+    DrawCells(Level.PlaceTile(HoverCell, tile));
     DrawHoverFrame();
     RefreshStatus();
 }

@@ -36,6 +36,7 @@ using LevelGrid = std::array<std::array<TileType, GridRows>, GridColumns>;
 struct PlayerStarts {
     std::array<bool, PlayerCount> placed{};
     std::array<Cell, PlayerCount> position{};
+    bool operator==(const PlayerStarts&) const = default;
 };
 
 constexpr bool IsPlayerTile(int tile) {

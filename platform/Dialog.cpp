@@ -13,6 +13,7 @@
 #include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
+#include <QShortcut>
 #include <QValidator>
 #include <cmath>
 
@@ -31,7 +32,12 @@ QPoint ClientPixelOf(const QMouseEvent* event) {
 }
 
 unsigned KeyStateOf(const QMouseEvent* event) {
-    return (event->modifiers() & Qt::ControlModifier) ? MK_CONTROL : 0;
+    unsigned flags = (event->modifiers() & Qt::ControlModifier) ? MK_CONTROL : 0;
+    if (event->buttons() & Qt::LeftButton)
+        flags |= MK_LBUTTON;
+    if (event->buttons() & Qt::RightButton)
+        flags |= MK_RBUTTON;
+    return flags;
 }
 
 Qt::WindowFlags WindowFlagsOf(FrameKind frame) {
@@ -251,6 +257,12 @@ std::string CDialog::GetDlgItemText(int id) const {
 
 void CDialog::SendCommand(int id) {
     OnCommand(id);
+}
+
+void CDialog::AddAccelerator(const QKeySequence& keys, int id) {
+    auto* shortcut = new QShortcut(keys, this);
+    shortcut->setContext(Qt::WindowShortcut);
+    connect(shortcut, &QShortcut::activated, this, [this, id] { SendCommand(id); });
 }
 
 bool CDialog::OnCommand(int id) {

@@ -7,6 +7,7 @@
 #include "res/DialogTemplates.h"
 
 #include <QDialog>
+#include <QKeySequence>
 #include <QPoint>
 #include <QRect>
 #include <map>
@@ -59,6 +60,9 @@ public:
 
     // Runs the command of a control id, as a click of that control does.
     void SendCommand(int id);
+    // Runs the command id whenever keys are pressed in the window, whichever control has the
+    // focus.
+    void AddAccelerator(const QKeySequence& keys, int id);
 
 protected:
     // Runs once the controls exist, before the window is shown. Returns true to give the
@@ -70,7 +74,8 @@ protected:
     // Returns true when the command was handled; the base runs IDOK and IDCANCEL.
     virtual bool OnCommand(int id);
 
-    // Mouse handlers with the key-state flags (MK_CONTROL) and the client point.
+    // Mouse handlers with the key-state flags (MK_LBUTTON, MK_RBUTTON, MK_CONTROL) and the
+    // client point.
     virtual void OnLButtonDown(unsigned, QPoint) {}
     virtual void OnLButtonUp(unsigned, QPoint) {}
     virtual void OnRButtonDown(unsigned, QPoint) {}

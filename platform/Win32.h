@@ -24,7 +24,9 @@ constexpr unsigned OFN_OVERWRITEPROMPT = 0x0002;
 constexpr unsigned OFN_HIDEREADONLY = 0x0004;
 constexpr unsigned OFN_PATHMUSTEXIST = 0x0800;
 
-// Key-state flag of mouse messages.
+// Key-state flags of mouse messages: the buttons held and the Ctrl key.
+constexpr unsigned MK_LBUTTON = 0x0001;
+constexpr unsigned MK_RBUTTON = 0x0002;
 constexpr unsigned MK_CONTROL = 0x0008;
 
 // A colour as 0x00BBGGRR.

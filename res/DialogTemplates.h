@@ -56,6 +56,9 @@ constexpr int IdNew = 1010;
 constexpr int IdClose = 1012;
 constexpr int IdSettings = 1015;
 constexpr int IdCredits = 1019;
+// Commands of the editor's keyboard accelerators.
+constexpr int IdUndo = 0xE12B;
+constexpr int IdRedo = 0xE12C;
 
 // Settings dialog control ids.
 constexpr int IdDirectoryField = 1016;

@@ -141,8 +141,8 @@ private slots:
         QVERIFY(opening.seen);
         QVERIFY(opening.repainted);
         QCOMPARE(h.Pixel(5, 5), QColor(Qt::black));
-        QCOMPARE(h.Editor().LeftTile, int(SolidBlock));
-        QVERIFY(!h.Editor().LeftDrag);
+        QCOMPARE(h.Editor().GetLeftTile(), int(SolidBlock));
+        QVERIFY(!h.Editor().GetLeftDrag());
     }
 
     void leftClickOnTheTitleOrTheIconClosesToo() {

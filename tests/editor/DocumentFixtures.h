@@ -1,6 +1,6 @@
 #pragma once
 // Levels and file helpers shared by the tests of the document commands. Mouse editing is
-// exercised elsewhere; here an edited level is made by setting the editor's cells directly.
+// exercised elsewhere; here an edited level is made by opening a document built directly.
 #include "editor/LevelEditorDlg.h"
 #include "level/LevelText.h"
 #include "platform/Win32.h"
@@ -23,35 +23,43 @@ inline std::string PromptFor(const std::string& path) {
 }
 
 inline std::string TitleFor(const CLevelEditorDlg& editor, const std::string& shortened) {
-    return editor.BaseTitle + " - " + shortened;
+    return editor.GetBaseTitle() + " - " + shortened;
 }
 
 inline std::string WindowTitle(const CLevelEditorDlg& editor) {
     return editor.GetWindowText();
 }
 
-inline void PlacePlayer(CLevelEditorDlg& editor, int player, Cell cell) {
-    editor.Grid[cell.column][cell.row] = TileOfPlayer(player);
-    editor.PlayerStarts.placed[player] = true;
-    editor.PlayerStarts.position[player] = cell;
+// Puts the level that `edit` makes of the current one on screen, keeping its file, as if the
+// user had edited it that way.
+template <class Edit> void EditLevel(CLevelEditorDlg& editor, Edit edit, bool modified = true) {
+    LevelState level = editor.Document().State();
+    edit(level);
+    editor.OpenDocument(LevelDocument(level, editor.Document().Path(), modified));
+}
+
+inline void PlacePlayer(LevelState& level, int player, Cell cell) {
+    level.grid[cell.column][cell.row] = TileOfPlayer(player);
+    level.starts.placed[player] = true;
+    level.starts.position[player] = cell;
 }
 
 // A level that passes the save checks: solid blocks on every cell whose column and row are
 // both even, floor elsewhere, all five players placed; marked as edited.
 inline void MakePlayableLevel(CLevelEditorDlg& editor) {
-    for (int column = 1; column < GridColumns - 1; ++column)
-        for (int row = 1; row < GridRows - 1; ++row)
-            editor.Grid[column][row] = column % 2 == 0 && row % 2 == 0 ? SolidBlock : Floor;
-    const Cell starts[PlayerCount] = {{1, 1}, {13, 1}, {1, 11}, {13, 11}, {7, 7}};
-    for (int player = 0; player < PlayerCount; ++player)
-        PlacePlayer(editor, player, starts[player]);
-    editor.Modified = true;
+    EditLevel(editor, [](LevelState& level) {
+        for (int column = 1; column < GridColumns - 1; ++column)
+            for (int row = 1; row < GridRows - 1; ++row)
+                level.grid[column][row] = column % 2 == 0 && row % 2 == 0 ? SolidBlock : Floor;
+        const Cell starts[PlayerCount] = {{1, 1}, {13, 1}, {1, 11}, {13, 11}, {7, 7}};
+        for (int player = 0; player < PlayerCount; ++player)
+            PlacePlayer(level, player, starts[player]);
+    });
 }
 
 // An edit of the default level, which still has open 2 x 2 blocks and no players.
 inline void EditDefaultLevel(CLevelEditorDlg& editor) {
-    editor.Grid[3][4] = Brick;
-    editor.Modified = true;
+    EditLevel(editor, [](LevelState& level) { level.grid[3][4] = Brick; });
 }
 
 inline QByteArray Bytes(const std::string& text) {

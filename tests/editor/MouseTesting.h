@@ -1,6 +1,8 @@
 #pragma once
 // What the mouse-editing tests share: where cells are, what a cell or swatch shows on the
 // editor's surface, and an answerer for the About box that the credits link opens modally.
+#include "platform/StaticText.h"
+#include "res/DialogTemplates.h"
 #include "tests/support/EditorHarness.h"
 
 #include <QApplication>
@@ -9,6 +11,15 @@
 #include <functional>
 
 namespace mouse_testing {
+
+// Takes the level on screen as unmodified, as a save would.
+inline void MarkUnmodified(CLevelEditorDlg& editor) {
+    editor.OpenDocument(LevelDocument(editor.Document().State(), editor.Document().Path()));
+}
+
+inline QString StatusLine(CLevelEditorDlg& editor) {
+    return static_cast<CStaticText*>(editor.GetDlgItem(IdStatusLine))->text();
+}
 
 inline QPoint CellCentre(Cell cell) {
     return {5 + 20 * cell.column + 10, 5 + 20 * cell.row + 10};
@@ -59,7 +70,7 @@ inline bool GridIsFreeOfRed(CLevelEditorDlg& editor) {
 // the points that `visible` accepts are compared.
 template <class Visible>
 bool SwatchShows(CLevelEditorDlg& editor, PixelPoint image, int tile, Visible visible) {
-    const QImage& bitmap = editor.TileBitmaps[tile];
+    const QImage& bitmap = editor.GetTileBitmap(tile);
     for (int sy = 0; sy < 20; ++sy)
         for (int sx = 0; sx < 20; ++sx) {
             const int x = image.x + (9 * sx + 4) / 2;

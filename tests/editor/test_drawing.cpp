@@ -94,8 +94,9 @@ private slots:
         QCOMPARE(surface.pixel(15, 15), SolidFace);
         QCOMPARE(surface.pixel(24, 24), SolidDark);
 
-        editor.Grid[1][1] = Brick;
-        editor.DrawCell(1, 1);
+        LevelState level = editor.Document().State();
+        level.grid[1][1] = Brick;
+        editor.OpenDocument(LevelDocument(level));
         std::set<QRgb> colours;
         for (int y = 26; y <= 44; ++y)
             for (int x = 26; x <= 44; ++x)
@@ -111,7 +112,7 @@ private slots:
         const QImage before = editor.Surface().copy();
         editor.DrawCell(-1, 3);
         editor.DrawCell(3, -1);
-        editor.HoverCell = {-1, 4};
+        harness.HoverOver(NoCell);
         editor.DrawHoverFrame();
         QVERIFY(editor.Surface() == before);
     }
@@ -121,8 +122,7 @@ private slots:
         CLevelEditorDlg& editor = harness.Editor();
         QVERIFY(RedPixelsOnGrid(editor.Surface()).empty());
 
-        editor.HoverCell = {3, 4};
-        editor.DrawHoverFrame();
+        harness.HoverOver({3, 4});
         QCOMPARE(RedPixelsOnGrid(editor.Surface()), Ring(66, 86));
         QCOMPARE(editor.Surface().pixel(65, 95), Black);
         QCOMPARE(editor.Surface().pixel(85, 95), Black);
@@ -135,13 +135,13 @@ private slots:
         EditorHarness harness;
         CLevelEditorDlg& editor = harness.Editor();
 
-        editor.HoverCell = {14, 12};
+        harness.HoverOver({14, 12});
         editor.RedrawWindow();
         QCOMPARE(RedPixelsOnGrid(editor.Surface()), Ring(286, 246));
         QCOMPARE(editor.Surface().pixel(305, 250), Black);
         QCOMPARE(editor.Surface().pixel(290, 265), Black);
 
-        editor.HoverCell = NoCell;
+        harness.HoverOver(NoCell);
         editor.RedrawWindow();
         QVERIFY(RedPixelsOnGrid(editor.Surface()).empty());
     }
@@ -151,10 +151,10 @@ private slots:
         CLevelEditorDlg& editor = harness.Editor();
         const QImage& surface = editor.Surface();
         const QRgb background = surface.pixel(1, 1);
-        for (int tile = 0; tile < TileCount; ++tile) {
-            editor.Grid[1 + tile][1] = static_cast<TileType>(tile);
-            editor.DrawCell(1 + tile, 1);
-        }
+        LevelState level = editor.Document().State();
+        for (int tile = 0; tile < TileCount; ++tile)
+            level.grid[1 + tile][1] = static_cast<TileType>(tile);
+        editor.OpenDocument(LevelDocument(level));
         for (int slot = 0; slot < TileCount; ++slot) {
             const auto [x, y] = EditorGeometry::PaletteSlots[slot];
             for (int i = 0; i <= 20; ++i) {
@@ -173,8 +173,8 @@ private slots:
         EditorHarness harness;
         CLevelEditorDlg& editor = harness.Editor();
         const QImage& surface = editor.Surface();
-        QCOMPARE(editor.LeftTile, int(SolidBlock));
-        QCOMPARE(editor.RightTile, int(Floor));
+        QCOMPARE(editor.GetLeftTile(), int(SolidBlock));
+        QCOMPARE(editor.GetRightTile(), int(Floor));
 
         for (int i = 0; i <= 91; ++i) {
             QCOMPARE(surface.pixel(314 + i, 115), Black);
@@ -196,8 +196,8 @@ private slots:
         EditorHarness harness;
         CLevelEditorDlg& editor = harness.Editor();
         const QImage& surface = editor.Surface();
-        editor.LeftTile = Player3;
-        editor.RightTile = Player3;
+        harness.PickTile(Qt::LeftButton, Player3);
+        harness.PickTile(Qt::RightButton, Player3);
         editor.DrawSwatches();
         for (int y = 0; y < 90; ++y)
             for (int x = 0; x < 90; ++x)

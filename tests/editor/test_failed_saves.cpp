@@ -120,8 +120,8 @@ struct EditedLevelWithAFile {
         QCOMPARE(box.text, SaveFailedText(failedPath));
         QCOMPARE(box.caption, std::string("Save Failed"));
         QCOMPARE(box.flags, WarningFlags);
-        QVERIFY(editor.Modified);
-        QCOMPARE(editor.CurrentPath, Path);
+        QVERIFY(editor.Document().IsModified());
+        QCOMPARE(editor.Document().Path(), Path);
         QCOMPARE(WindowTitle(editor), Title);
         QCOMPARE(ReadBytes(Path), PreviousFile());
     }
@@ -166,8 +166,8 @@ private slots:
 
         QCOMPARE(answerer.Boxes.size(), std::size_t(1));
         QCOMPARE(answerer.Boxes[0].text, SaveFailedText(path));
-        QVERIFY(editor.Modified);
-        QCOMPARE(editor.CurrentPath, path);
+        QVERIFY(editor.Document().IsModified());
+        QCOMPARE(editor.Document().Path(), path);
         QCOMPARE(WindowTitle(editor), title);
         QCOMPARE(ReadBytes(path), PreviousFile());
         QCOMPARE(EntriesIn(folder), QStringList{"L2.txt"});
@@ -180,7 +180,8 @@ private slots:
             FileSizeLimit sizeLimit(limit);
             // The condition itself: a level's 221 bytes stop after the first 100.
             const std::string sample = level.Harness.PathIn("sample");
-            std::ofstream(sample, std::ios::binary) << LevelText(level.Harness.Editor().Grid);
+            std::ofstream(sample, std::ios::binary)
+                << LevelText(level.Harness.Editor().Document().Grid());
             QCOMPARE(ReadBytes(sample).size(), qsizetype(limit));
             QFile::remove(QString::fromLocal8Bit(sample));
 
@@ -214,7 +215,7 @@ private slots:
         QCOMPARE(level.Answerer.Boxes.size(), std::size_t(1)); // no file-name warning either
         level.Answerer.ChooseFile(chosen);
         QVERIFY(!level.Harness.Editor().SaveLevelAs());
-        QCOMPARE(level.Harness.Editor().CurrentPath, level.Path);
+        QCOMPARE(level.Harness.Editor().Document().Path(), level.Path);
     }
 
     void failedWriteStopsNewAndLoad_data() {
@@ -228,14 +229,14 @@ private slots:
         EditedLevelWithAFile level;
         CLevelEditorDlg& editor = level.Harness.Editor();
         QFile::setPermissions(QString::fromLocal8Bit(level.Path), QFile::ReadOwner);
-        const LevelGrid before = editor.Grid;
+        const LevelGrid before = editor.Document().Grid();
 
         level.Answerer.AnswerBox(IDYES);
         level.Harness.ClickControl(command);
 
         QCOMPARE(level.Answerer.Boxes.size(), std::size_t(2));
         level.VerifyFailureKeptEverything(level.Path);
-        QVERIFY(editor.Grid == before);
+        QVERIFY(editor.Document().Grid() == before);
         QCOMPARE(level.Answerer.FileDialogs.size(), std::size_t(1)); // the first Load's only
     }
 
@@ -248,8 +249,8 @@ private slots:
         answerer.ChooseFile(missing);
         harness.ClickControl(IdSaveAs);
         QCOMPARE(answerer.Boxes.back().text, SaveFailedText(missing));
-        QCOMPARE(editor.CurrentPath, std::string());
-        QCOMPARE(WindowTitle(editor), editor.BaseTitle);
+        QCOMPARE(editor.Document().Path(), std::string());
+        QCOMPARE(WindowTitle(editor), editor.GetBaseTitle());
 
         answerer.AnswerBox(IDYES);
         answerer.ChooseFile(missing);
@@ -258,14 +259,14 @@ private slots:
         QCOMPARE(answerer.Boxes[1].text, PromptWithoutFile);
         QCOMPARE(answerer.Boxes[2].text, SaveFailedText(missing));
         QVERIFY(editor.isVisible());
-        QVERIFY(editor.Modified);
+        QVERIFY(editor.Document().IsModified());
         QVERIFY(!QFile::exists(QString::fromLocal8Bit(harness.SettingsPath())));
 
         const std::string path = harness.PathIn("L4.txt");
         answerer.AnswerBox(IDYES);
         answerer.ChooseFile(path);
         harness.ClickControl(IdClose);
-        QCOMPARE(ReadBytes(path), LevelBytes(editor.Grid));
+        QCOMPARE(ReadBytes(path), LevelBytes(editor.Document().Grid()));
         QVERIFY(!editor.isVisible());
         QCOMPARE(ReadBytes(harness.SettingsPath()).size(), 268);
     }

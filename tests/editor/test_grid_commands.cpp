@@ -1,5 +1,7 @@
 // Fill Floor, Clear Floor and Show Grid through real clicks on their controls, with the
 // message boxes answered by script, and the status line.
+#include "platform/StaticText.h"
+#include "res/DialogTemplates.h"
 #include "tests/support/EditorHarness.h"
 #include "tests/support/ScriptedAnswerer.h"
 
@@ -30,7 +32,18 @@ QPoint MarkCell(CLevelEditorDlg& editor, Cell cell) {
 }
 
 std::string StatusLine(CLevelEditorDlg& editor) {
-    return editor.StatusBox->text().toStdString();
+    return static_cast<CStaticText*>(editor.GetDlgItem(IdStatusLine))->text().toStdString();
+}
+
+QCheckBox* ShowGridBox(CLevelEditorDlg& editor) {
+    return qobject_cast<QCheckBox*>(editor.GetDlgItem(IdShowGrid));
+}
+
+// Opens the level that `edit` makes of the current one, unmodified unless said otherwise.
+template <class Edit> void OpenEdited(CLevelEditorDlg& editor, Edit edit, bool modified = false) {
+    LevelState level = editor.Document().State();
+    edit(level);
+    editor.OpenDocument(LevelDocument(level, {}, modified));
 }
 
 } // namespace
@@ -43,67 +56,68 @@ private slots:
         EditorHarness harness;
         ScriptedAnswerer answerer;
         CLevelEditorDlg& editor = harness.Editor();
-        editor.LeftTile = Brick;
-        editor.RightTile = Player3;
-        editor.HoverCell = {3, 4};
+        harness.PickTile(Qt::LeftButton, Brick);
+        harness.PickTile(Qt::RightButton, Player3);
+        harness.HoverOver({3, 4});
         const QPoint mark = MarkCell(editor, {7, 6});
 
         harness.ClickControl(IdFillFloor);
 
         QVERIFY(answerer.Boxes.empty());
-        QCOMPARE(CountTiles(editor.Grid, Brick, false), 143);
-        QCOMPARE(CountTiles(editor.Grid, SolidBlock, true), 52);
-        QVERIFY(editor.Modified);
+        QCOMPARE(CountTiles(editor.Document().Grid(), Brick, false), 143);
+        QCOMPARE(CountTiles(editor.Document().Grid(), SolidBlock, true), 52);
+        QVERIFY(editor.Document().IsModified());
         QVERIFY(editor.Surface().pixel(mark) != Mark);
         QVERIFY(editor.Surface().pixel(mark) != Green);
         QCOMPARE(StatusLine(editor),
                  std::string("Selected: (3,4)   Tile Type: Destructible Brick"));
-        QCOMPARE(editor.StatusText, StatusLine(editor));
+        QCOMPARE(editor.GetStatusText(), StatusLine(editor));
     }
 
     void fillFloorReachesFloorCellsInTheBorder() {
         EditorHarness harness;
         CLevelEditorDlg& editor = harness.Editor();
-        editor.Grid[0][5] = Floor;
-        editor.Grid[14][12] = Floor;
-        editor.LeftTile = SolidBlock;
+        OpenEdited(editor, [](LevelState& level) {
+            level.grid[0][5] = Floor;
+            level.grid[14][12] = Floor;
+        });
 
         harness.ClickControl(IdFillFloor);
 
-        QCOMPARE(editor.Grid[0][5], SolidBlock);
-        QCOMPARE(editor.Grid[14][12], SolidBlock);
-        QCOMPARE(CountTiles(editor.Grid, SolidBlock, false), 143);
+        QCOMPARE(editor.Document().Grid()[0][5], SolidBlock);
+        QCOMPARE(editor.Document().Grid()[14][12], SolidBlock);
+        QCOMPARE(CountTiles(editor.Document().Grid(), SolidBlock, false), 143);
     }
 
     void fillingWithFloorChangesNoTileButMarksTheLevelAndRedraws() {
         EditorHarness harness;
         CLevelEditorDlg& editor = harness.Editor();
-        editor.LeftTile = Floor;
-        const LevelGrid before = editor.Grid;
+        harness.PickTile(Qt::LeftButton, Floor);
+        const LevelGrid before = editor.Document().Grid();
         const QPoint mark = MarkCell(editor, {7, 6});
 
         harness.ClickControl(IdFillFloor);
 
-        QVERIFY(editor.Grid == before);
-        QVERIFY(editor.Modified);
+        QVERIFY(editor.Document().Grid() == before);
+        QVERIFY(editor.Document().IsModified());
         QCOMPARE(editor.Surface().pixel(mark), Green);
     }
 
     void fillingAGridWithoutFloorDoesNothing() {
         EditorHarness harness;
         CLevelEditorDlg& editor = harness.Editor();
-        for (int column = 1; column < GridColumns - 1; ++column)
-            for (int row = 1; row < GridRows - 1; ++row)
-                editor.Grid[column][row] = Brick;
-        editor.LeftTile = SolidBlock;
-        editor.HoverCell = {3, 4};
-        const LevelGrid before = editor.Grid;
+        OpenEdited(editor, [](LevelState& level) {
+            for (int column = 1; column < GridColumns - 1; ++column)
+                for (int row = 1; row < GridRows - 1; ++row)
+                    level.grid[column][row] = Brick;
+        });
+        const LevelGrid before = editor.Document().Grid();
         const QPoint mark = MarkCell(editor, {7, 6});
 
         harness.ClickControl(IdFillFloor);
 
-        QVERIFY(editor.Grid == before);
-        QVERIFY(!editor.Modified);
+        QVERIFY(editor.Document().Grid() == before);
+        QVERIFY(!editor.Document().IsModified());
         QCOMPARE(editor.Surface().pixel(mark), Mark);
         QCOMPARE(StatusLine(editor), std::string());
     }
@@ -113,8 +127,8 @@ private slots:
             EditorHarness harness;
             ScriptedAnswerer answerer;
             CLevelEditorDlg& editor = harness.Editor();
-            editor.LeftTile = player;
-            const LevelGrid before = editor.Grid;
+            harness.PickTile(Qt::LeftButton, player);
+            const LevelGrid before = editor.Document().Grid();
             const QImage screen = editor.Surface().copy();
 
             harness.ClickControl(IdFillFloor);
@@ -124,8 +138,8 @@ private slots:
                      std::string("You cannot fill the grid with a player start position"));
             QCOMPARE(answerer.Boxes[0].caption, std::string("No Can Do"));
             QCOMPARE(answerer.Boxes[0].flags, 64u);
-            QVERIFY(editor.Grid == before);
-            QVERIFY(!editor.Modified);
+            QVERIFY(editor.Document().Grid() == before);
+            QVERIFY(!editor.Document().IsModified());
             QVERIFY(editor.Surface() == screen);
         }
     }
@@ -134,24 +148,26 @@ private slots:
         EditorHarness harness;
         ScriptedAnswerer answerer;
         CLevelEditorDlg& editor = harness.Editor();
-        editor.Grid[4][4] = Brick;
-        editor.Grid[6][2] = Player2;
-        editor.Grid[0][3] = Brick;
-        editor.Grid[14][7] = Player1;
-        editor.PlayerStarts.placed = {true, true, false, true, true};
-        editor.PlayerStarts.position[1] = {6, 2};
-        editor.HoverCell = {4, 4};
+        OpenEdited(editor, [](LevelState& level) {
+            level.grid[4][4] = Brick;
+            level.grid[6][2] = Player2;
+            level.grid[0][3] = Brick;
+            level.grid[14][7] = Player1;
+            level.starts.placed = {true, true, false, true, true};
+            level.starts.position[1] = {6, 2};
+        });
+        harness.HoverOver({4, 4});
         const QPoint mark = MarkCell(editor, {6, 2});
 
         harness.ClickControl(IdClearFloor);
 
         QVERIFY(answerer.Boxes.empty());
-        QCOMPARE(CountTiles(editor.Grid, Floor, false), 143);
-        QCOMPARE(editor.Grid[0][3], Brick);
-        QCOMPARE(editor.Grid[14][7], Player1);
-        QVERIFY(editor.PlayerStarts.placed == (std::array<bool, PlayerCount>{}));
-        QCOMPARE(editor.PlayerStarts.position[1], (Cell{6, 2}));
-        QVERIFY(!editor.Modified);
+        QCOMPARE(CountTiles(editor.Document().Grid(), Floor, false), 143);
+        QCOMPARE(editor.Document().Grid()[0][3], Brick);
+        QCOMPARE(editor.Document().Grid()[14][7], Player1);
+        QVERIFY(editor.Document().Starts().placed == (std::array<bool, PlayerCount>{}));
+        QCOMPARE(editor.Document().Starts().position[1], (Cell{6, 2}));
+        QVERIFY(!editor.Document().IsModified());
         QCOMPARE(editor.Surface().pixel(mark), Green);
         QCOMPARE(StatusLine(editor), std::string("Selected: (4,4)   Tile Type: Floor"));
     }
@@ -160,9 +176,13 @@ private slots:
         EditorHarness harness;
         ScriptedAnswerer answerer;
         CLevelEditorDlg& editor = harness.Editor();
-        editor.Grid[4][4] = Player3;
-        editor.PlayerStarts.placed[2] = true;
-        editor.Modified = true;
+        OpenEdited(
+            editor,
+            [](LevelState& level) {
+                level.grid[4][4] = Player3;
+                level.starts.placed[2] = true;
+            },
+            true);
         const QPoint mark = MarkCell(editor, {4, 4});
 
         answerer.AnswerBox(IDNO);
@@ -174,60 +194,58 @@ private slots:
                              "want to continue?"));
         QCOMPARE(answerer.Boxes[0].caption, std::string("Clear Grid?"));
         QCOMPARE(answerer.Boxes[0].flags, 36u);
-        QCOMPARE(editor.Grid[4][4], Player3);
-        QVERIFY(editor.PlayerStarts.placed[2]);
-        QVERIFY(editor.Modified);
+        QCOMPARE(editor.Document().Grid()[4][4], Player3);
+        QVERIFY(editor.Document().Starts().placed[2]);
+        QVERIFY(editor.Document().IsModified());
         QCOMPARE(editor.Surface().pixel(mark), Mark);
 
         answerer.AnswerBox(IDYES);
         harness.ClickControl(IdClearFloor);
 
         QCOMPARE(answerer.Boxes.size(), std::size_t(2));
-        QCOMPARE(editor.Grid[4][4], Floor);
-        QVERIFY(!editor.PlayerStarts.placed[2]);
-        QVERIFY(editor.Modified);
+        QCOMPARE(editor.Document().Grid()[4][4], Floor);
+        QVERIFY(!editor.Document().Starts().placed[2]);
+        QVERIFY(editor.Document().IsModified());
         QCOMPARE(editor.Surface().pixel(mark), Green);
     }
 
     void statusLineNamesTheHoveredCellAndItsTile() {
         EditorHarness harness;
         CLevelEditorDlg& editor = harness.Editor();
-        editor.Grid[3][4] = Brick;
+        OpenEdited(editor, [](LevelState& level) {
+            level.grid[3][4] = Brick;
+            level.grid[14][12] = Player5;
+        });
 
-        editor.HoverCell = {3, 4};
-        editor.RefreshStatus();
+        harness.HoverOver({3, 4});
         QCOMPARE(StatusLine(editor),
                  std::string("Selected: (3,4)   Tile Type: Destructible Brick"));
 
-        editor.HoverCell = {0, 0};
-        editor.RefreshStatus();
+        harness.HoverOver({0, 0});
         QCOMPARE(StatusLine(editor), std::string("Selected: (0,0)   Tile Type: Solid Block"));
 
-        editor.HoverCell = {14, 12};
-        editor.Grid[14][12] = Player5;
-        editor.RefreshStatus();
+        harness.HoverOver({14, 12});
         QCOMPARE(StatusLine(editor), std::string("Selected: (14,12)   Tile Type: Player Five"));
 
-        editor.HoverCell = NoCell;
-        editor.RefreshStatus();
+        harness.HoverOver(NoCell);
         QCOMPARE(StatusLine(editor), std::string());
-        QCOMPARE(editor.StatusText, std::string("Selected: (14,12)   Tile Type: Player Five"));
+        QCOMPARE(editor.GetStatusText(), std::string("Selected: (14,12)   Tile Type: Player Five"));
     }
 
     void showGridSwitchesTheLineColourAndRepaintsTheWholeWindow() {
         EditorHarness harness;
         CLevelEditorDlg& editor = harness.Editor();
-        QVERIFY(editor.ShowGridBox->isChecked());
+        QVERIFY(ShowGridBox(editor)->isChecked());
         QCOMPARE(editor.Surface().pixel(25, 100), Black);
         const QRgb background = editor.Surface().pixel(2, 2);
         const_cast<QImage&>(editor.Surface()).setPixel(2, 2, Mark);
 
         harness.ClickControl(IdShowGrid);
 
-        QVERIFY(!editor.ShowGridBox->isChecked());
-        QCOMPARE(int(editor.Settings.ShowGrid), 0);
-        QCOMPARE(editor.Settings.GridColor, 0x008000u);
-        QCOMPARE(editor.GridPen.Colour, 0x008000u);
+        QVERIFY(!ShowGridBox(editor)->isChecked());
+        QCOMPARE(int(editor.GetSettings().ShowGrid), 0);
+        QCOMPARE(editor.GetSettings().GridColor, 0x008000u);
+        QCOMPARE(editor.GetGridPen().Colour, 0x008000u);
         QCOMPARE(editor.Surface().pixel(2, 2), background);
         // The lines vanish into the floor: one unbroken green area, framed in black.
         for (int y = 25; y <= 245; ++y)
@@ -238,9 +256,9 @@ private slots:
 
         harness.ClickControl(IdShowGrid);
 
-        QVERIFY(editor.ShowGridBox->isChecked());
-        QCOMPARE(int(editor.Settings.ShowGrid), 1);
-        QCOMPARE(editor.Settings.GridColor, 0x000000u);
+        QVERIFY(ShowGridBox(editor)->isChecked());
+        QCOMPARE(int(editor.GetSettings().ShowGrid), 1);
+        QCOMPARE(editor.GetSettings().GridColor, 0x000000u);
         for (int x = 25; x <= 285; x += 20)
             QCOMPARE(editor.Surface().pixel(x, 100), Black);
         for (int y = 25; y <= 245; y += 20)

@@ -14,7 +14,7 @@ namespace {
 
 // The inside of a cell on the window's surface, without its grid lines.
 QImage CellPicture(EditorHarness& harness, int column, int row) {
-    const auto origin = harness.Editor().CellOrigins[column][row];
+    const auto origin = EditorGeometry::CellOrigin(column, row);
     return harness.Editor().Surface().copy(origin.x + 1, origin.y + 1, 18, 18);
 }
 
@@ -102,7 +102,7 @@ private slots:
         ScriptedAnswerer answerer;
         const std::string path = LoadFileHoldingPrevious(harness, answerer, "L1.txt");
         EditDefaultLevel(editor);
-        const LevelGrid before = editor.Grid;
+        const LevelGrid before = editor.Document().Grid();
         const std::string title = WindowTitle(editor);
 
         answerer.AnswerBox(IDCANCEL);
@@ -110,9 +110,9 @@ private slots:
 
         QCOMPARE(answerer.Boxes.size(), std::size_t(1));
         QCOMPARE(answerer.FileDialogs.size(), std::size_t(1)); // the first Load's only
-        QVERIFY(editor.Grid == before);
-        QVERIFY(editor.Modified);
-        QCOMPARE(editor.CurrentPath, path);
+        QVERIFY(editor.Document().Grid() == before);
+        QVERIFY(editor.Document().IsModified());
+        QCOMPARE(editor.Document().Path(), path);
         QCOMPARE(WindowTitle(editor), title);
         QVERIFY(editor.isVisible());
         QCOMPARE(ReadBytes(path), PreviousFile());
@@ -133,15 +133,15 @@ private slots:
         harness.ClickControl(IdNew);
 
         QCOMPARE(ReadBytes(path), Bytes(BrickBorderedLevel()));
-        QVERIFY(InteriorIsFloor(editor.Grid));
+        QVERIFY(InteriorIsFloor(editor.Document().Grid()));
         for (int column = 0; column < GridColumns; ++column)
             for (int row = 0; row < GridRows; ++row)
                 if (IsBorderCell(column, row))
-                    QCOMPARE(editor.Grid[column][row], Brick);
-        QVERIFY(NoPlayerPlaced(editor.PlayerStarts));
-        QVERIFY(!editor.Modified);
-        QCOMPARE(editor.CurrentPath, std::string());
-        QCOMPARE(WindowTitle(editor), editor.BaseTitle);
+                    QCOMPARE(editor.Document().Grid()[column][row], Brick);
+        QVERIFY(NoPlayerPlaced(editor.Document().Starts()));
+        QVERIFY(!editor.Document().IsModified());
+        QCOMPARE(editor.Document().Path(), std::string());
+        QCOMPARE(WindowTitle(editor), editor.GetBaseTitle());
         // The new level is drawn: the player's cell now looks like any floor cell.
         QVERIFY(CellPicture(harness, 2, 3) != playerCell);
         QCOMPARE(CellPicture(harness, 2, 3), CellPicture(harness, 7, 6));
@@ -159,12 +159,12 @@ private slots:
         answerer.AnswerBox(IDNO);
         LoadThroughButton(harness, answerer, path);
 
-        QCOMPARE(LevelText(editor.Grid), BrickBorderedLevel());
-        QVERIFY(editor.PlayerStarts.placed[0] && editor.PlayerStarts.placed[3]);
-        QCOMPARE(editor.PlayerStarts.position[0], (Cell{2, 3}));
-        QCOMPARE(editor.PlayerStarts.position[3], (Cell{9, 8}));
-        QVERIFY(!editor.Modified);
-        QCOMPARE(editor.CurrentPath, path);
+        QCOMPARE(LevelText(editor.Document().Grid()), BrickBorderedLevel());
+        QVERIFY(editor.Document().Starts().placed[0] && editor.Document().Starts().placed[3]);
+        QCOMPARE(editor.Document().Starts().position[0], (Cell{2, 3}));
+        QCOMPARE(editor.Document().Starts().position[3], (Cell{9, 8}));
+        QVERIFY(!editor.Document().IsModified());
+        QCOMPARE(editor.Document().Path(), path);
         QVERIFY(CellPicture(harness, 2, 3) != floorCell);
         QVERIFY(CellPicture(harness, 0, 0) != CellPicture(harness, 1, 1));
     }
@@ -201,22 +201,22 @@ private slots:
         WatchingAnswerer answerer(path);
         LoadThroughButton(harness, answerer, path);
         EditDefaultLevel(editor);
-        const QByteArray edited = LevelBytes(editor.Grid);
+        const QByteArray edited = LevelBytes(editor.Document().Grid());
 
         answerer.AnswerBox(IDYES);
         harness.ClickControl(command);
 
         QCOMPARE(answerer.Boxes.size(), std::size_t(1));
         QCOMPARE(ReadBytes(path), edited);
-        QVERIFY(!editor.Modified);
+        QVERIFY(!editor.Document().IsModified());
         if (command == IdLoad) {
             QCOMPARE(answerer.FileDialogs.size(), std::size_t(2));
             QVERIFY(answerer.FileDialogs[1].open);
             QCOMPARE(answerer.FileAtEachModal.back(), edited); // written before the dialog
-            QCOMPARE(editor.CurrentPath, path);
+            QCOMPARE(editor.Document().Path(), path);
         } else {
-            QVERIFY(InteriorIsFloor(editor.Grid));
-            QCOMPARE(editor.CurrentPath, std::string());
+            QVERIFY(InteriorIsFloor(editor.Document().Grid()));
+            QCOMPARE(editor.Document().Path(), std::string());
         }
     }
 
@@ -225,7 +225,7 @@ private slots:
         CLevelEditorDlg& editor = harness.Editor();
         ScriptedAnswerer answerer;
         EditDefaultLevel(editor);
-        const LevelGrid before = editor.Grid;
+        const LevelGrid before = editor.Document().Grid();
 
         answerer.AnswerBox(IDYES);
         harness.ClickControl(IdNew);
@@ -234,8 +234,8 @@ private slots:
         QCOMPARE(answerer.Boxes[1].caption, std::string("Warning!"));
         QCOMPARE(answerer.Boxes[2].caption, std::string("Save Failed"));
         QVERIFY(answerer.FileDialogs.empty());
-        QVERIFY(editor.Grid == before);
-        QVERIFY(editor.Modified);
+        QVERIFY(editor.Document().Grid() == before);
+        QVERIFY(editor.Document().IsModified());
     }
 
     void yesWithoutAFileAndSaveAsCancelledStopsLoad() {
@@ -243,7 +243,7 @@ private slots:
         CLevelEditorDlg& editor = harness.Editor();
         ScriptedAnswerer answerer;
         MakePlayableLevel(editor);
-        const LevelGrid before = editor.Grid;
+        const LevelGrid before = editor.Document().Grid();
 
         answerer.AnswerBox(IDYES);
         answerer.CancelFileDialog();
@@ -251,9 +251,9 @@ private slots:
 
         QCOMPARE(answerer.FileDialogs.size(), std::size_t(1));
         QVERIFY(!answerer.FileDialogs[0].open); // Save As; the Open dialog never came
-        QVERIFY(editor.Grid == before);
-        QVERIFY(editor.Modified);
-        QCOMPARE(editor.CurrentPath, std::string());
+        QVERIFY(editor.Document().Grid() == before);
+        QVERIFY(editor.Document().IsModified());
+        QCOMPARE(editor.Document().Path(), std::string());
     }
 
     void yesWithoutAFileSavesAsAndGoesOn() {
@@ -261,7 +261,7 @@ private slots:
         CLevelEditorDlg& editor = harness.Editor();
         ScriptedAnswerer answerer;
         MakePlayableLevel(editor);
-        const QByteArray edited = LevelBytes(editor.Grid);
+        const QByteArray edited = LevelBytes(editor.Document().Grid());
         const std::string path = harness.PathIn("L6.txt");
 
         answerer.AnswerBox(IDYES);
@@ -269,10 +269,10 @@ private slots:
         harness.ClickControl(IdNew);
 
         QCOMPARE(ReadBytes(path), edited);
-        QVERIFY(InteriorIsFloor(editor.Grid));
-        QVERIFY(!editor.Modified);
-        QCOMPARE(editor.CurrentPath, std::string());
-        QCOMPARE(WindowTitle(editor), editor.BaseTitle);
+        QVERIFY(InteriorIsFloor(editor.Document().Grid()));
+        QVERIFY(!editor.Document().IsModified());
+        QCOMPARE(editor.Document().Path(), std::string());
+        QCOMPARE(WindowTitle(editor), editor.GetBaseTitle());
     }
 
     void closeAnsweredYesHoldsALevelWithAFileToTheRules() {
@@ -288,14 +288,14 @@ private slots:
         QCOMPARE(answerer.Boxes.size(), std::size_t(3));
         QCOMPARE(answerer.Boxes[2].caption, std::string("Save Failed"));
         QVERIFY(editor.isVisible());
-        QVERIFY(editor.Modified);
+        QVERIFY(editor.Document().IsModified());
         QCOMPARE(ReadBytes(path), PreviousFile());
         QVERIFY(!QFile::exists(QString::fromLocal8Bit(harness.SettingsPath())));
 
         MakePlayableLevel(editor);
         answerer.AnswerBox(IDYES);
         harness.ClickControl(IdClose);
-        QCOMPARE(ReadBytes(path), LevelBytes(editor.Grid));
+        QCOMPARE(ReadBytes(path), LevelBytes(editor.Document().Grid()));
         QVERIFY(!editor.isVisible());
         QCOMPARE(ReadBytes(harness.SettingsPath()).size(), 268);
     }
@@ -320,10 +320,8 @@ private slots:
         WriteBytes(path, Bytes(BrickBorderedLevel()));
         ScriptedAnswerer answerer;
         LoadThroughButton(harness, answerer, path);
-        editor.Grid[5][5] = Brick;
-        editor.Modified = true;
-        const LevelGrid grid = editor.Grid;
-        const PlayerStarts starts = editor.PlayerStarts;
+        EditLevel(editor, [](LevelState& level) { level.grid[5][5] = Brick; });
+        const LevelDocument before = editor.Document();
         const std::string title = WindowTitle(editor);
         const std::string directory = GetCurrentDirectory();
         const std::string chosen = harness.PathIn("elsewhere/L9.txt");
@@ -339,11 +337,10 @@ private slots:
         QCOMPARE(answerer.Boxes[1].text,
                  "The file " + chosen + " could not be read as a level. Nothing was loaded.");
         QCOMPARE(answerer.Boxes[1].flags, WarningFlags);
-        QCOMPARE(editor.CurrentPath, path);
+        QCOMPARE(editor.Document().Path(), path);
         QCOMPARE(WindowTitle(editor), title);
-        QVERIFY(editor.Modified);
-        QVERIFY(editor.Grid == grid);
-        QVERIFY(editor.PlayerStarts.placed == starts.placed);
+        QVERIFY(editor.Document().IsModified());
+        QVERIFY(editor.Document().State() == before.State());
         QCOMPARE(GetCurrentDirectory(), directory);
     }
 
@@ -352,7 +349,7 @@ private slots:
     void loadOfAShortFileSaysHowManyRowsItRead() {
         EditorHarness harness;
         CLevelEditorDlg& editor = harness.Editor();
-        const LevelGrid before = editor.Grid;
+        const LevelGrid before = editor.Document().Grid();
         const std::string path = harness.PathIn("L3.txt");
         const std::string rows = BrickBorderedLevel().substr(0, 4 * 17);
         WriteBytes(path, Bytes(rows + "too long a line for a row\r\n"));
@@ -366,12 +363,13 @@ private slots:
                  "Only 4 of the 13 rows of " + path +
                      " could be read. The other rows keep the tiles they had.");
         QCOMPARE(answerer.Boxes[0].flags, WarningFlags);
-        QCOMPARE(editor.CurrentPath, path);
-        QVERIFY(!editor.Modified);
-        QCOMPARE(editor.Grid[0][3], Brick);
-        QCOMPARE(editor.Grid[2][3], Player1);
-        QVERIFY(editor.PlayerStarts.placed[0] && !editor.PlayerStarts.placed[3]);
-        QCOMPARE(editor.Grid[0][4], before[0][4]);
+        QCOMPARE(editor.Document().Path(), path);
+        QVERIFY(!editor.Document().IsModified());
+        const LevelGrid& grid = editor.Document().Grid();
+        QCOMPARE(grid[0][3], Brick);
+        QCOMPARE(grid[2][3], Player1);
+        QVERIFY(editor.Document().Starts().placed[0] && !editor.Document().Starts().placed[3]);
+        QCOMPARE(grid[0][4], before[0][4]);
     }
 
     void titleShowsTheShortenedPath_data() {
@@ -394,10 +392,10 @@ private slots:
         QFETCH(QString, shortened);
         EditorHarness harness;
         CLevelEditorDlg& editor = harness.Editor();
-        editor.SetLevelPath(path.toStdString());
+        editor.OpenDocument(LevelDocument(LevelState{}, path.toStdString()));
         QCOMPARE(editor.windowHandle()->title(),
-                 QString::fromStdString(editor.BaseTitle) + " - " + shortened);
-        QCOMPARE(editor.CurrentPath, path.toStdString());
+                 QString::fromStdString(editor.GetBaseTitle()) + " - " + shortened);
+        QCOMPARE(editor.Document().Path(), path.toStdString());
     }
 
     void fileChosenElsewhereMakesItsFolderCurrent() {

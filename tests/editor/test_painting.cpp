@@ -16,19 +16,19 @@ QPoint SlotCentre(int tile) {
 }
 
 void PickLeft(EditorHarness& h, int tile) {
-    h.Click(Qt::LeftButton, SlotCentre(tile));
+    h.PickTile(Qt::LeftButton, tile);
 }
 
 void PickRight(EditorHarness& h, int tile) {
-    h.Click(Qt::RightButton, SlotCentre(tile));
+    h.PickTile(Qt::RightButton, tile);
 }
 
 QString Status(EditorHarness& h) {
-    return h.Editor().StatusBox->text();
+    return StatusLine(h.Editor());
 }
 
 TileType At(EditorHarness& h, Cell cell) {
-    return h.Editor().Grid[cell.column][cell.row];
+    return h.Editor().Document().Grid()[cell.column][cell.row];
 }
 
 // Mouse events through the window, as the platform delivers them, so that Qt's mouse grab
@@ -46,16 +46,16 @@ private slots:
     void pressPaintsTheCellAtOnceWithItsHoverFrame() {
         EditorHarness h;
         PickLeft(h, Brick);
-        QVERIFY(!h.Editor().Modified);
+        QVERIFY(!h.Editor().Document().IsModified());
         h.Press(Qt::LeftButton, CellCentre({3, 4}));
         QCOMPARE(At(h, {3, 4}), Brick);
         QVERIFY(CellShows(h.Editor(), {3, 4}, Brick));
         QVERIFY(HasHoverFrame(h.Editor(), {3, 4}));
-        QCOMPARE(h.Editor().HoverCell, (Cell{3, 4}));
-        QVERIFY(h.Editor().Modified);
+        QCOMPARE(h.Editor().GetHoverCell(), (Cell{3, 4}));
+        QVERIFY(h.Editor().Document().IsModified());
         QCOMPARE(Status(h), "Selected: (3,4)   Tile Type: Destructible Brick");
         h.Release(Qt::LeftButton, CellCentre({3, 4}));
-        QVERIFY(!h.Editor().LeftDrag);
+        QVERIFY(!h.Editor().GetLeftDrag());
         QCOMPARE(At(h, {3, 4}), Brick);
     }
 
@@ -66,7 +66,7 @@ private slots:
         for (int column = 2; column <= 4; ++column)
             h.Move(CellCentre({column, 1}));
         h.Move(CellCentre({4, 0}));
-        QCOMPARE(h.Editor().HoverCell, (Cell{4, 0}));
+        QCOMPARE(h.Editor().GetHoverCell(), (Cell{4, 0}));
         QVERIFY(GridIsFreeOfRed(h.Editor()));
         h.Move(CellCentre({0, 5}));
         h.Move(CellCentre({14, 12}));
@@ -85,9 +85,9 @@ private slots:
     void everyMoveInsideOneCellPaintsAgain() {
         EditorHarness h;
         h.Press(Qt::LeftButton, CellCentre({6, 6}));
-        h.Editor().Modified = false;
+        MarkUnmodified(h.Editor());
         h.Move(CellCentre({6, 6}) + QPoint(3, 2));
-        QVERIFY(h.Editor().Modified);
+        QVERIFY(h.Editor().Document().IsModified());
         h.Release(Qt::LeftButton, CellCentre({6, 6}));
     }
 
@@ -97,7 +97,7 @@ private slots:
         h.Click(Qt::LeftButton, {25, 25});
         QCOMPARE(At(h, {1, 1}), Brick);
         h.Click(Qt::LeftButton, {45, 24});
-        QCOMPARE(h.Editor().HoverCell, (Cell{2, 0}));
+        QCOMPARE(h.Editor().GetHoverCell(), (Cell{2, 0}));
         QCOMPARE(At(h, {2, 0}), SolidBlock);
         h.Click(Qt::LeftButton, {45, 25});
         QCOMPARE(At(h, {2, 1}), Brick);
@@ -107,12 +107,12 @@ private slots:
         EditorHarness h;
         PickLeft(h, Brick);
         h.Press(Qt::LeftButton, CellCentre({0, 0}));
-        QCOMPARE(h.Editor().HoverCell, (Cell{0, 0}));
+        QCOMPARE(h.Editor().GetHoverCell(), (Cell{0, 0}));
         QCOMPARE(Status(h), "Selected: (0,0)   Tile Type: Solid Block");
         QCOMPARE(At(h, {0, 0}), SolidBlock);
         QVERIFY(GridIsFreeOfRed(h.Editor()));
-        QVERIFY(!h.Editor().Modified);
-        QVERIFY(h.Editor().LeftDrag);
+        QVERIFY(!h.Editor().Document().IsModified());
+        QVERIFY(h.Editor().GetLeftDrag());
         h.Move(CellCentre({1, 1}));
         QCOMPARE(At(h, {1, 1}), Brick);
         h.Release(Qt::LeftButton, CellCentre({1, 1}));
@@ -127,14 +127,14 @@ private slots:
              {QPoint(5, 100), QPoint(305, 100), QPoint(100, 5), QPoint(100, 265), QPoint(2, 150)}) {
             h.Move(CellCentre({5, 5}));
             h.Press(Qt::LeftButton, outside);
-            QCOMPARE(h.Editor().HoverCell, NoCell);
+            QCOMPARE(h.Editor().GetHoverCell(), NoCell);
             QCOMPARE(Status(h), QString());
             QVERIFY(GridIsFreeOfRed(h.Editor()));
             QVERIFY(CellShows(h.Editor(), {5, 5}, Floor));
-            QVERIFY(h.Editor().LeftDrag);
+            QVERIFY(h.Editor().GetLeftDrag());
             h.Release(Qt::LeftButton, outside);
         }
-        QVERIFY(!h.Editor().Modified);
+        QVERIFY(!h.Editor().Document().IsModified());
         h.Press(Qt::LeftButton, {2, 150});
         h.Move(CellCentre({1, 7}));
         h.Release(Qt::LeftButton, CellCentre({1, 7}));
@@ -150,15 +150,15 @@ private slots:
         QCOMPARE(Status(h), "Selected: (4,4)   Tile Type: Floor");
         QVERIFY(CellShows(h.Editor(), {3, 4}, Floor));
         QVERIFY(!IsRed(h.Editor().Surface().pixel(66, 86)));
-        QVERIFY(!h.Editor().Modified);
+        QVERIFY(!h.Editor().Document().IsModified());
         QCOMPARE(At(h, {4, 4}), Floor);
     }
 
     void rightButtonPaintsTheRightTile() {
         EditorHarness h;
         PickRight(h, Brick);
-        QCOMPARE(h.Editor().RightTile, int(Brick));
-        QCOMPARE(h.Editor().LeftTile, int(SolidBlock));
+        QCOMPARE(h.Editor().GetRightTile(), int(Brick));
+        QCOMPARE(h.Editor().GetLeftTile(), int(SolidBlock));
         h.Press(Qt::RightButton, CellCentre({2, 3}));
         h.Move(CellCentre({2, 4}));
         h.Move(CellCentre({2, 12}));
@@ -166,7 +166,7 @@ private slots:
         QCOMPARE(At(h, {2, 3}), Brick);
         QCOMPARE(At(h, {2, 4}), Brick);
         QCOMPARE(At(h, {2, 12}), SolidBlock);
-        QVERIFY(!h.Editor().RightDrag);
+        QVERIFY(!h.Editor().GetRightDrag());
         h.Move(CellCentre({2, 5}));
         QCOMPARE(At(h, {2, 5}), Floor);
     }
@@ -177,7 +177,7 @@ private slots:
             PickLeft(h, player);
             PickRight(h, Brick);
             h.Press(Qt::LeftButton, CellCentre({3, 3}));
-            QVERIFY(!h.Editor().LeftDrag);
+            QVERIFY(!h.Editor().GetLeftDrag());
             h.Move(CellCentre({4, 3}));
             QCOMPARE(At(h, {3, 3}), TileType(player));
             QCOMPARE(At(h, {4, 3}), Floor);
@@ -186,8 +186,8 @@ private slots:
             QCOMPARE(At(h, {6, 3}), Brick);
             h.Release(Qt::RightButton, CellCentre({6, 3}));
             h.Release(Qt::LeftButton, CellCentre({6, 3}));
-            QVERIFY(h.Editor().PlayerStarts.placed[player - Player1]);
-            QCOMPARE(h.Editor().PlayerStarts.position[player - Player1], (Cell{3, 3}));
+            QVERIFY(h.Editor().Document().Starts().placed[player - Player1]);
+            QCOMPARE(h.Editor().Document().Starts().position[player - Player1], (Cell{3, 3}));
         }
     }
 
@@ -197,8 +197,8 @@ private slots:
         h.Click(Qt::RightButton, CellCentre({5, 5}));
         PickRight(h, Brick);
         h.Press(Qt::RightButton, CellCentre({5, 5}), Qt::ControlModifier);
-        QCOMPARE(h.Editor().RightTile, int(Player2));
-        QVERIFY(!h.Editor().RightDrag);
+        QCOMPARE(h.Editor().GetRightTile(), int(Player2));
+        QVERIFY(!h.Editor().GetRightDrag());
         h.Move(CellCentre({6, 5}));
         QCOMPARE(At(h, {6, 5}), Floor);
         h.Release(Qt::RightButton, CellCentre({6, 5}));
@@ -209,7 +209,7 @@ private slots:
             EditorHarness h;
             PickLeft(h, player);
             h.Press(Qt::LeftButton, CellCentre({2, 2}));
-            QVERIFY(h.Editor().LeftDrag);
+            QVERIFY(h.Editor().GetLeftDrag());
             h.Move(CellCentre({3, 2}));
             h.Move(CellCentre({4, 2}));
             h.Release(Qt::LeftButton, CellCentre({4, 2}));
@@ -218,8 +218,8 @@ private slots:
             QVERIFY(CellShows(h.Editor(), {2, 2}, Floor));
             QVERIFY(CellShows(h.Editor(), {3, 2}, Floor));
             QCOMPARE(At(h, {4, 2}), TileType(player));
-            QVERIFY(h.Editor().PlayerStarts.placed[player - Player1]);
-            QCOMPARE(h.Editor().PlayerStarts.position[player - Player1], (Cell{4, 2}));
+            QVERIFY(h.Editor().Document().Starts().placed[player - Player1]);
+            QCOMPARE(h.Editor().Document().Starts().position[player - Player1], (Cell{4, 2}));
         }
     }
 
@@ -233,8 +233,8 @@ private slots:
         QCOMPARE(At(h, {2, 2}), Floor);
         QVERIFY(CellShows(h.Editor(), {2, 2}, Floor));
         QCOMPARE(At(h, {9, 9}), Player1);
-        QVERIFY(!h.Editor().PlayerStarts.placed[3]);
-        QVERIFY(h.Editor().PlayerStarts.placed[0]);
+        QVERIFY(!h.Editor().Document().Starts().placed[3]);
+        QVERIFY(h.Editor().Document().Starts().placed[0]);
     }
 
     void theOtherButtonIsDroppedEverywhereDuringADrag() {
@@ -249,17 +249,17 @@ private slots:
             h.Release(Qt::RightButton, point);
         }
         QCOMPARE(about.Opened, 0);
-        QCOMPARE(h.Editor().RightTile, int(Floor));
-        QCOMPARE(h.Editor().LeftTile, int(Brick));
-        QVERIFY(!h.Editor().RightDrag);
+        QCOMPARE(h.Editor().GetRightTile(), int(Floor));
+        QCOMPARE(h.Editor().GetLeftTile(), int(Brick));
+        QVERIFY(!h.Editor().GetRightDrag());
         // The drag goes on: the drop left the hover and the left drag alone.
-        QVERIFY(h.Editor().LeftDrag);
-        QCOMPARE(h.Editor().HoverCell, (Cell{1, 1}));
+        QVERIFY(h.Editor().GetLeftDrag());
+        QCOMPARE(h.Editor().GetHoverCell(), (Cell{1, 1}));
         h.Move(CellCentre({1, 2}));
         QCOMPARE(At(h, {1, 2}), Brick);
         h.Release(Qt::LeftButton, CellCentre({1, 2}));
         PickRight(h, Player3);
-        QCOMPARE(h.Editor().RightTile, int(Player3));
+        QCOMPARE(h.Editor().GetRightTile(), int(Player3));
     }
 
     void theLeftButtonIsDroppedDuringARightDrag() {
@@ -273,22 +273,23 @@ private slots:
             h.Release(Qt::LeftButton, point);
         }
         QCOMPARE(about.Opened, 0);
-        QCOMPARE(h.Editor().LeftTile, int(SolidBlock));
+        QCOMPARE(h.Editor().GetLeftTile(), int(SolidBlock));
         QCOMPARE(At(h, {5, 5}), Floor);
-        QVERIFY(!h.Editor().LeftDrag);
+        QVERIFY(!h.Editor().GetLeftDrag());
         h.Move(CellCentre({2, 1}));
         h.Release(Qt::RightButton, CellCentre({2, 1}));
         QCOMPARE(At(h, {2, 1}), Brick);
         PickLeft(h, Player5);
-        QCOMPARE(h.Editor().LeftTile, int(Player5));
+        QCOMPARE(h.Editor().GetLeftTile(), int(Player5));
     }
 
     void secondPressOfADoubleClickIsNoButtonDown() {
         for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton}) {
             EditorHarness h;
-            const int& tile = button == Qt::LeftButton ? h.Editor().LeftTile : h.Editor().RightTile;
+            const int& tile =
+                button == Qt::LeftButton ? h.Editor().GetLeftTile() : h.Editor().GetRightTile();
             const bool& drag =
-                button == Qt::LeftButton ? h.Editor().LeftDrag : h.Editor().RightDrag;
+                button == Qt::LeftButton ? h.Editor().GetLeftDrag() : h.Editor().GetRightDrag();
             const int before = tile;
             QTest::mouseDClick(&h.Editor(), button, {}, SlotCentre(Brick));
             QCOMPARE(tile, before);
@@ -299,7 +300,7 @@ private slots:
             h.Move(CellCentre({6, 5}));
             QCOMPARE(At(h, {5, 5}), Floor);
             QCOMPARE(At(h, {6, 5}), Floor);
-            QVERIFY(!h.Editor().Modified);
+            QVERIFY(!h.Editor().Document().IsModified());
             h.Release(button, CellCentre({6, 5}));
             QVERIFY(!drag);
         }
@@ -311,7 +312,7 @@ private slots:
         h.Click(Qt::LeftButton, CellCentre({7, 7}));
         QTest::mouseDClick(&h.Editor(), Qt::LeftButton, {}, CellCentre({7, 7}));
         h.Release(Qt::LeftButton, CellCentre({7, 7}));
-        QVERIFY(!h.Editor().LeftDrag);
+        QVERIFY(!h.Editor().GetLeftDrag());
         h.Move(CellCentre({8, 7}));
         QCOMPARE(At(h, {7, 7}), Brick);
         QCOMPARE(At(h, {8, 7}), Floor);
@@ -323,7 +324,7 @@ private slots:
         WindowEvent(h, QTest::MousePress, Qt::LeftButton, CellCentre({2, 2}));
         WindowEvent(h, QTest::MouseMove, Qt::NoButton, {-20, 150});
         WindowEvent(h, QTest::MouseRelease, Qt::LeftButton, {-20, 150});
-        QVERIFY(!h.Editor().LeftDrag);
+        QVERIFY(!h.Editor().GetLeftDrag());
         WindowEvent(h, QTest::MouseMove, Qt::NoButton, CellCentre({3, 2}));
         QCOMPARE(At(h, {2, 2}), Brick);
         QCOMPARE(At(h, {3, 2}), Floor);
@@ -337,7 +338,7 @@ private slots:
         WindowEvent(h, QTest::MousePress, Qt::RightButton, CellCentre({2, 2}));
         WindowEvent(h, QTest::MouseMove, Qt::NoButton, load);
         WindowEvent(h, QTest::MouseRelease, Qt::RightButton, load);
-        QVERIFY(!h.Editor().RightDrag);
+        QVERIFY(!h.Editor().GetRightDrag());
         QVERIFY(answers.FileDialogs.empty());
         WindowEvent(h, QTest::MouseMove, Qt::NoButton, CellCentre({3, 2}));
         QCOMPARE(At(h, {3, 2}), Floor);

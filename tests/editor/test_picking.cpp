@@ -8,8 +8,8 @@ using namespace mouse_testing;
 
 namespace {
 
-int& TileOf(EditorHarness& h, Qt::MouseButton button) {
-    return button == Qt::LeftButton ? h.Editor().LeftTile : h.Editor().RightTile;
+int TileOf(EditorHarness& h, Qt::MouseButton button) {
+    return button == Qt::LeftButton ? h.Editor().GetLeftTile() : h.Editor().GetRightTile();
 }
 
 bool SwatchOfShows(EditorHarness& h, Qt::MouseButton button, int tile) {
@@ -21,7 +21,7 @@ bool SwatchOfShows(EditorHarness& h, Qt::MouseButton button, int tile) {
 void Click(EditorHarness& h, Qt::MouseButton button, QPoint point,
            Qt::KeyboardModifiers modifiers = {}) {
     h.Click(button, point, modifiers);
-    QVERIFY(!h.Editor().LeftDrag && !h.Editor().RightDrag);
+    QVERIFY(!h.Editor().GetLeftDrag() && !h.Editor().GetRightDrag());
 }
 
 QRect CreditsRect(EditorHarness& h) {
@@ -46,7 +46,7 @@ private slots:
                     QVERIFY(SwatchOfShows(h, button, slot));
                 }
             }
-            QVERIFY(!h.Editor().Modified);
+            QVERIFY(!h.Editor().Document().IsModified());
         }
     }
 
@@ -62,8 +62,8 @@ private slots:
                     continue;
                 Click(h, Qt::LeftButton, outside);
                 Click(h, Qt::RightButton, outside);
-                QCOMPARE(h.Editor().LeftTile, int(SolidBlock));
-                QCOMPARE(h.Editor().RightTile, int(Floor));
+                QCOMPARE(h.Editor().GetLeftTile(), int(SolidBlock));
+                QCOMPARE(h.Editor().GetRightTile(), int(Floor));
             }
         }
     }
@@ -86,14 +86,14 @@ private slots:
         for (QPoint copies : {QPoint(406, 150), QPoint(350, 220), QPoint(429, 230)}) {
             EditorHarness h;
             Click(h, Qt::LeftButton, copies);
-            QCOMPARE(h.Editor().LeftTile, int(Floor));
+            QCOMPARE(h.Editor().GetLeftTile(), int(Floor));
             QVERIFY(FrontSwatchShows(h.Editor(), Floor));
         }
         for (QPoint keeps : {QPoint(405, 206), QPoint(380, 180), QPoint(430, 200), QPoint(420, 231),
                              QPoint(340, 220)}) {
             EditorHarness h;
             Click(h, Qt::LeftButton, keeps);
-            QCOMPARE(h.Editor().LeftTile, int(SolidBlock));
+            QCOMPARE(h.Editor().GetLeftTile(), int(SolidBlock));
         }
     }
 
@@ -101,14 +101,14 @@ private slots:
         for (QPoint copies : {QPoint(404, 205), QPoint(316, 117)}) {
             EditorHarness h;
             Click(h, Qt::RightButton, copies);
-            QCOMPARE(h.Editor().RightTile, int(SolidBlock));
+            QCOMPARE(h.Editor().GetRightTile(), int(SolidBlock));
             QVERIFY(BackSwatchShows(h.Editor(), SolidBlock));
         }
         for (QPoint keeps :
              {QPoint(405, 150), QPoint(315, 150), QPoint(406, 150), QPoint(350, 220)}) {
             EditorHarness h;
             Click(h, Qt::RightButton, keeps);
-            QCOMPARE(h.Editor().RightTile, int(Floor));
+            QCOMPARE(h.Editor().GetRightTile(), int(Floor));
         }
     }
 
@@ -128,10 +128,10 @@ private slots:
         EditorHarness h;
         Click(h, Qt::LeftButton, {427, 24}); // Brick
         h.Press(Qt::LeftButton, CellCentre({0, 0}), Qt::ControlModifier);
-        QCOMPARE(h.Editor().LeftTile, int(SolidBlock));
+        QCOMPARE(h.Editor().GetLeftTile(), int(SolidBlock));
         QVERIFY(FrontSwatchShows(h.Editor(), SolidBlock));
-        QCOMPARE(h.Editor().Grid[0][0], SolidBlock);
-        QVERIFY(!h.Editor().Modified);
+        QCOMPARE(h.Editor().Document().Grid()[0][0], SolidBlock);
+        QVERIFY(!h.Editor().Document().IsModified());
         QVERIFY(GridIsFreeOfRed(h.Editor()));
         h.Release(Qt::LeftButton, CellCentre({0, 0}), Qt::ControlModifier);
     }
@@ -141,32 +141,32 @@ private slots:
         Click(h, Qt::LeftButton, {427, 24}); // Brick
         Click(h, Qt::LeftButton, CellCentre({4, 4}));
         Click(h, Qt::LeftButton, {400, 24}); // Solid Block
-        h.Editor().Modified = false;
+        MarkUnmodified(h.Editor());
         h.Press(Qt::LeftButton, CellCentre({3, 4}), Qt::ControlModifier);
-        QCOMPARE(h.Editor().LeftTile, int(Floor));
+        QCOMPARE(h.Editor().GetLeftTile(), int(Floor));
         h.Move(CellCentre({4, 4}), Qt::ControlModifier);
-        QCOMPARE(h.Editor().LeftTile, int(Brick));
+        QCOMPARE(h.Editor().GetLeftTile(), int(Brick));
         QVERIFY(HasHoverFrame(h.Editor(), {4, 4}));
         h.Move(CellCentre({5, 4}), Qt::ControlModifier);
         h.Move(CellCentre({4, 4}), Qt::ControlModifier);
-        QCOMPARE(h.Editor().LeftTile, int(Brick));
-        QVERIFY(!h.Editor().Modified);
-        QCOMPARE(h.Editor().Grid[3][4], Floor);
-        QCOMPARE(h.Editor().Grid[5][4], Floor);
+        QCOMPARE(h.Editor().GetLeftTile(), int(Brick));
+        QVERIFY(!h.Editor().Document().IsModified());
+        QCOMPARE(h.Editor().Document().Grid()[3][4], Floor);
+        QCOMPARE(h.Editor().Document().Grid()[5][4], Floor);
         h.Move(CellCentre({5, 4}));
-        QCOMPARE(h.Editor().Grid[5][4], Brick);
-        QVERIFY(h.Editor().Modified);
+        QCOMPARE(h.Editor().Document().Grid()[5][4], Brick);
+        QVERIFY(h.Editor().Document().IsModified());
         h.Release(Qt::LeftButton, CellCentre({5, 4}));
     }
 
     void ctrlRightDragPicksTheRightTile() {
         EditorHarness h;
         h.Press(Qt::RightButton, CellCentre({7, 0}), Qt::ControlModifier);
-        QCOMPARE(h.Editor().RightTile, int(SolidBlock));
+        QCOMPARE(h.Editor().GetRightTile(), int(SolidBlock));
         QVERIFY(BackSwatchShows(h.Editor(), SolidBlock));
-        QCOMPARE(h.Editor().LeftTile, int(SolidBlock));
+        QCOMPARE(h.Editor().GetLeftTile(), int(SolidBlock));
         h.Move(CellCentre({7, 1}), Qt::ControlModifier);
-        QCOMPARE(h.Editor().RightTile, int(Floor));
+        QCOMPARE(h.Editor().GetRightTile(), int(Floor));
         h.Release(Qt::RightButton, CellCentre({7, 1}));
     }
 
@@ -181,7 +181,7 @@ private slots:
         Scribble(h.Editor(), inFront);
         h.Move(CellCentre({3, 4}), Qt::ControlModifier);
         QVERIFY(Scribbled(h.Editor(), inFront)); // no drag: Ctrl changes nothing
-        QCOMPARE(h.Editor().LeftTile, int(SolidBlock));
+        QCOMPARE(h.Editor().GetLeftTile(), int(SolidBlock));
     }
 
     void creditsOpenTheAboutBoxOnAllFourEdges() {
@@ -196,12 +196,12 @@ private slots:
                 const int before = about.Opened;
                 h.Press(button, hit);
                 QCOMPARE(about.Opened, before + 1);
-                QVERIFY(!h.Editor().LeftDrag && !h.Editor().RightDrag);
+                QVERIFY(!h.Editor().GetLeftDrag() && !h.Editor().GetRightDrag());
                 h.Release(button, hit);
             }
-            QCOMPARE(h.Editor().LeftTile, int(SolidBlock));
-            QCOMPARE(h.Editor().RightTile, int(Floor));
-            QVERIFY(!h.Editor().Modified);
+            QCOMPARE(h.Editor().GetLeftTile(), int(SolidBlock));
+            QCOMPARE(h.Editor().GetRightTile(), int(Floor));
+            QVERIFY(!h.Editor().Document().IsModified());
         }
     }
 
@@ -213,7 +213,7 @@ private slots:
         for (QPoint miss : {QPoint(r.x() - 1, r.y() + 5), QPoint(right + 1, r.y() + 5),
                             QPoint(r.x() + 5, r.y() - 1), QPoint(r.x() + 5, bottom + 1)}) {
             h.Press(Qt::LeftButton, miss);
-            QVERIFY(h.Editor().LeftDrag);
+            QVERIFY(h.Editor().GetLeftDrag());
             h.Release(Qt::LeftButton, miss);
         }
         QCOMPARE(about.Opened, 0);

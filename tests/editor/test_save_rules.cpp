@@ -46,9 +46,9 @@ private slots:
                    WarningFlags);
         CompareBox(answerer.Boxes[1], DiagonalRefusal, "Save Failed", WarningFlags);
         QVERIFY(answerer.FileDialogs.empty());
-        QVERIFY(editor.Modified);
-        QCOMPARE(editor.CurrentPath, std::string());
-        QCOMPARE(WindowTitle(editor), editor.BaseTitle);
+        QVERIFY(editor.Document().IsModified());
+        QCOMPARE(editor.Document().Path(), std::string());
+        QCOMPARE(WindowTitle(editor), editor.GetBaseTitle());
         QVERIFY(!editor.SaveLevelAs());
     }
 
@@ -64,15 +64,17 @@ private slots:
         QCOMPARE(answerer.Boxes.size(), std::size_t(2));
         QCOMPARE(answerer.Boxes[1].text, DiagonalRefusal);
         QCOMPARE(ReadBytes(path), PreviousFile());
-        QVERIFY(editor.Modified);
+        QVERIFY(editor.Document().IsModified());
     }
 
     void aMissingPlayerOnlyWarnsOnce() {
         EditorHarness harness;
         CLevelEditorDlg& editor = harness.Editor();
         MakePlayableLevel(editor);
-        editor.PlayerStarts.placed[1] = false;
-        editor.PlayerStarts.placed[3] = false;
+        EditLevel(editor, [](LevelState& level) {
+            level.starts.placed[1] = false;
+            level.starts.placed[3] = false;
+        });
         ScriptedAnswerer answerer;
         answerer.ChooseFile(harness.PathIn("L2.txt"));
 
@@ -80,8 +82,8 @@ private slots:
 
         QCOMPARE(answerer.Boxes.size(), std::size_t(1));
         QCOMPARE(answerer.Boxes[0].caption, std::string("Warning!"));
-        QCOMPARE(ReadBytes(harness.PathIn("L2.txt")), LevelBytes(editor.Grid));
-        QVERIFY(!editor.Modified);
+        QCOMPARE(ReadBytes(harness.PathIn("L2.txt")), LevelBytes(editor.Document().Grid()));
+        QVERIFY(!editor.Document().IsModified());
     }
 
     void fileDialogsAreAskedForExactly() {
@@ -107,9 +109,9 @@ private slots:
         QCOMPARE(saveAs.flags, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT);
         QCOMPARE(saveAs.filter, LevelFilter);
         // Neither dialog was accepted: nothing changed.
-        QVERIFY(editor.Modified);
-        QCOMPARE(editor.CurrentPath, std::string());
-        QCOMPARE(WindowTitle(editor), editor.BaseTitle);
+        QVERIFY(editor.Document().IsModified());
+        QCOMPARE(editor.Document().Path(), std::string());
+        QCOMPARE(WindowTitle(editor), editor.GetBaseTitle());
     }
 
     void saveAsWritesTheLevelAndNamesIt() {
@@ -125,9 +127,9 @@ private slots:
         QVERIFY(answerer.Boxes.empty());
         const QByteArray written = ReadBytes(path);
         QCOMPARE(written.size(), 221);
-        QCOMPARE(written, LevelBytes(editor.Grid));
-        QVERIFY(!editor.Modified);
-        QCOMPARE(editor.CurrentPath, path);
+        QCOMPARE(written, LevelBytes(editor.Document().Grid()));
+        QVERIFY(!editor.Document().IsModified());
+        QCOMPARE(editor.Document().Path(), path);
         QCOMPARE(WindowTitle(editor), TitleFor(editor, AbbreviatePathForTitle(path)));
     }
 
@@ -146,14 +148,14 @@ private slots:
         QCOMPARE(answerer.Boxes[0].text,
                  std::string("Warning: The valid filename format is \"Ln.txt\" where 'n' is a "
                              "number between 1 and 10. File was saved."));
-        QCOMPARE(answerer.FileAtEachModal.back(), LevelBytes(editor.Grid));
-        QVERIFY(!editor.Modified);
-        QCOMPARE(editor.CurrentPath, path);
+        QCOMPARE(answerer.FileAtEachModal.back(), LevelBytes(editor.Document().Grid()));
+        QVERIFY(!editor.Document().IsModified());
+        QCOMPARE(editor.Document().Path(), path);
 
-        editor.Grid[5][5] = Brick;
+        EditLevel(editor, [](LevelState& level) { level.grid[5][5] = Brick; });
         answerer.ChooseFile(path);
         QVERIFY(editor.SaveLevelAs());
-        QCOMPARE(ReadBytes(path), LevelBytes(editor.Grid));
+        QCOMPARE(ReadBytes(path), LevelBytes(editor.Document().Grid()));
     }
 
     void saveWithAFileWritesAtOnceAndKeepsTheTitle() {
@@ -170,9 +172,9 @@ private slots:
 
         QCOMPARE(answerer.FileDialogs.size(), std::size_t(1)); // the Load's only
         QVERIFY(answerer.Boxes.empty());
-        QCOMPARE(ReadBytes(path), LevelBytes(editor.Grid));
+        QCOMPARE(ReadBytes(path), LevelBytes(editor.Document().Grid()));
         QVERIFY(ReadBytes(path).endsWith("*\r\n"));
-        QVERIFY(!editor.Modified);
+        QVERIFY(!editor.Document().IsModified());
         QCOMPARE(WindowTitle(editor), title);
         QVERIFY(editor.SaveLevel());
     }
@@ -186,13 +188,13 @@ private slots:
         harness.ClickControl(IdSave);
         QCOMPARE(answerer.FileDialogs.size(), std::size_t(1));
         QVERIFY(!answerer.FileDialogs[0].open);
-        QVERIFY(editor.Modified);
+        QVERIFY(editor.Document().IsModified());
 
         const std::string path = harness.PathIn("L4.txt");
         answerer.ChooseFile(path);
         QVERIFY(editor.SaveLevel());
-        QCOMPARE(editor.CurrentPath, path);
-        QCOMPARE(ReadBytes(path), LevelBytes(editor.Grid));
+        QCOMPARE(editor.Document().Path(), path);
+        QCOMPARE(ReadBytes(path), LevelBytes(editor.Document().Grid()));
     }
 };
 

@@ -3,6 +3,7 @@
 #include "tests/support/EditorHarness.h"
 
 #include "platform/FileSystem.h"
+#include "platform/StaticText.h"
 #include "res/DialogTemplates.h"
 #include "settings/SettingsRecord.h"
 
@@ -13,6 +14,10 @@
 #include <QTest>
 
 namespace {
+
+QCheckBox* ShowGridBox(CLevelEditorDlg& editor) {
+    return qobject_cast<QCheckBox*>(editor.GetDlgItem(IdShowGrid));
+}
 
 QByteArray SettingsBytesOf(const SettingsRecord& record) {
     const SettingsBytes bytes = SerialiseSettings(record);
@@ -35,7 +40,7 @@ private slots:
         QCOMPARE(editor.size(), QSize(519, 297));
         QCOMPARE(editor.minimumSize(), editor.maximumSize());
         QCOMPARE(editor.windowTitle(), QStringLiteral("Zapmaze Level Editor v1.02"));
-        QCOMPARE(editor.BaseTitle, std::string("Zapmaze Level Editor v1.02"));
+        QCOMPARE(editor.GetBaseTitle(), std::string("Zapmaze Level Editor v1.02"));
         QVERIFY(!(editor.windowFlags() & Qt::WindowMinimizeButtonHint));
         QVERIFY(!(editor.windowFlags() & Qt::WindowMaximizeButtonHint));
         QVERIFY(!editor.windowIcon().isNull());
@@ -99,7 +104,7 @@ private slots:
         int solidBorder = 0, floorInside = 0;
         for (int column = 0; column < GridColumns; ++column)
             for (int row = 0; row < GridRows; ++row) {
-                const TileType tile = editor.Grid[column][row];
+                const TileType tile = editor.Document().Grid()[column][row];
                 if (IsBorderCell(column, row) && tile == SolidBlock)
                     ++solidBorder;
                 if (!IsBorderCell(column, row) && tile == Floor)
@@ -107,27 +112,27 @@ private slots:
             }
         QCOMPARE(solidBorder, 52);
         QCOMPARE(floorInside, 143);
-        for (bool placed : editor.PlayerStarts.placed)
+        for (bool placed : editor.Document().Starts().placed)
             QVERIFY(!placed);
-        QVERIFY(!editor.Modified);
-        QVERIFY(editor.CurrentPath.empty());
-        QCOMPARE(editor.LeftTile, int(SolidBlock));
-        QCOMPARE(editor.RightTile, int(Floor));
-        QCOMPARE(editor.HoverCell, NoCell);
-        QCOMPARE(editor.StatusBox->text(), QString());
+        QVERIFY(!editor.Document().IsModified());
+        QVERIFY(editor.Document().Path().empty());
+        QCOMPARE(editor.GetLeftTile(), int(SolidBlock));
+        QCOMPARE(editor.GetRightTile(), int(Floor));
+        QCOMPARE(editor.GetHoverCell(), NoCell);
+        QCOMPARE(static_cast<CStaticText*>(editor.GetDlgItem(IdStatusLine))->text(), QString());
         QCOMPARE(editor.focusWidget(), editor.GetDlgItem(IdShowGrid));
-        for (const QImage& bitmap : editor.TileBitmaps)
-            QCOMPARE(bitmap.size(), QSize(20, 20));
+        for (int tile = 0; tile < TileCount; ++tile)
+            QCOMPARE(editor.GetTileBitmap(tile).size(), QSize(20, 20));
     }
 
     void withoutASettingsFileTheGridIsShownInBlackAndTheFolderStays() {
         EditorHarness harness;
         CLevelEditorDlg& editor = harness.Editor();
-        QVERIFY(editor.ShowGridBox->isChecked());
-        QCOMPARE(editor.GridPen.Colour, COLORREF(0));
-        QCOMPARE(LevelDirectoryText(editor.Settings), std::string());
+        QVERIFY(ShowGridBox(editor)->isChecked());
+        QCOMPARE(editor.GetGridPen().Colour, COLORREF(0));
+        QCOMPARE(LevelDirectoryText(editor.GetSettings()), std::string());
         QCOMPARE(GetCurrentDirectory(), harness.Folder());
-        QCOMPARE(editor.SettingsPath, harness.SettingsPath());
+        QCOMPARE(editor.GetSettingsPath(), harness.SettingsPath());
     }
 
     void storedSettingsSetTheBoxThePenAndTheCurrentDirectory() {
@@ -139,10 +144,10 @@ private slots:
         record.GridColor = 0; // unchecked box, yet black lines: applied independently
         EditorHarness harness(SettingsBytesOf(record));
         CLevelEditorDlg& editor = harness.Editor();
-        QVERIFY(!editor.ShowGridBox->isChecked());
-        QCOMPARE(editor.GridPen.Colour, COLORREF(0));
+        QVERIFY(!ShowGridBox(editor)->isChecked());
+        QCOMPARE(editor.GetGridPen().Colour, COLORREF(0));
         QCOMPARE(GetCurrentDirectory(), levelFolder);
-        QCOMPARE(editor.SettingsPath, harness.SettingsPath());
+        QCOMPARE(editor.GetSettingsPath(), harness.SettingsPath());
     }
 
     void aMissingLevelDirectoryLeavesTheStartFolderCurrent() {
@@ -150,7 +155,7 @@ private slots:
         QVERIFY(StoreLevelDirectory(record, "/no/such/folder/for/levels"));
         EditorHarness harness(SettingsBytesOf(record));
         QCOMPARE(GetCurrentDirectory(), harness.Folder());
-        QCOMPARE(LevelDirectoryText(harness.Editor().Settings),
+        QCOMPARE(LevelDirectoryText(harness.Editor().GetSettings()),
                  std::string("/no/such/folder/for/levels"));
     }
 
@@ -170,7 +175,7 @@ private slots:
         if (way == "escape")
             QTest::keyClick(editor.focusWidget(), Qt::Key_Escape);
         else if (way == "enter")
-            QTest::keyClick(editor.ShowGridBox, Qt::Key_Return);
+            QTest::keyClick(ShowGridBox(editor), Qt::Key_Return);
         else if (way == "close")
             editor.close();
         else
@@ -178,7 +183,7 @@ private slots:
         QVERIFY(!editor.isVisible());
         QCOMPARE(editor.result(), IDCANCEL);
         QCOMPARE(ReadBytes(harness.SettingsPath()).size(), qsizetype(SettingsRecordSize));
-        QVERIFY(editor.ShowGridBox->isChecked());
+        QVERIFY(ShowGridBox(editor)->isChecked());
     }
 
     void enterOnAFocusedPushButtonClicksItInsteadOfClosing() {
@@ -209,8 +214,8 @@ private slots:
         {
             CLevelEditorDlg editor;
             editor.Create();
-            QVERIFY(editor.SettingsPath.empty());
-            QVERIFY(editor.ShowGridBox->isChecked());
+            QVERIFY(editor.GetSettingsPath().empty());
+            QVERIFY(ShowGridBox(editor)->isChecked());
             editor.CloseEditor();
             QVERIFY(!editor.isVisible());
         }

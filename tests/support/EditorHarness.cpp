@@ -2,7 +2,9 @@
 
 #include "platform/FileSystem.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QMouseEvent>
 #include <QTest>
 
 EditorHarness::EditorHarness(std::optional<QByteArray> settings)
@@ -52,14 +54,29 @@ void EditorHarness::Move(QPoint point, Qt::KeyboardModifiers modifiers) {
     QTest::mouseEvent(QTest::MouseMove, Window.get(), Qt::NoButton, modifiers, point);
 }
 
+// A move with no button held, sent to the window itself: QTest would move the cursor instead,
+// which sends nothing when it is already there.
+void EditorHarness::HoverOver(Cell cell) {
+    const QPoint point =
+        cell == NoCell ? QPoint(2, 2) : QPoint(15 + 20 * cell.column, 15 + 20 * cell.row);
+    QMouseEvent move(QEvent::MouseMove, point, Window->mapToGlobal(point), Qt::NoButton,
+                     Qt::NoButton, {});
+    QApplication::sendEvent(Window.get(), &move);
+}
+
+void EditorHarness::PickTile(Qt::MouseButton button, int tile) {
+    const PixelPoint corner = EditorGeometry::PaletteSlots[tile];
+    Click(button, {corner.x + 10, corner.y + 10});
+}
+
 void EditorHarness::ClickControl(int id) {
     QWidget* control = Window->GetDlgItem(id);
     QTest::mouseClick(control, Qt::LeftButton, {}, control->rect().center());
 }
 
-void EditorHarness::Key(Qt::Key key) {
+void EditorHarness::Key(Qt::Key key, Qt::KeyboardModifiers modifiers) {
     QWidget* target = Window->focusWidget() ? Window->focusWidget() : Window.get();
-    QTest::keyClick(target, key);
+    QTest::keyClick(target, key, modifiers);
 }
 
 QByteArray ReadBytes(const std::string& path) {

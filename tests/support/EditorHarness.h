@@ -31,9 +31,13 @@ public:
     void Release(Qt::MouseButton button, QPoint point, Qt::KeyboardModifiers modifiers = {});
     void Click(Qt::MouseButton button, QPoint point, Qt::KeyboardModifiers modifiers = {});
     void Move(QPoint point, Qt::KeyboardModifiers modifiers = {});
+    // A real move of the pointer to the centre of cell, or off the grid for NoCell.
+    void HoverOver(Cell cell);
+    // A real click with button on the palette box of tile.
+    void PickTile(Qt::MouseButton button, int tile);
     // A real click on one of the window's controls.
     void ClickControl(int id);
-    void Key(Qt::Key key);
+    void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = {});
 
 private:
     QTemporaryDir Dir;

@@ -1,0 +1,144 @@
+// Undo and redo from the keyboard over real strokes and grid commands: what the screen shows
+// afterwards, which steps the history holds, and how it knows the saved state.
+#include "tests/editor/DocumentFixtures.h"
+#include "tests/editor/MouseTesting.h"
+
+using namespace mouse_testing;
+
+namespace {
+
+void Undo(EditorHarness& h) {
+    h.Key(Qt::Key_Z, Qt::ControlModifier);
+}
+
+void Redo(EditorHarness& h, Qt::Key key = Qt::Key_Y) {
+    h.Key(key, key == Qt::Key_Y ? Qt::ControlModifier : Qt::ControlModifier | Qt::ShiftModifier);
+}
+
+// A left-button stroke of the current tile from the first cell through the others.
+void Stroke(EditorHarness& h, std::initializer_list<Cell> cells) {
+    h.Press(Qt::LeftButton, CellCentre(*cells.begin()));
+    for (const Cell cell : cells)
+        h.Move(CellCentre(cell));
+    h.Release(Qt::LeftButton, CellCentre(*std::prev(cells.end())));
+}
+
+} // namespace
+
+class UndoTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Undo gives back every pixel that the whole window showed before the stroke, whichever
+    // control has the focus, and both redo keys bring the stroke back.
+    void undoAndRedoAStrokeRestoreTheScreen() {
+        EditorHarness h;
+        h.PickTile(Qt::LeftButton, Brick);
+        Stroke(h, {{2, 2}, {3, 3}});
+        h.PickTile(Qt::LeftButton, Player3);
+        h.Click(Qt::LeftButton, CellCentre({6, 6}));
+        h.PickTile(Qt::LeftButton, Brick);
+        h.HoverOver({6, 6});
+        const QImage before = h.Editor().Surface().copy();
+        const LevelState level = h.Editor().Document().State();
+
+        Stroke(h, {{5, 6}, {6, 6}, {7, 6}, {8, 6}, {9, 6}, {10, 6}});
+        h.HoverOver({6, 6});
+        const QImage after = h.Editor().Surface().copy();
+        QVERIFY(!h.Editor().Document().Starts().placed[2]);
+
+        for (const Qt::Key redoKey : {Qt::Key_Y, Qt::Key_Z}) {
+            Undo(h);
+            QVERIFY(h.Editor().Document().State() == level);
+            QVERIFY(h.Editor().Surface() == before);
+            QCOMPARE(StatusLine(h.Editor()), QString("Selected: (6,6)   Tile Type: Player Three"));
+            Redo(h, redoKey);
+            QVERIFY(h.Editor().Surface() == after);
+        }
+        h.Editor().GetDlgItem(IdNew)->setFocus();
+        Undo(h);
+        QVERIFY(h.Editor().Surface() == before);
+    }
+
+    // Each press that changed cells is one step; picks and strokes that changed nothing are
+    // none; Fill Floor and Clear Floor are one step each; New and Load start a new history.
+    void stepsAreStrokesAndGridCommandsThatChangedCells() {
+        EditorHarness h;
+        ScriptedAnswerer answerer;
+        Stroke(h, {{2, 2}, {3, 2}});
+        h.Click(Qt::LeftButton, CellCentre({2, 2}), Qt::ControlModifier);
+        Stroke(h, {{2, 2}});
+        h.PickTile(Qt::LeftButton, Brick);
+        h.ClickControl(IdFillFloor);
+        answerer.AnswerBox(IDYES);
+        h.ClickControl(IdClearFloor);
+        const LevelDocument& document = h.Editor().Document();
+
+        Undo(h);
+        QCOMPARE(document.TileAt({5, 5}), Brick);
+        Undo(h);
+        QCOMPARE(document.TileAt({5, 5}), Floor);
+        QCOMPARE(document.TileAt({3, 2}), SolidBlock);
+        Undo(h);
+        QCOMPARE(document.TileAt({2, 2}), Floor);
+        QCOMPARE(document.TileAt({3, 2}), Floor);
+        QVERIFY(document.State() == LevelDocument().State());
+
+        Redo(h);
+        answerer.AnswerBox(IDNO);
+        h.ClickControl(IdNew);
+        const LevelState fresh = document.State();
+        Undo(h);
+        QVERIFY(document.State() == fresh);
+    }
+
+    // The state after a save counts as unmodified: an undo or redo that arrives there clears
+    // Modified, any other sets it, and Close asks accordingly.
+    void theHistoryKnowsTheSavedState() {
+        EditorHarness h;
+        ScriptedAnswerer answerer;
+        MakePlayableLevel(h.Editor());
+        h.PickTile(Qt::LeftButton, Brick);
+        Stroke(h, {{3, 1}});
+        answerer.ChooseFile(h.PathIn("L1.txt"));
+        h.ClickControl(IdSave);
+        QVERIFY(!h.Editor().Document().IsModified());
+
+        Stroke(h, {{5, 1}});
+        Undo(h);
+        QVERIFY(!h.Editor().Document().IsModified());
+        Undo(h);
+        QVERIFY(h.Editor().Document().IsModified());
+        Redo(h);
+        QVERIFY(!h.Editor().Document().IsModified());
+        h.Key(Qt::Key_Escape);
+        QVERIFY(answerer.Boxes.empty());
+        QVERIFY(!h.Editor().isVisible());
+    }
+
+    // Undo waits for the button to come up; a box that opens during a stroke ends it, and the
+    // stroke up to there is one step.
+    void aStrokeEndsWithItsButtonOrABox() {
+        EditorHarness h;
+        ScriptedAnswerer answerer;
+        h.PickTile(Qt::LeftButton, Brick);
+        h.Press(Qt::LeftButton, CellCentre({2, 2}));
+        h.Move(CellCentre({3, 2}));
+        Undo(h);
+        QCOMPARE(h.Editor().Document().TileAt({3, 2}), Brick);
+
+        answerer.AnswerBox(IDCANCEL);
+        h.Key(Qt::Key_Escape);
+        QCOMPARE(answerer.Boxes.size(), std::size_t(1));
+        QVERIFY(!h.Editor().GetLeftDrag());
+        h.HoverOver({4, 2}); // the button came up over the box
+        QCOMPARE(h.Editor().Document().TileAt({4, 2}), Floor);
+        h.Release(Qt::LeftButton, CellCentre({4, 2}));
+        Undo(h);
+        QCOMPARE(h.Editor().Document().TileAt({2, 2}), Floor);
+        QCOMPARE(h.Editor().Document().TileAt({3, 2}), Floor);
+    }
+};
+
+QTEST_MAIN(UndoTest)
+#include "test_undo.moc"
