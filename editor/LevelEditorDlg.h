@@ -56,11 +56,6 @@ public:
     void DrawCell(int column, int row);
     void DrawHoverFrame();
     void DrawSwatches();
-    void DrawPalette();
-    void DrawTileImage(CDC& target, int x, int y, const QImage& bitmap);
-
-    // GridCommands.cpp
-    void RefreshStatus();
 
     // MouseEditing.cpp
     void OnSysCommand(unsigned id);
@@ -95,6 +90,8 @@ private:
     void WriteSettings();
 
     // Drawing.cpp
+    void DrawPalette();
+    void DrawTileImage(CDC& target, int x, int y, const QImage& bitmap);
     void DrawCells(const std::vector<Cell>& cells);
     void DrawChangedCells(const std::vector<Cell>& cells);
     void DrawHoverFrameOverCells();
@@ -103,6 +100,7 @@ private:
     void OnFillFloor();
     void OnClearFloor();
     void OnShowGrid();
+    void RefreshStatus();
 
     // MouseEditing.cpp
     void PressMouseButton(unsigned button, unsigned flags, QPoint point);
