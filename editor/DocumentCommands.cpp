@@ -87,9 +87,12 @@ void CLevelEditorDlg::LoadLevel() {
     if (!AskSaveChanges(false))
         return;
     const std::optional<std::string> path = ChooseLevelFile(this, true);
-    if (!path)
-        return;
-    SetLevelPath(*path);
+    if (path)
+        LoadLevelFromPath(*path);
+}
+
+void CLevelEditorDlg::LoadLevelFromPath(const std::string& path) {
+    SetLevelPath(path);
     Modified = false;
     PlayerStarts.placed.fill(false);
     ReadLevelFile();

@@ -56,6 +56,8 @@ public:
     // DocumentCommands.cpp
     void NewLevel();
     void LoadLevel();
+    // What Load does once a file has been chosen: also how a file named at start-up opens.
+    void LoadLevelFromPath(const std::string& path);
     bool SaveLevel();
     bool SaveLevelAs();
     void OnSave() { SaveLevel(); }
