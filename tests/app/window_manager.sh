@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The real editor under a window manager (openbox in Xvfb), started with a relative level file
-# name: a normal, fixed-size application window that the window manager lists, showing the
+# name, which opens as Load opens a chosen file: a normal, fixed-size application window that the window manager lists, showing the
 # level with its path in the title; the window manager's close runs the editor's close routine,
 # whose "Save Changes?" prompt is transient for the editor and stays above it.
 #   window_manager.sh EDITOR
@@ -14,7 +14,7 @@ cleanup() {
 }
 trap cleanup EXIT
 fail() { echo "FAIL: $*"; exit 1; }
-poll() { for _ in $(seq 100); do "$@" && return 0; sleep 0.05; done; return 1; }
+poll() { for _ in $(seq 300); do "$@" && return 0; sleep 0.05; done; return 1; }
 window() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1; }
 found() { [ -n "$(window "$1")" ]; }
 
@@ -28,13 +28,15 @@ pids+=($!)
 wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
 poll wm_running || fail "openbox did not start"
 
-mkdir "$work/start"
-printf '***************\r\n*-------------*\r\n' >"$work/L3.txt"
-(cd "$work/start" && exec "$editor" ../L3.txt) &
+# The level's folder name holds a byte that is no UTF-8, which the file name must keep; the
+# title shows the folder as "x...", its last three characters becoming dots.
+levels="$work/x"$'\xe9'"yz"
+mkdir "$work/start" "$levels"
+printf '***************\r\n*-------------*\r\n' >"$levels/L3.txt"
+(cd "$work/start" && exec "$editor" "../${levels##*/}/L3.txt") &
 editor_pid=$!
 pids+=($editor_pid)
-# The title shortens the path: the last three characters of its folder become dots.
-title="^Zapmaze Level Editor v1\\.02 - ${work%???}\\.\\.\\./L3\\.txt\$"
+title="^Zapmaze Level Editor v1\\.02 - $work/x\\.\\.\\./L3\\.txt\$"
 poll found "$title" || fail "no window titled with the level's path"
 wid=$(window "$title")
 hex=$(printf '0x%x' "$wid")
@@ -55,6 +57,7 @@ pixel() {
 }
 shows() { [ "$(pixel "$1" "$2")" = "$3" ]; }
 poll shows 49 28 '#A0A0A4' || fail "the level's bricks are not shown"
+[ "$(readlink "/proc/$editor_pid/cwd")" = "$levels" ] || fail "the level's folder is not current"
 
 # A change makes the window manager's close ask first; answering No closes the editor, which
 # then writes its settings into its start folder.
