@@ -80,12 +80,15 @@ void CLevelEditorDlg::LoadLevel() {
     if (!AskSaveChanges(false))
         return;
     const std::optional<std::string> path = ChooseLevelFile(this, true);
-    if (!path)
-        return;
+    if (path)
+        LoadLevelFromPath(*path);
+}
+
+void CLevelEditorDlg::LoadLevelFromPath(const std::string& path) {
     LevelState read = Level.FileReadBase();
-    ::ReadLevelFile(*path, read.grid, read.starts);
-    const std::vector<Cell> loaded = Level.TakeFileRead(*path, read);
-    SetLevelPath(*path);
+    ::ReadLevelFile(path, read.grid, read.starts);
+    const std::vector<Cell> loaded = Level.TakeFileRead(path, read);
+    SetLevelPath(path);
     StartHistory();
     DrawChangedCells(loaded);
 }

@@ -61,6 +61,8 @@ public:
     void OnSysCommand(unsigned id);
 
     // DocumentCommands.cpp
+    // What Load does once a file has been chosen: also how a file named at start-up opens.
+    void LoadLevelFromPath(const std::string& path);
     bool SaveLevel();
     bool SaveLevelAs();
     void CloseEditor();
