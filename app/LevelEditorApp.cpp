@@ -1,13 +1,36 @@
 #include "app/LevelEditorApp.h"
 
 #include "editor/LevelEditorDlg.h"
+#include "platform/FileSystem.h"
 
+#include <QApplication>
 #include <memory>
+#include <utility>
+
+namespace {
+
+// Opens the file as Load does once its dialog has been accepted in the file's folder; a file
+// that gives no level leaves the start-up folder current.
+void OpenLevelFile(CLevelEditorDlg& editor, const std::string& path) {
+    const CurrentDirectoryMark startFolder;
+    SetCurrentDirectory(FolderOfPath(path));
+    if (!editor.LoadLevelFromPath(path))
+        startFolder.Restore();
+}
+
+} // namespace
+
+CLevelEditorApp::CLevelEditorApp(std::optional<std::string> levelPath)
+    : LevelPath(std::move(levelPath)) {}
 
 bool CLevelEditorApp::InitInstance() {
     // The editor holds a per-pixel hit map of 78,000 cells, so it lives on the heap.
     auto editor = std::make_unique<CLevelEditorDlg>();
     SetMainWindow(editor.get());
-    editor->DoModal();
+    editor->CreateAsApplicationWindow();
+    if (LevelPath)
+        OpenLevelFile(*editor, *LevelPath);
+    QObject::connect(editor.get(), &QDialog::finished, qApp, &QCoreApplication::quit);
+    QApplication::exec();
     return false;
 }

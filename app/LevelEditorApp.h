@@ -1,8 +1,16 @@
 #pragma once
+// The application: shows the editor as its main window and runs until that window closes.
+#include <optional>
+#include <string>
 
-// The application: runs the editor window modally; the process ends when it closes.
 class CLevelEditorApp {
 public:
-    // Always false: there is no message loop after the editor window.
+    // `levelPath`: an absolute path of a level file to open once the editor has started.
+    explicit CLevelEditorApp(std::optional<std::string> levelPath = std::nullopt);
+
+    // Always false: the process ends when the editor window has closed.
     bool InitInstance();
+
+private:
+    std::optional<std::string> LevelPath;
 };

@@ -1,9 +1,11 @@
 // Start-up: the time from process start to the editor's first painted frame, and the peak
-// memory of the process by then. Each run starts this program afresh as a child that starts
-// the editor exactly as zapmaze-editor does and reports at its first paint.
+// memory of the process by then, without and with a level file on the command line. Each run
+// starts this program afresh as a child that starts the editor exactly as zapmaze-editor does
+// and reports at its first paint; the runs of the two kinds alternate.
 //
-//   bench_startup [runs]     (default 20; QT_QPA_PLATFORM chooses the platform, offscreen
-//                             when unset)
+//   bench_startup [runs]     (default 20 of each kind; QT_QPA_PLATFORM chooses the platform,
+//                             offscreen when unset)
+#include "app/CommandLine.h"
 #include "app/LevelEditorApp.h"
 
 #include <QApplication>
@@ -60,11 +62,13 @@ private:
     bool Seen = false;
 };
 
+// argv: the program and, optionally, a level file.
 int RunChild(int argc, char* argv[], int fd) {
+    const CommandLine commandLine = ReadCommandLine(argc, argv);
     QApplication application(argc, argv);
     FirstPaintReporter reporter(fd);
     application.installEventFilter(&reporter);
-    CLevelEditorApp editorApp;
+    CLevelEditorApp editorApp(commandLine.levelPath);
     editorApp.InitInstance();
     return 1;
 }
@@ -74,7 +78,7 @@ struct Sample {
     long peakKilobytes;
 };
 
-bool RunOnce(const char* self, Sample& sample) {
+bool RunOnce(const char* self, const std::string& levelPath, Sample& sample) {
     int pipeFds[2];
     if (pipe(pipeFds) != 0)
         return false;
@@ -88,7 +92,8 @@ bool RunOnce(const char* self, Sample& sample) {
         if (chdir(folder) != 0)
             std::_Exit(3);
         const std::string fd = std::to_string(pipeFds[1]);
-        execl(self, self, ChildFlag, fd.c_str(), static_cast<char*>(nullptr));
+        const char* level = levelPath.empty() ? nullptr : levelPath.c_str();
+        execl(self, self, ChildFlag, fd.c_str(), level, static_cast<char*>(nullptr));
         std::_Exit(4);
     }
     close(pipeFds[1]);
@@ -108,26 +113,65 @@ double Median(std::vector<double> values) {
     return values[values.size() / 2];
 }
 
-} // namespace
+// A level with bricks, a solid block and all five players, as a designer's file would be.
+std::string WriteSampleLevel(const std::string& folder) {
+    const std::string path = folder + "/L3.txt";
+    std::ofstream file(path, std::ios::binary);
+    file << "***************\r\n"
+         << "*1  -   -   2 *\r\n"
+         << "* -- * - * -- *\r\n"
+         << "*   -  3  -   *\r\n"
+         << "*4  - * * -  5*\r\n";
+    for (int row = 5; row < 12; ++row)
+        file << "*             *\r\n";
+    file << "***************\r\n";
+    return path;
+}
 
-int main(int argc, char* argv[]) {
-    if (argc == 3 && std::string(argv[1]) == ChildFlag)
-        return RunChild(1, argv, std::atoi(argv[2]));
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 20;
+struct Series {
     std::vector<double> times, peaks;
-    for (int run = 0; run < runs; ++run) {
-        Sample sample{};
-        if (!RunOnce("/proc/self/exe", sample)) {
-            std::fprintf(stderr, "run %d: the editor did not report its first frame\n", run);
-            return 1;
-        }
+    void Add(const Sample& sample) {
         times.push_back(sample.milliseconds);
         peaks.push_back(double(sample.peakKilobytes));
     }
-    std::printf("start-up to first painted frame (%s, %d runs): median %.1f ms, min %.1f ms\n",
-                std::getenv("QT_QPA_PLATFORM"), runs, Median(times),
-                *std::min_element(times.begin(), times.end()));
-    std::printf("peak resident memory at first frame: median %.1f MB\n", Median(peaks) / 1024.0);
+    void Print(const char* kind) const {
+        std::printf("start-up to first painted frame, %s (%s, %zu runs): median %.1f ms, min %.1f "
+                    "ms; peak memory median %.1f MB\n",
+                    kind, std::getenv("QT_QPA_PLATFORM"), times.size(), Median(times),
+                    *std::min_element(times.begin(), times.end()), Median(peaks) / 1024.0);
+    }
+};
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (argc >= 3 && std::string(argv[1]) == ChildFlag) {
+        const int fd = std::atoi(argv[2]);
+        argv[2] = argv[0]; // the child's own command line: the program and an optional file
+        return RunChild(argc - 2, argv + 2, fd);
+    }
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 20;
+    char folder[] = "/tmp/zm-startup-level-XXXXXX";
+    if (!mkdtemp(folder))
+        return 1;
+    const std::string levelPath = WriteSampleLevel(folder);
+    Series plain, withLevel;
+    for (int run = 0; run < runs; ++run) {
+        Sample first{}, second{};
+        if (!RunOnce("/proc/self/exe", std::string(), first) ||
+            !RunOnce("/proc/self/exe", levelPath, second)) {
+            std::fprintf(stderr, "run %d: the editor did not report its first frame\n", run);
+            return 1;
+        }
+        plain.Add(first);
+        withLevel.Add(second);
+    }
+    std::remove(levelPath.c_str());
+    rmdir(folder);
+    plain.Print("no arguments");
+    withLevel.Print("with a level file");
+    std::printf("with a level file / without: %.0f%%\n",
+                100.0 * Median(withLevel.times) / Median(plain.times));
     return 0;
 }

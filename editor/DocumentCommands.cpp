@@ -84,11 +84,11 @@ void CLevelEditorDlg::LoadLevel() {
     const std::optional<std::string> path = ChooseLevelFile(this, true);
     if (!path)
         return;
-    if (!LoadLevelFile(*path))
+    if (!LoadLevelFromPath(*path))
         directoryBeforeDialog.Restore();
 }
 
-bool CLevelEditorDlg::LoadLevelFile(const std::string& path) {
+bool CLevelEditorDlg::LoadLevelFromPath(const std::string& path) {
     LevelState read = Level.FileReadBase();
     const int rows = ::ReadLevelFile(path, read.grid, read.starts);
     if (rows == 0) {

@@ -56,16 +56,14 @@ public:
     void DrawCell(int column, int row);
     void DrawHoverFrame();
     void DrawSwatches();
-    void DrawPalette();
-    void DrawTileImage(CDC& target, int x, int y, const QImage& bitmap);
-
-    // GridCommands.cpp
-    void RefreshStatus();
 
     // MouseEditing.cpp
     void OnSysCommand(unsigned id);
 
     // DocumentCommands.cpp
+    // What Load does once a file has been chosen: also how a file named at start-up opens.
+    // When not a single row could be read, it says so and returns false with nothing changed.
+    bool LoadLevelFromPath(const std::string& path);
     bool SaveLevel();
     bool SaveLevelAs();
     void CloseEditor();
@@ -95,6 +93,8 @@ private:
     void WriteSettings();
 
     // Drawing.cpp
+    void DrawPalette();
+    void DrawTileImage(CDC& target, int x, int y, const QImage& bitmap);
     void DrawCells(const std::vector<Cell>& cells);
     void DrawChangedCells(const std::vector<Cell>& cells);
     void DrawHoverFrameOverCells();
@@ -103,6 +103,7 @@ private:
     void OnFillFloor();
     void OnClearFloor();
     void OnShowGrid();
+    void RefreshStatus();
 
     // MouseEditing.cpp
     void PressMouseButton(unsigned button, unsigned flags, QPoint point);
@@ -129,9 +130,6 @@ private:
     // DocumentCommands.cpp
     void NewLevel();
     void LoadLevel();
-    // Takes the level in the file; when not a single row could be read, says so and returns
-    // false with nothing changed.
-    bool LoadLevelFile(const std::string& path);
     void OnSave() { SaveLevel(); }
     void OnSaveAs() { SaveLevelAs(); }
     bool AskSaveChanges(bool closing);

@@ -117,6 +117,7 @@ bool CLevelEditorDlg::CheckCreditsClick(QPoint point) {
     if (point.x() < credits.x() || point.x() > right || point.y() < credits.y() ||
         point.y() > bottom)
         return false;
+    EndStroke();
     CAboutDlg about(this);
     about.DoModal();
     return true;
@@ -126,6 +127,7 @@ bool CLevelEditorDlg::CheckCreditsClick(QPoint point) {
 // a meaning here, where the window manager owns moving and sizing.
 void CLevelEditorDlg::OnSysCommand(unsigned id) {
     if ((id & SystemCommandMask) == IdmAboutBox) {
+        EndStroke();
         CAboutDlg about(this);
         about.DoModal();
     } else if ((id & SystemCommandMask) == ScClose) {

@@ -211,6 +211,11 @@ void CDialog::Create() {
     show();
 }
 
+void CDialog::CreateAsApplicationWindow() {
+    setParent(nullptr, (windowFlags() & ~Qt::WindowType_Mask) | Qt::Window);
+    Create();
+}
+
 void CDialog::EndDialog(int result) {
     done(result);
 }

@@ -48,6 +48,10 @@ public:
     int DoModal();
     // Initialises and shows the dialog without a modal loop of its own.
     void Create();
+    // Initialises and shows the dialog as the program's own top-level window: a normal
+    // application window with a task-bar entry, neither modal nor transient for another
+    // window. The dialogs and message boxes it opens stay modal and transient for it.
+    void CreateAsApplicationWindow();
     void EndDialog(int result);
 
     // The caption exactly as given: characters that Qt would read as a placeholder are kept.

@@ -1,0 +1,47 @@
+// The command line: what the program prints and returns without a display. Opening a named
+// level file is shown with the real window (window_manager.sh).
+#include <QProcess>
+#include <QTest>
+
+class CommandLineTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Without a display, a program that tried to open a window would abort.
+    void endsWithoutAWindow_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("output"); // the start of standard output, then of error
+        QTest::newRow("version") << QStringList{"--version"} << 0 << "Zapmaze Level Editor 1.02\n";
+        QTest::newRow("help") << QStringList{"-h", "L3.txt"} << 0 << "Usage: ";
+        QTest::newRow("unknown option")
+            << QStringList{"--bogus"} << 2 << "zapmaze-editor: Unknown option 'bogus'.\nUsage: ";
+        QTest::newRow("two files") << QStringList{"L1.txt", "L2.txt"} << 2
+                                   << "zapmaze-editor: Give at most one level file.\nUsage: ";
+        QTest::newRow("empty name")
+            << QStringList{""} << 2 << "zapmaze-editor: The level file name is empty.\nUsage: ";
+    }
+
+    void endsWithoutAWindow() {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QString, output);
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            environment.remove(name);
+        process.setProcessEnvironment(environment);
+        process.start(QStringLiteral(ZM_EDITOR_EXECUTABLE), arguments);
+        QVERIFY(process.waitForFinished(10000));
+        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(process.exitCode(), exitCode);
+        const QByteArray printed = process.readAllStandardOutput();
+        const QByteArray reported = process.readAllStandardError();
+        QVERIFY2((exitCode == 0 ? printed : reported).startsWith(output.toLocal8Bit()),
+                 printed + reported);
+        QVERIFY2((exitCode == 0 ? reported : printed).isEmpty(), printed + reported);
+    }
+};
+
+QTEST_MAIN(CommandLineTest)
+#include "test_command_line.moc"
