@@ -136,7 +136,7 @@ private slots:
     }
 
     // The file is replaced in one step: a link at its name is replaced by a regular file and
-    // what it points to is never written; a write that fails keeps the previous file.
+    // what it points to is never written.
     void aLinkAtTheNameIsReplacedAndItsTargetKept_data() {
         QTest::addColumn<bool>("symbolic");
         QTest::addColumn<bool>("dangling");
@@ -166,22 +166,6 @@ private slots:
             QCOMPARE(Read(other), QByteArray("someone else's file"));
         QFile::remove(Path());
         QFile::remove(other);
-    }
-
-    void aFailedWriteKeepsThePreviousFileAndLeavesNoTemporary() {
-        Write(Path(), Pattern(268));
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit previous{};
-        getrlimit(RLIMIT_FSIZE, &previous);
-        rlimit none = previous;
-        none.rlim_cur = 0;
-        setrlimit(RLIMIT_FSIZE, &none);
-        const bool written = WriteSettingsFile(PathText(), SettingsRecord{});
-        setrlimit(RLIMIT_FSIZE, &previous);
-        QVERIFY(!written);
-        QCOMPARE(Read(Path()), Pattern(268));
-        QCOMPARE(QDir(Dir.path()).entryList({".zapmaze-editor-*"}, QDir::Files | QDir::Hidden),
-                 QStringList());
     }
 
     void bytesAfterTheTerminatorAreKept() {
