@@ -9,7 +9,7 @@ out=build-fuzz
 mkdir -p "$out"
 flags=(-std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined -I.)
 clang++-14 "${flags[@]}" tests/fuzz/fuzz_level_reader.cpp level/*.cpp files/*.cpp -o "$out/fuzz_level_reader"
-clang++-14 "${flags[@]}" tests/fuzz/fuzz_settings_reader.cpp settings/SettingsRecord.cpp \
+clang++-14 "${flags[@]}" tests/fuzz/fuzz_settings_reader.cpp settings/SettingsRecord.cpp files/*.cpp \
     -o "$out/fuzz_settings_reader"
 clang++-14 "${flags[@]}" tests/fuzz/fuzz_level_file.cpp level/*.cpp files/*.cpp \
     -o "$out/fuzz_level_file"
