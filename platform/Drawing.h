@@ -10,8 +10,23 @@
 #include <QImage>
 #include <QPoint>
 #include <QRect>
+#include <QSize>
 
-class CPaintedDialog;
+// A picture that drawing contexts draw into. A window that shows it overrides MarkChanged to
+// learn which part a finished drawing operation changed; a picture drawn for a file needs none.
+class CDrawingSurface {
+public:
+    explicit CDrawingSurface(QSize size) : ClientSurface(size, QImage::Format_RGB32) {}
+    virtual ~CDrawingSurface() = default;
+
+    const QImage& Surface() const { return ClientSurface; }
+
+protected:
+    friend class CDC;
+    virtual void MarkChanged(const QRect&) {}
+
+    QImage ClientSurface;
+};
 
 class CPen {
 public:
@@ -27,11 +42,11 @@ public:
     COLORREF Colour = 0;
 };
 
-// A drawing context on a painted dialog's client surface, held for one drawing operation.
-// What it drew reaches the screen when it is destroyed.
+// A drawing context on a surface, held for one drawing operation. The surface learns what it
+// drew when the context is destroyed.
 class CDC {
 public:
-    explicit CDC(CPaintedDialog& window);
+    explicit CDC(CDrawingSurface& surface);
     ~CDC();
     CDC(const CDC&) = delete;
     CDC& operator=(const CDC&) = delete;
@@ -55,7 +70,7 @@ private:
     void FillArea(QRect area, QRgb colour);
     void Touch(const QRect& rect);
 
-    CPaintedDialog& Window;
+    CDrawingSurface& Target;
     uchar* Bits;
     qsizetype Stride;
     QRect Bounds;
