@@ -44,19 +44,6 @@ void AddFileFindings(CheckResult& result, const std::string& path,
         result.findings.push_back({path, finding});
 }
 
-// The names in a folder, sorted so that the output does not depend on the file system's order.
-std::optional<std::vector<std::string>> FolderNames(const std::string& folder) {
-    std::error_code error;
-    std::vector<std::string> names;
-    for (fs::directory_iterator entry(folder, error), end; !error && entry != end;
-         entry.increment(error))
-        names.push_back(entry->path().filename().string());
-    if (error)
-        return std::nullopt;
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 void CheckLevelSetMember(CheckResult& result, const std::string& path) {
     std::string error;
     if (const auto findings = CheckLevelFile(path, error))
@@ -106,6 +93,28 @@ void CheckPath(CheckResult& result, const std::string& path) {
         result.unreadable.push_back(path + ": " + reason);
 }
 
+// The length of the well-formed UTF-8 sequence at text[at] that encodes a character above
+// U+007F, or 0 when there is none.
+int Utf8SequenceLength(const std::string& text, std::size_t at) {
+    auto byte = [&text](std::size_t index) {
+        return index < text.size() ? static_cast<unsigned char>(text[index]) : 0u;
+    };
+    const unsigned lead = byte(at);
+    const int length = lead >= 0xC2 && lead <= 0xDF   ? 2
+                       : lead >= 0xE0 && lead <= 0xEF ? 3
+                       : lead >= 0xF0 && lead <= 0xF4 ? 4
+                                                      : 0;
+    // The second byte's range excludes overlong forms, surrogates and values past U+10FFFF.
+    const unsigned low = lead == 0xE0 ? 0xA0 : lead == 0xF0 ? 0x90 : 0x80;
+    const unsigned high = lead == 0xED ? 0x9F : lead == 0xF4 ? 0x8F : 0xBF;
+    if (length == 0 || byte(at + 1) < low || byte(at + 1) > high)
+        return 0;
+    for (int i = 2; i < length; ++i)
+        if ((byte(at + i) & 0xC0) != 0x80)
+            return 0;
+    return length;
+}
+
 // Text as a JSON string. Bytes that are not UTF-8 (a file name may hold any) become U+FFFD.
 std::string JsonString(const std::string& text) {
     std::string json = "\"";
@@ -123,21 +132,12 @@ std::string JsonString(const std::string& text) {
         } else if (byte < 0x80) {
             json += static_cast<char>(byte);
             ++at;
+        } else if (const int length = Utf8SequenceLength(text, at)) {
+            json.append(text, at, length);
+            at += length;
         } else {
-            const int length = byte >= 0xF0 && byte <= 0xF4  ? 4
-                               : byte >= 0xE0                ? 3
-                               : byte >= 0xC2 && byte < 0xE0 ? 2
-                                                             : 0;
-            bool valid = length > 0 && at + length <= text.size();
-            for (int i = 1; valid && i < length; ++i)
-                valid = (static_cast<unsigned char>(text[at + i]) & 0xC0) == 0x80;
-            if (valid) {
-                json.append(text, at, length);
-                at += length;
-            } else {
-                json += "\\ufffd";
-                ++at;
-            }
+            json += "\\ufffd";
+            ++at;
         }
     }
     return json + "\"";
@@ -154,6 +154,18 @@ std::optional<std::vector<Finding>> CheckLevelFile(const std::string& path, std:
     if (!findings)
         error = "reading failed";
     return findings;
+}
+
+std::optional<std::vector<std::string>> FolderNames(const std::string& folder) {
+    std::error_code error;
+    std::vector<std::string> names;
+    for (fs::directory_iterator entry(folder, error), end; !error && entry != end;
+         entry.increment(error))
+        names.push_back(entry->path().filename().string());
+    if (error)
+        return std::nullopt;
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 CheckResult CheckPaths(const std::vector<std::string>& paths) {

@@ -146,15 +146,10 @@ int RunSheet(const QCommandLineParser& parser, const Options& options, const QSt
     if (paths.size() != 1 || !parser.isSet(options.output))
         return Usage(parser, "sheet needs one FOLDER and -o OUT.png");
     const std::string folder = PathArgument(paths.front());
-    std::error_code error;
-    std::vector<std::string> names;
-    for (std::filesystem::directory_iterator entry(folder, error), end; !error && entry != end;
-         entry.increment(error))
-        names.push_back(entry->path().filename().string());
-    if (error)
-        return Fail("cannot read " + folder + ": " + error.message());
-    std::sort(names.begin(), names.end());
-    const LevelSetFiles files = SortLevelSetFiles(names);
+    const std::optional<std::vector<std::string>> names = FolderNames(folder);
+    if (!names)
+        return Fail("cannot read " + folder + ": the folder cannot be listed");
+    const LevelSetFiles files = SortLevelSetFiles(*names);
     std::array<SheetEntry, 10> entries;
     for (int level = 1; level <= 10; ++level)
         entries[level - 1] = SheetEntryFor(folder, files.levels[level - 1], level);
