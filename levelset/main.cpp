@@ -188,8 +188,11 @@ int main(int argc, char* argv[]) {
     const QString command = positional.takeFirst();
     if (command == QLatin1String("check"))
         return RunCheck(parser, options, positional);
-    if (command == QLatin1String("render"))
+    if (command == QLatin1String("render")) {
+        // XPM and PNG are built into Qt Gui: looking for image plugins would only load them.
+        QCoreApplication::setLibraryPaths({});
         return RunRender(parser, options, positional);
+    }
     if (command == QLatin1String("sheet")) {
         const auto application = StartGuiWithoutDisplay(argc, argv);
         return RunSheet(parser, options, positional);
