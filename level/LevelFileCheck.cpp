@@ -30,6 +30,10 @@ std::string Describe(char character) {
     return text;
 }
 
+std::string Counted(int count, const std::string& noun) {
+    return std::to_string(count) + " " + noun + (count == 1 ? "" : "s");
+}
+
 // Walks the bytes of a level text as the reader takes them, one line at a time.
 class LevelTextScanner {
 public:
@@ -60,8 +64,8 @@ public:
         }
         if (lines < GridRows)
             Warn(0, 0,
-                 "the file has " + std::to_string(lines) +
-                     " lines, not 13: the rows without a line keep the tiles they had");
+                 "the file has " + Counted(lines, "line") +
+                     ", not 13: the rows without a line keep the tiles they had");
         else if (!Traits::eq_int_type(Peek(), Traits::eof()))
             Warn(GridRows + 1, 1,
                  "the file has more than 13 lines: the lines after the 13th "
@@ -126,17 +130,18 @@ private:
         }
     }
 
+    // In the order of the places: the characters, then what follows the last of them.
     void CheckLine(const ScannedLine& line, int row) {
+        for (int column = 0; column < line.length; ++column)
+            CheckCharacter(line.characters[column], column, row);
+        if (line.length < GridColumns)
+            Warn(row + 1, line.length + 1,
+                 "the line has " + Counted(line.length, "character") +
+                     ", not 15: the cells after them keep the tiles they had");
         if (line.end == LineEnd::Lf && !LfReported) {
             LfReported = true;
             Warn(row + 1, line.length + 1, "the line ends with LF, not CR LF");
         }
-        if (line.length < GridColumns)
-            Warn(row + 1, line.length + 1,
-                 "the line has " + std::to_string(line.length) +
-                     " characters, not 15: the cells after them keep the tiles they had");
-        for (int column = 0; column < line.length; ++column)
-            CheckCharacter(line.characters[column], column, row);
     }
 
     void CheckCharacter(char character, int column, int row) {

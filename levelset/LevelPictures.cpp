@@ -44,7 +44,7 @@ QRect SlotPicture(int index) {
 
 void DrawEntry(QPainter& painter, const QRect& picture, const SheetEntry& entry) {
     const QRect label(picture.left(), picture.top() - LabelHeight, picture.width(), LabelHeight);
-    QString text = QString::fromLocal8Bit(entry.name.c_str());
+    QString text = QString::fromLocal8Bit(entry.name.c_str()); // shown only, never opened
     if (entry.state == SheetEntry::State::Missing) {
         painter.fillRect(picture, MissingColour);
         painter.setPen(Qt::black);

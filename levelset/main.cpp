@@ -40,9 +40,10 @@ struct Options {
     QCommandLineOption noGrid{"no-grid", "render: hidden grid lines, as Show Grid off."};
 };
 
-// The process's own view of a path given on the command line: its bytes, unchanged.
+// Arguments are taken as Latin-1, which maps every byte to one character and back, so that a
+// path that is not valid UTF-8 keeps its bytes.
 std::string PathArgument(const QString& argument) {
-    return argument.toLocal8Bit().toStdString();
+    return argument.toLatin1().toStdString();
 }
 
 // Qt names the program from the application object, which only pictures need.
@@ -52,7 +53,7 @@ QString HelpText(const QCommandLineParser& parser) {
 }
 
 int Usage(const QCommandLineParser& parser, const QString& message) {
-    std::fprintf(stderr, "zapmaze-levels: %s\n%s", qPrintable(message),
+    std::fprintf(stderr, "zapmaze-levels: %s\n%s", message.toLatin1().constData(),
                  qPrintable(HelpText(parser)));
     return UsageError;
 }
@@ -161,7 +162,7 @@ int RunSheet(const QCommandLineParser& parser, const Options& options, const QSt
 int main(int argc, char* argv[]) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
+        arguments << QString::fromLatin1(argv[i]);
 
     Options options;
     QCommandLineParser parser;
