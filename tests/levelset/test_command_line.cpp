@@ -88,6 +88,14 @@ private slots:
         QCOMPARE(run.status, 1);
         QCOMPARE(RunLevels({"check", "--quiet", "set/L1.txt"}, dir.path()).out,
                  QString("1 file checked: 0 errors, 0 warnings\n"));
+
+        // The sheet: L2 (second of the first row) framed in red, L5 (fifth) a grey box.
+        QCOMPARE(RunLevels({"sheet", "set", "-o", "sheet.png"}, dir.path()).status, 0);
+        const QImage sheet(dir.filePath("sheet.png"));
+        QCOMPARE(sheet.size(), QSize(1577, 602));
+        QCOMPARE(sheet.pixel(323, 100), qRgb(200, 0, 0));
+        QCOMPARE(sheet.pixel(10, 100), qRgb(255, 255, 255));
+        QCOMPARE(sheet.pixel(1264, 60), qRgb(200, 200, 200));
     }
 
     void unreadablePathsAreUsageErrors() {
