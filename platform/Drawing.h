@@ -1,9 +1,9 @@
 #pragma once
-// Drawing with the classic conventions onto a window's client surface: rectangles exclude
-// their right and bottom edges, lines exclude their end point, bitmaps stretch by nearest
-// neighbour. A fresh context has a black pen and a white brush. Everything is clipped to the
-// surface. The operations write the surface's pixels directly, so one small drawing operation
-// costs a few hundred pixel writes and nothing more.
+// Drawing with the classic conventions onto a surface (a window's client area, or a picture
+// for a file): rectangles exclude their right and bottom edges, lines exclude their end point,
+// bitmaps stretch by nearest neighbour. A fresh context has a black pen and a white brush.
+// Everything is clipped to the surface. The operations write the surface's pixels directly, so
+// one small drawing operation costs a few hundred pixel writes and nothing more.
 #include "platform/Win32.h"
 
 #include <QColor>
