@@ -30,8 +30,8 @@ const char* const Description =
     "  sheet FOLDER -o OUT.png       Draw the ten levels of a set in one picture.";
 
 struct Options {
-    QCommandLineOption help{QStringList{"h", "help"}, "Print this help and exit."};
-    QCommandLineOption version{QStringList{"v", "version"}, "Print the version and exit."};
+    QCommandLineOption help{QStringList{"h", "help"}, "Shows this help and ends."};
+    QCommandLineOption version{QStringList{"v", "version"}, "Shows the version and ends."};
     QCommandLineOption json{"json", "check: print the findings as one JSON document."};
     QCommandLineOption quiet{"quiet", "check: print only the summary line."};
     QCommandLineOption output{QStringList{"o", "output"}, "render, sheet: the PNG file to write.",
