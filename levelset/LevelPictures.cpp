@@ -70,7 +70,8 @@ QImage WithColourTable(const QImage& image) {
     for (int y = 0; y < image.height(); ++y) {
         const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
         for (int x = 0; x < image.width(); ++x)
-            if (!table.contains(line[x])) {
+            // Neighbouring pixels mostly share their colour; only a new one is looked up.
+            if ((x == 0 || line[x] != line[x - 1]) && !table.contains(line[x])) {
                 if (table.size() == TableSize)
                     return image;
                 table.append(line[x]);
