@@ -1,5 +1,7 @@
 #include "editor/LevelEditorDlg.h"
 
+#include "editor/GridDrawing.h"
+
 using namespace EditorGeometry;
 
 namespace {
@@ -22,17 +24,7 @@ void CLevelEditorDlg::PaintEditor() {
     }
     {
         CDC dc(*this);
-        dc.FillRect(GridRect, WhiteBrush);
-        dc.SelectPen(GridPen);
-        for (int x = GridLeft + CellPitch; x < GridRight - 1; x += CellPitch) {
-            dc.MoveTo(x, GridTop);
-            dc.LineTo(x, GridBottom - 1);
-        }
-        for (int y = GridTop + CellPitch; y < GridBottom - 1; y += CellPitch) {
-            dc.MoveTo(GridLeft, y);
-            dc.LineTo(GridRight - 1, y);
-        }
-        dc.FrameRect(GridRect, BlackBrush);
+        GridDrawing::DrawGridLines(dc, GridPen.Colour);
     }
     DrawAllCells();
     DrawSwatches();
@@ -40,9 +32,10 @@ void CLevelEditorDlg::PaintEditor() {
 }
 
 void CLevelEditorDlg::DrawAllCells() {
-    for (int column = 0; column < GridColumns; ++column)
-        for (int row = 0; row < GridRows; ++row)
-            DrawCell(column, row);
+    {
+        CDC dc(*this);
+        GridDrawing::DrawGridCells(dc, Level.Grid(), TileBitmaps);
+    }
     DrawHoverFrameOverCells();
 }
 
@@ -101,5 +94,5 @@ void CLevelEditorDlg::DrawPalette() {
 }
 
 void CLevelEditorDlg::DrawTileImage(CDC& target, int x, int y, const QImage& bitmap) {
-    target.StretchBlt(x + 1, y + 1, CellImageSize, CellImageSize, bitmap);
+    GridDrawing::DrawTileImage(target, x, y, bitmap);
 }

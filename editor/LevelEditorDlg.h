@@ -9,6 +9,7 @@
 //   SettingsCommand.cpp   the Settings button
 //   UndoHistory.cpp       strokes and grid commands as steps that undo and redo replay
 #include "editor/EditorGeometry.h"
+#include "editor/GridDrawing.h"
 #include "level/LevelDocument.h"
 #include "platform/Drawing.h"
 #include "platform/PaintedDialog.h"
@@ -147,12 +148,11 @@ private:
     // State, in the order the window's start-up sets it.
     std::string SettingsPath;
     SettingsRecord Settings;
-    std::array<QImage, TileCount> TileBitmaps;
+    TileBitmapSet TileBitmaps;
     bool LeftDrag = false;
     bool RightDrag = false;
     CBrush BlackBrush;
     CPen GridPen;
-    CBrush WhiteBrush;
     Cell HoverCell = NoCell;
     RECT GridRect{};
     std::string StatusText;

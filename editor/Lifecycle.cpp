@@ -33,7 +33,6 @@ bool CLevelEditorDlg::OnInitDialog() {
     ShowGridBox->setChecked(Settings.ShowGrid != 0);
     BlackBrush = CBrush(RGB(0, 0, 0));
     GridPen = CPen(Settings.GridColor);
-    WhiteBrush = CBrush(RGB(255, 255, 255));
     BaseTitle = GetWindowText();
     LeftTile = SolidBlock;
     RightTile = Floor;
@@ -56,9 +55,7 @@ bool CLevelEditorDlg::OnInitDialog() {
 }
 
 void CLevelEditorDlg::LoadTileBitmaps() {
-    const auto ids = TileBitmapIds();
-    for (int tile = 0; tile < TileCount; ++tile)
-        TileBitmaps[tile] = LoadBitmapResource(ids[tile]);
+    TileBitmaps = GridDrawing::LoadTileBitmaps();
 }
 
 void CLevelEditorDlg::ReadSettings() {

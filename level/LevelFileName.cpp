@@ -44,15 +44,21 @@ std::string BaseName(const std::string& path) {
 } // namespace
 
 bool IsValidLevelFileName(const std::string& path) {
+    return LevelFileNumber(path).has_value();
+}
+
+std::optional<int> LevelFileNumber(const std::string& path) {
     const std::string extension = ".TXT";
     std::string name = AsciiUpperCase(path);
     if (name.size() < extension.size() ||
         name.compare(name.size() - extension.size(), extension.size(), extension) != 0)
-        return false;
+        return std::nullopt;
     name.erase(name.rfind('.'));
     const std::string base = BaseName(name);
     if (base.size() < 2 || base.size() > 3 || base[0] != 'L')
-        return false;
+        return std::nullopt;
     const int number = LeadingNumber(base.substr(1));
-    return number >= 1 && number <= 10;
+    if (number < 1 || number > 10)
+        return std::nullopt;
+    return number;
 }

@@ -1,7 +1,5 @@
 #include "platform/Drawing.h"
 
-#include "platform/PaintedDialog.h"
-
 #include <QPainter>
 #include <QVarLengthArray>
 #include <algorithm>
@@ -30,12 +28,12 @@ QVarLengthArray<int, 128> SampleIndices(int count, int sourceCount) {
 
 } // namespace
 
-CDC::CDC(CPaintedDialog& window)
-    : Window(window), Bits(window.ClientSurface.bits()),
-      Stride(window.ClientSurface.bytesPerLine()), Bounds(window.ClientSurface.rect()) {}
+CDC::CDC(CDrawingSurface& surface)
+    : Target(surface), Bits(surface.ClientSurface.bits()),
+      Stride(surface.ClientSurface.bytesPerLine()), Bounds(surface.ClientSurface.rect()) {}
 
 CDC::~CDC() {
-    Window.MarkChanged(Dirty);
+    Target.MarkChanged(Dirty);
 }
 
 void CDC::Touch(const QRect& rect) {
@@ -121,7 +119,7 @@ void CDC::StretchBlt(int x, int y, int width, int height, const QImage& bitmap) 
 }
 
 void CDC::DrawImage(int x, int y, const QImage& image) {
-    QPainter painter(&Window.ClientSurface);
+    QPainter painter(&Target.ClientSurface);
     painter.drawImage(x, y, image);
     Touch(QRect(QPoint(x, y), image.size()));
 }

@@ -1,17 +1,32 @@
 #pragma once
-// Drawing with the classic conventions onto a window's client surface: rectangles exclude
-// their right and bottom edges, lines exclude their end point, bitmaps stretch by nearest
-// neighbour. A fresh context has a black pen and a white brush. Everything is clipped to the
-// surface. The operations write the surface's pixels directly, so one small drawing operation
-// costs a few hundred pixel writes and nothing more.
+// Drawing with the classic conventions onto a surface (a window's client area, or a picture
+// for a file): rectangles exclude their right and bottom edges, lines exclude their end point,
+// bitmaps stretch by nearest neighbour. A fresh context has a black pen and a white brush.
+// Everything is clipped to the surface. The operations write the surface's pixels directly, so
+// one small drawing operation costs a few hundred pixel writes and nothing more.
 #include "platform/Win32.h"
 
 #include <QColor>
 #include <QImage>
 #include <QPoint>
 #include <QRect>
+#include <QSize>
 
-class CPaintedDialog;
+// A picture that drawing contexts draw into. A window that shows it overrides MarkChanged to
+// learn which part a finished drawing operation changed; a picture drawn for a file needs none.
+class CDrawingSurface {
+public:
+    explicit CDrawingSurface(QSize size) : ClientSurface(size, QImage::Format_RGB32) {}
+    virtual ~CDrawingSurface() = default;
+
+    const QImage& Surface() const { return ClientSurface; }
+
+protected:
+    friend class CDC;
+    virtual void MarkChanged(const QRect&) {}
+
+    QImage ClientSurface;
+};
 
 class CPen {
 public:
@@ -27,11 +42,11 @@ public:
     COLORREF Colour = 0;
 };
 
-// A drawing context on a painted dialog's client surface, held for one drawing operation.
-// What it drew reaches the screen when it is destroyed.
+// A drawing context on a surface, held for one drawing operation. The surface learns what it
+// drew when the context is destroyed.
 class CDC {
 public:
-    explicit CDC(CPaintedDialog& window);
+    explicit CDC(CDrawingSurface& surface);
     ~CDC();
     CDC(const CDC&) = delete;
     CDC& operator=(const CDC&) = delete;
@@ -55,7 +70,7 @@ private:
     void FillArea(QRect area, QRgb colour);
     void Touch(const QRect& rect);
 
-    CPaintedDialog& Window;
+    CDrawingSurface& Target;
     uchar* Bits;
     qsizetype Stride;
     QRect Bounds;

@@ -5,7 +5,7 @@
 #include <utility>
 
 CPaintedDialog::CPaintedDialog(const DialogTemplate& dialogTemplate, QWidget* parent)
-    : CDialog(dialogTemplate, parent), ClientSurface(size(), QImage::Format_RGB32) {
+    : CDialog(dialogTemplate, parent), CDrawingSurface(size()) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 

@@ -3,10 +3,9 @@
 // surface that the drawing operations change and that paint events only copy to the screen,
 // so the picture after each handler is exactly what the handlers drew.
 #include "platform/Dialog.h"
+#include "platform/Drawing.h"
 
-#include <QImage>
-
-class CPaintedDialog : public CDialog {
+class CPaintedDialog : public CDialog, public CDrawingSurface {
 public:
     explicit CPaintedDialog(const DialogTemplate& dialogTemplate, QWidget* parent = nullptr);
 
@@ -14,8 +13,6 @@ public:
     // and OnPaint draws it again.
     void RedrawWindow();
     bool IsIconic() const { return isMinimized(); }
-
-    const QImage& Surface() const { return ClientSurface; }
 
 protected:
     // Draws the whole client area; runs at the first show and for every RedrawWindow.
@@ -25,12 +22,10 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    friend class CDC;
     // Brings a changed part of the surface to the screen once the running handler returns;
     // the parts changed meanwhile go with it as one rectangle.
-    void MarkChanged(const QRect& rect);
+    void MarkChanged(const QRect& rect) override;
 
-    QImage ClientSurface;
     QRect PendingChange;
     bool Painted = false;
 };

@@ -1,0 +1,47 @@
+#pragma once
+// Checking level files without the editor: what a file says that the editor would read
+// differently, what the save checks find in the level as the editor reads it, and which files
+// of a folder make up its level set.
+#include <array>
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "level/Level.h"
+
+// One finding about a file. Row and column count from 1 and name a line and a character of
+// the file; 0 means the finding has no such place.
+struct Finding {
+    enum class Severity { Error, Warning };
+    Severity severity = Severity::Warning;
+    int row = 0;
+    int column = 0;
+    std::string text;
+    bool operator==(const Finding&) const = default;
+};
+
+// Warnings about the text as the level reader takes it: a byte order mark, a line end of LF
+// alone, a line that is not 15 characters, a last line without a line end, fewer or more than
+// 13 lines, a character outside the tile table, a player that occurs again and a border cell
+// that is not solid. The pass stops where the reader stops (a line of more than 15 characters,
+// or after the 13th line), so it reads at most a few hundred bytes and keeps one line.
+std::vector<Finding> ScanLevelText(std::istream& in);
+
+// The save checks of a level as errors in the editor's own words: a player start missing,
+// and the first open 2 x 2 block at its top-left cell.
+std::vector<Finding> SaveCheckFindings(const LevelGrid& grid, const PlayerStarts& starts);
+
+// Both of the above for one level file, errors first: the scan, then the file read over the
+// default level, as the editor shows it after a Load at start-up, and its save checks. Nothing
+// when the stream reports a read error.
+std::optional<std::vector<Finding>> CheckLevelStream(std::istream& in);
+
+// The files of a folder sorted by the file-name rule: for each level 1..10 the names that the
+// rule gives that number, and the other names ending in ".txt" (in any case), each in the
+// order given.
+struct LevelSetFiles {
+    std::array<std::vector<std::string>, 10> levels;
+    std::vector<std::string> strays;
+};
+LevelSetFiles SortLevelSetFiles(const std::vector<std::string>& names);

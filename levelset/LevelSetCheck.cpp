@@ -1,0 +1,227 @@
+#include "levelset/LevelSetCheck.h"
+
+#include "level/LevelFileName.h"
+#include "levelset/RegularFile.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <istream>
+#include <ostream>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int LevelSetSize = 10;
+
+int Count(const CheckResult& result, Finding::Severity severity) {
+    return static_cast<int>(std::count_if(
+        result.findings.begin(), result.findings.end(),
+        [severity](const PathFinding& reported) { return reported.finding.severity == severity; }));
+}
+
+std::string Plural(int count, const std::string& noun) {
+    return std::to_string(count) + " " + noun + (count == 1 ? "" : "s");
+}
+
+const char* SeverityName(Finding::Severity severity) {
+    return severity == Finding::Severity::Error ? "error" : "warning";
+}
+
+void AddError(CheckResult& result, const std::string& path, std::string text) {
+    result.findings.push_back({path, {Finding::Severity::Error, 0, 0, std::move(text)}});
+}
+
+void AddWarning(CheckResult& result, const std::string& path, std::string text) {
+    result.findings.push_back({path, {Finding::Severity::Warning, 0, 0, std::move(text)}});
+}
+
+void AddFileFindings(CheckResult& result, const std::string& path,
+                     const std::vector<Finding>& findings) {
+    ++result.filesChecked;
+    for (const Finding& finding : findings)
+        result.findings.push_back({path, finding});
+}
+
+void CheckLevelSetMember(CheckResult& result, const std::string& path) {
+    std::string error;
+    if (const auto findings = CheckLevelFile(path, error))
+        AddFileFindings(result, path, *findings);
+    else
+        AddError(result, path, "cannot be read: " + error);
+}
+
+void CheckFolder(CheckResult& result, const std::string& folder,
+                 const std::vector<std::string>& names) {
+    const LevelSetFiles files = SortLevelSetFiles(names);
+    for (int level = 1; level <= LevelSetSize; ++level) {
+        const std::vector<std::string>& candidates = files.levels[level - 1];
+        const std::string expected = "L" + std::to_string(level) + ".txt";
+        if (candidates.empty()) {
+            AddError(result, (fs::path(folder) / expected).string(),
+                     "level " + std::to_string(level) + " of the set is missing");
+            continue;
+        }
+        for (const std::string& name : candidates) {
+            const std::string path = (fs::path(folder) / name).string();
+            if (name != candidates.front())
+                AddWarning(result, path,
+                           "another file for level " + std::to_string(level) + " besides " +
+                               candidates.front() + ": the game reads only one of them");
+            CheckLevelSetMember(result, path);
+        }
+    }
+    for (const std::string& name : files.strays)
+        AddWarning(result, (fs::path(folder) / name).string(),
+                   "not part of the level set: the game reads only L1.txt to L10.txt");
+}
+
+void CheckPath(CheckResult& result, const std::string& path) {
+    std::error_code error;
+    if (fs::is_directory(path, error)) {
+        if (const auto names = FolderNames(path))
+            CheckFolder(result, path, *names);
+        else
+            result.unreadable.push_back(path + ": the folder cannot be listed");
+        return;
+    }
+    std::string reason;
+    if (const auto findings = CheckLevelFile(path, reason))
+        AddFileFindings(result, path, *findings);
+    else
+        result.unreadable.push_back(path + ": " + reason);
+}
+
+// The length of the well-formed UTF-8 sequence at text[at] that encodes a character above
+// U+007F, or 0 when there is none.
+int Utf8SequenceLength(const std::string& text, std::size_t at) {
+    auto byte = [&text](std::size_t index) {
+        return index < text.size() ? static_cast<unsigned char>(text[index]) : 0u;
+    };
+    const unsigned lead = byte(at);
+    const int length = lead >= 0xC2 && lead <= 0xDF   ? 2
+                       : lead >= 0xE0 && lead <= 0xEF ? 3
+                       : lead >= 0xF0 && lead <= 0xF4 ? 4
+                                                      : 0;
+    // The second byte's range excludes overlong forms, surrogates and values past U+10FFFF.
+    const unsigned low = lead == 0xE0 ? 0xA0 : lead == 0xF0 ? 0x90 : 0x80;
+    const unsigned high = lead == 0xED ? 0x9F : lead == 0xF4 ? 0x8F : 0xBF;
+    if (length == 0 || byte(at + 1) < low || byte(at + 1) > high)
+        return 0;
+    for (int i = 2; i < length; ++i)
+        if ((byte(at + i) & 0xC0) != 0x80)
+            return 0;
+    return length;
+}
+
+// Text as a JSON string. Bytes that are not UTF-8 (a file name may hold any) become U+FFFD.
+std::string JsonString(const std::string& text) {
+    std::string json = "\"";
+    for (std::size_t at = 0; at < text.size();) {
+        const auto byte = static_cast<unsigned char>(text[at]);
+        if (byte == '"' || byte == '\\') {
+            json += '\\';
+            json += static_cast<char>(byte);
+            ++at;
+        } else if (byte < 0x20) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\u%04x", byte);
+            json += escaped;
+            ++at;
+        } else if (byte < 0x80) {
+            json += static_cast<char>(byte);
+            ++at;
+        } else if (const int length = Utf8SequenceLength(text, at)) {
+            json.append(text, at, length);
+            at += length;
+        } else {
+            json += "\\ufffd";
+            ++at;
+        }
+    }
+    return json + "\"";
+}
+
+} // namespace
+
+std::optional<std::vector<Finding>> CheckLevelFile(const std::string& path, std::string& error) {
+    const std::unique_ptr<FileReadBuffer> file = OpenRegularFile(path, error);
+    if (!file)
+        return std::nullopt;
+    std::istream in(file.get());
+    std::optional<std::vector<Finding>> findings = CheckLevelStream(in);
+    if (!findings)
+        error = "reading failed";
+    return findings;
+}
+
+std::optional<std::vector<std::string>> FolderNames(const std::string& folder) {
+    std::error_code error;
+    std::vector<std::string> names;
+    for (fs::directory_iterator entry(folder, error), end; !error && entry != end;
+         entry.increment(error))
+        names.push_back(entry->path().filename().string());
+    if (error)
+        return std::nullopt;
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+CheckResult CheckPaths(const std::vector<std::string>& paths) {
+    CheckResult result;
+    for (const std::string& path : paths)
+        CheckPath(result, path);
+    return result;
+}
+
+std::string FindingLine(const PathFinding& reported) {
+    const Finding& finding = reported.finding;
+    std::string line = reported.path + ":";
+    if (finding.row > 0)
+        line += std::to_string(finding.row) + ":" + std::to_string(finding.column) + ":";
+    return line + " " + SeverityName(finding.severity) + ": " + finding.text;
+}
+
+std::string SummaryLine(const CheckResult& result) {
+    return Plural(result.filesChecked, "file") +
+           " checked: " + Plural(Count(result, Finding::Severity::Error), "error") + ", " +
+           Plural(Count(result, Finding::Severity::Warning), "warning");
+}
+
+std::string JsonDocument(const CheckResult& result) {
+    std::string json =
+        "{\"files\": " + std::to_string(result.filesChecked) +
+        ", \"errors\": " + std::to_string(Count(result, Finding::Severity::Error)) +
+        ", \"warnings\": " + std::to_string(Count(result, Finding::Severity::Warning)) +
+        ", \"findings\": [";
+    const char* separator = "\n  ";
+    for (const PathFinding& reported : result.findings) {
+        const Finding& finding = reported.finding;
+        const std::string row = finding.row > 0 ? std::to_string(finding.row) : "null";
+        const std::string column = finding.row > 0 ? std::to_string(finding.column) : "null";
+        json += separator;
+        json += "{\"path\": " + JsonString(reported.path) + ", \"row\": " + row +
+                ", \"column\": " + column + ", \"severity\": \"" + SeverityName(finding.severity) +
+                "\", \"text\": " + JsonString(finding.text) + "}";
+        separator = ",\n  ";
+    }
+    return json + (result.findings.empty() ? "]}" : "\n]}");
+}
+
+int PrintCheckResult(const CheckResult& result, CheckOutput output, std::ostream& out,
+                     std::ostream& err) {
+    for (const std::string& message : result.unreadable)
+        err << "zapmaze-levels: cannot read " << message << '\n';
+    if (output == CheckOutput::Json) {
+        out << JsonDocument(result) << '\n';
+    } else {
+        if (output == CheckOutput::Lines)
+            for (const PathFinding& reported : result.findings)
+                out << FindingLine(reported) << '\n';
+        out << SummaryLine(result) << '\n';
+    }
+    if (!result.unreadable.empty())
+        return 2;
+    return Count(result, Finding::Severity::Error) > 0 ? 1 : 0;
+}
