@@ -228,6 +228,7 @@ std::optional<std::vector<Finding>> CheckLevelStream(std::istream& in) {
     LevelGrid grid{};
     PlayerStarts starts;
     ResetToDefaultLevel(grid, starts);
+    SkipByteOrderMark(in);
     ReadLevelText(in, grid, starts);
     if (in.bad())
         return std::nullopt;

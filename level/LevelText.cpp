@@ -152,14 +152,31 @@ int ReadLevelText(std::istream& in, LevelGrid& grid, PlayerStarts& starts) {
     return rows;
 }
 
+// Bytes that only begin like the mark are put back, so that the reader sees them as they are.
+bool SkipByteOrderMark(std::istream& in) {
+    using Traits = std::char_traits<char>;
+    std::streambuf* source = in.rdbuf();
+    if (!source)
+        return false;
+    std::size_t matched = 0;
+    while (matched < ByteOrderMark.size() &&
+           Traits::eq_int_type(source->sgetc(), Traits::to_int_type(ByteOrderMark[matched]))) {
+        source->sbumpc();
+        ++matched;
+    }
+    if (matched == ByteOrderMark.size())
+        return true;
+    for (; matched > 0; --matched)
+        source->sungetc();
+    return false;
+}
+
 int ReadLevelFile(const std::string& path, LevelGrid& grid, PlayerStarts& starts) {
     const std::optional<std::string> bytes = ReadFileStart(path, LongestLevelFile);
     if (!bytes)
         return 0;
-    std::string_view text = *bytes;
-    if (text.starts_with(ByteOrderMark))
-        text.remove_prefix(ByteOrderMark.size());
-    std::istringstream in{std::string(text)};
+    std::istringstream in(*bytes);
+    SkipByteOrderMark(in);
     return ReadLevelText(in, grid, starts);
 }
 

@@ -21,6 +21,10 @@ std::string LevelText(const LevelGrid& grid);
 // the stream holds.
 int ReadLevelText(std::istream& in, LevelGrid& grid, PlayerStarts& starts);
 
+// Steps over a UTF-8 byte order mark at the stream's position, which a text editor may have put
+// at the start of a level file; returns whether there was one.
+bool SkipByteOrderMark(std::istream& in);
+
 // Reads the level at path as ReadLevelText does, after a UTF-8 byte order mark at its start, and
 // returns the rows taken: 0 when the file cannot be opened or is no regular file (a folder, a
 // named pipe, a device). Reads no more of the file than a level can use.

@@ -121,6 +121,18 @@ private slots:
                               "(2,2)]. File not saved."}));
     }
 
+    // A level saved with a byte order mark is checked as the editor reads it.
+    void checkReadsPastAByteOrderMark() {
+        const std::string text = LevelLines({{1, "*1*************"}});
+        std::istringstream plain(text);
+        std::istringstream marked("\xEF\xBB\xBF" + text);
+        const auto expected = CheckLevelStream(plain);
+        const auto found = CheckLevelStream(marked);
+        QVERIFY(expected && found);
+        QVERIFY(!Described(*expected).join('|').contains("(2,2)"));
+        QCOMPARE(Described(*found).mid(0, expected->size()), Described(*expected));
+    }
+
     void folderFilesSortByTheFileNameRule() {
         const LevelSetFiles files = SortLevelSetFiles(
             {"L1.txt", "l10.TXT", "L01.txt", "L11.txt", "notes.txt", "readme.md", "L5X.txt"});
