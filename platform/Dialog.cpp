@@ -1,11 +1,13 @@
 #include "platform/Dialog.h"
 
 #include "platform/FileSystem.h"
+#include "platform/FocusStyle.h"
 #include "platform/StaticText.h"
 #include "res/Resources.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QFocusEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -24,10 +26,20 @@ QString TextOf(const std::string& text) {
     return QString::fromLocal8Bit(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
-// The client pixel that holds the pointer: positions may be fractional on scaled screens.
-QPoint ClientPixelOf(const QMouseEvent* event) {
+// The client pixel drawn under the pointer. On a scaled screen the pointer sits on a device
+// pixel, reported as a fractional client position, and the picture is scaled to the screen by
+// sampling each device pixel's centre: the device pixel is found first, then mapped back
+// through its centre. The tolerance absorbs the rounding of the position's division by the
+// scale.
+int ClientPixelOf(qreal position, qreal scale) {
+    constexpr qreal tolerance = 1e-9;
+    const qreal devicePixel = std::floor(position * scale + tolerance);
+    return int(std::floor((devicePixel + 0.5) / scale));
+}
+
+QPoint ClientPixelOf(const QMouseEvent* event, qreal scale) {
     const QPointF position = event->position();
-    return QPoint(int(std::floor(position.x())), int(std::floor(position.y())));
+    return QPoint(ClientPixelOf(position.x(), scale), ClientPixelOf(position.y(), scale));
 }
 
 unsigned KeyStateOf(const QMouseEvent* event) {
@@ -123,6 +135,7 @@ QRect DialogUnitsToPixels(int x, int y, int width, int height) {
 
 CDialog::CDialog(const DialogTemplate& dialogTemplate, QWidget* parent)
     : QDialog(parent ? parent : MainWindow(), WindowFlagsOf(dialogTemplate.frame)) {
+    InstallFocusStyle();
     SetWindowText(dialogTemplate.caption);
     setFont(DialogFont());
     setFixedSize(DialogUnitsToPixelsX(dialogTemplate.width),
@@ -162,6 +175,7 @@ QWidget* CDialog::CreateControl(const ControlTemplate& control) {
             button->setStyleSheet(FlatButtonStyle);
         }
         connect(button, &QPushButton::clicked, this, [this, id = control.id] { SendCommand(id); });
+        button->installEventFilter(this);
         return button;
     }
     case ControlKind::CheckBox: {
@@ -277,6 +291,22 @@ void CDialog::PressEnter() {
     SendCommand(IDOK);
 }
 
+void CDialog::ShowDefaultButton(QPushButton* focused) {
+    QPushButton* shown =
+        focused ? focused : qobject_cast<QPushButton*>(GetDlgItem(DefaultButtonId));
+    for (const auto& [id, control] : Controls)
+        if (auto* button = qobject_cast<QPushButton*>(control))
+            button->setDefault(button == shown);
+}
+
+bool CDialog::eventFilter(QObject* watched, QEvent* event) {
+    const bool focusIn = event->type() == QEvent::FocusIn;
+    if ((focusIn || event->type() == QEvent::FocusOut) &&
+        static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
+        ShowDefaultButton(focusIn ? qobject_cast<QPushButton*>(watched) : nullptr);
+    return QDialog::eventFilter(watched, event);
+}
+
 void CDialog::keyPressEvent(QKeyEvent* event) {
     const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
     if (plain && event->key() == Qt::Key_Escape) {
@@ -296,7 +326,7 @@ void CDialog::closeEvent(QCloseEvent* event) {
 }
 
 void CDialog::mousePressEvent(QMouseEvent* event) {
-    const QPoint point = ClientPixelOf(event);
+    const QPoint point = ClientPixelOf(event, devicePixelRatio());
     if (event->button() == Qt::LeftButton)
         OnLButtonDown(KeyStateOf(event), point);
     else if (event->button() == Qt::RightButton)
@@ -304,7 +334,7 @@ void CDialog::mousePressEvent(QMouseEvent* event) {
 }
 
 void CDialog::mouseReleaseEvent(QMouseEvent* event) {
-    const QPoint point = ClientPixelOf(event);
+    const QPoint point = ClientPixelOf(event, devicePixelRatio());
     if (event->button() == Qt::LeftButton)
         OnLButtonUp(KeyStateOf(event), point);
     else if (event->button() == Qt::RightButton)
@@ -312,11 +342,11 @@ void CDialog::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void CDialog::mouseMoveEvent(QMouseEvent* event) {
-    OnMouseMove(KeyStateOf(event), ClientPixelOf(event));
+    OnMouseMove(KeyStateOf(event), ClientPixelOf(event, devicePixelRatio()));
 }
 
 void CDialog::mouseDoubleClickEvent(QMouseEvent* event) {
-    const QPoint point = ClientPixelOf(event);
+    const QPoint point = ClientPixelOf(event, devicePixelRatio());
     if (event->button() == Qt::LeftButton)
         OnLButtonDblClk(KeyStateOf(event), point);
     else if (event->button() == Qt::RightButton)

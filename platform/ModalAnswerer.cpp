@@ -1,5 +1,6 @@
 #include "platform/ModalAnswerer.h"
 
+#include "platform/FocusStyle.h"
 #include "platform/Win32.h"
 
 #include <QFileDialog>
@@ -83,6 +84,7 @@ QString OpenedPath(const QString& chosen, const QString& extension) {
 class QtModalAnswerer : public ModalAnswerer {
 public:
     int AnswerMessageBox(QWidget* owner, const MessageBoxRequest& request) override {
+        InstallFocusStyle();
         QMessageBox box(IconOfFlags(request.flags), QString::fromLocal8Bit(request.caption),
                         QString::fromLocal8Bit(request.text), ButtonsOfFlags(request.flags), owner);
         // Paths in the texts may hold any characters; they are never markup.
@@ -94,6 +96,7 @@ public:
 
     std::optional<std::string> AnswerFileDialog(QWidget* owner,
                                                 const FileDialogRequest& request) override {
+        InstallFocusStyle();
         QFileDialog dialog(owner);
         dialog.setOption(QFileDialog::DontUseNativeDialog);
         dialog.setAcceptMode(request.open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
