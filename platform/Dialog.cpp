@@ -26,20 +26,14 @@ QString TextOf(const std::string& text) {
     return QString::fromLocal8Bit(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
-// The client pixel drawn under the pointer. On a scaled screen the pointer sits on a device
-// pixel, reported as a fractional client position, and the picture is scaled to the screen by
-// sampling each device pixel's centre: the device pixel is found first, then mapped back
-// through its centre. The tolerance absorbs the rounding of the position's division by the
-// scale.
-int ClientPixelOf(qreal position, qreal scale) {
-    constexpr qreal tolerance = 1e-9;
-    const qreal devicePixel = std::floor(position * scale + tolerance);
-    return int(std::floor((devicePixel + 0.5) / scale));
-}
-
-QPoint ClientPixelOf(const QMouseEvent* event, qreal scale) {
-    const QPointF position = event->position();
-    return QPoint(ClientPixelOf(position.x(), scale), ClientPixelOf(position.y(), scale));
+// The client pixel that holds the pointer. On a scaled screen the pointer's device pixel is a
+// fractional client position; Qt rounds the widget position of a mouse event to whole client
+// pixels, which names the next pixel for a third of the device pixels at a scale of 1.5, so
+// the window position, which Qt keeps exact, is taken instead.
+QPoint ClientPixelOf(const QWidget* widget, const QMouseEvent* event) {
+    const QPointF position =
+        event->scenePosition() - QPointF(widget->mapTo(widget->window(), QPoint(0, 0)));
+    return QPoint(int(std::floor(position.x())), int(std::floor(position.y())));
 }
 
 unsigned KeyStateOf(const QMouseEvent* event) {
@@ -326,7 +320,7 @@ void CDialog::closeEvent(QCloseEvent* event) {
 }
 
 void CDialog::mousePressEvent(QMouseEvent* event) {
-    const QPoint point = ClientPixelOf(event, devicePixelRatio());
+    const QPoint point = ClientPixelOf(this, event);
     if (event->button() == Qt::LeftButton)
         OnLButtonDown(KeyStateOf(event), point);
     else if (event->button() == Qt::RightButton)
@@ -334,7 +328,7 @@ void CDialog::mousePressEvent(QMouseEvent* event) {
 }
 
 void CDialog::mouseReleaseEvent(QMouseEvent* event) {
-    const QPoint point = ClientPixelOf(event, devicePixelRatio());
+    const QPoint point = ClientPixelOf(this, event);
     if (event->button() == Qt::LeftButton)
         OnLButtonUp(KeyStateOf(event), point);
     else if (event->button() == Qt::RightButton)
@@ -342,11 +336,11 @@ void CDialog::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void CDialog::mouseMoveEvent(QMouseEvent* event) {
-    OnMouseMove(KeyStateOf(event), ClientPixelOf(event, devicePixelRatio()));
+    OnMouseMove(KeyStateOf(event), ClientPixelOf(this, event));
 }
 
 void CDialog::mouseDoubleClickEvent(QMouseEvent* event) {
-    const QPoint point = ClientPixelOf(event, devicePixelRatio());
+    const QPoint point = ClientPixelOf(this, event);
     if (event->button() == Qt::LeftButton)
         OnLButtonDblClk(KeyStateOf(event), point);
     else if (event->button() == Qt::RightButton)

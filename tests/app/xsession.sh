@@ -68,7 +68,7 @@ wait_exit() {
 }
 
 pixel_of() { # pixel_of WINDOW X Y: the colour the window shows at (X,Y), as #RRGGBB
-    import -window "$1" -crop "1x1+$2+$3" txt:- 2>/dev/null | grep -o '#[0-9A-F]\{6\}' | head -n 1
+    import -window "$1" -crop "1x1+$2+$3" -depth 8 txt:- 2>/dev/null | grep -o '#[0-9A-F]\{6\}' | head -n 1
 }
 
 shows_pixel() { [ "$(pixel_of "$1" "$2" "$3")" = "$4" ]; }
