@@ -49,6 +49,17 @@ visible_window() { # visible_window TITLE_REGEX: prints the first visible window
 has_window() { [ -n "$(visible_window "$1")" ]; }
 has_no_window() { ! has_window "$1"; }
 
+# A popup of the program (a menu or a completion list) is shown: popups are the visible windows
+# that the window manager does not manage.
+has_popup() {
+    local window
+    for window in $(xdotool search --onlyvisible --class "$1" 2>/dev/null); do
+        xwininfo -id "$window" 2>/dev/null | grep -q 'Override Redirect State: yes' && return 0
+    done
+    return 1
+}
+has_no_popup() { ! has_popup "$1"; }
+
 # wait_window TITLE_REGEX: prints the id of a visible window with that title once one maps.
 wait_window() {
     wait_until has_window "$1" || fail "expected a window titled '$1'; none appeared"
