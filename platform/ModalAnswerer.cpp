@@ -34,6 +34,12 @@ QMessageBox::StandardButtons ButtonsOfFlags(unsigned flags) {
     }
 }
 
+// The first button is the default one, which Enter presses.
+QMessageBox::StandardButton DefaultButtonOfFlags(unsigned flags) {
+    const unsigned type = flags & MB_TYPEMASK;
+    return type == MB_YESNOCANCEL || type == MB_YESNO ? QMessageBox::Yes : QMessageBox::Ok;
+}
+
 int ResultOfButton(int button) {
     switch (button) {
     case QMessageBox::Yes:
@@ -89,6 +95,7 @@ public:
                         QString::fromLocal8Bit(request.text), ButtonsOfFlags(request.flags), owner);
         // Paths in the texts may hold any characters; they are never markup.
         box.setTextFormat(Qt::PlainText);
+        box.setDefaultButton(DefaultButtonOfFlags(request.flags));
         if ((request.flags & MB_TYPEMASK) == MB_YESNOCANCEL)
             box.setEscapeButton(QMessageBox::Cancel);
         return ResultOfButton(box.exec());
