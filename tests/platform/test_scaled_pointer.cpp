@@ -1,5 +1,6 @@
 // On a fractionally scaled screen the mouse handlers get the client pixel that is drawn under
 // the pointer's device pixel, for every device pixel across the window.
+#include "platform/Drawing.h"
 #include "platform/PaintedDialog.h"
 
 #include <QApplication>
@@ -19,10 +20,9 @@ public:
 
 protected:
     void OnPaint() override {
-        QImage& surface = const_cast<QImage&>(Surface());
-        for (int x = 0; x < surface.width(); ++x)
-            for (int y = 0; y < surface.height(); ++y)
-                surface.setPixel(x, y, ColourOfColumn(x));
+        CDC dc(*this);
+        for (int x = 0; x < width(); ++x)
+            dc.FillRect({x, 0, x + 1, height()}, CBrush(RGB(x & 0xFF, x >> 8, 0x80)));
     }
     void OnMouseMove(unsigned, QPoint point) override { LastPoint = point; }
 
