@@ -107,17 +107,18 @@ QList<QAbstractItemView*> CFolderDialog::FolderViews() const {
 }
 
 bool CFolderDialog::eventFilter(QObject* watched, QEvent* event) {
-    auto* view = qobject_cast<QAbstractItemView*>(watched);
+    const bool keyPress = event->type() == QEvent::KeyPress;
+    const bool focusIn = event->type() == QEvent::FocusIn;
+    auto* view = keyPress || focusIn ? qobject_cast<QAbstractItemView*>(watched) : nullptr;
     if (!view || !FolderViews().contains(view))
         return QFileDialog::eventFilter(watched, event);
     // While a folder is renamed in place, its name box has the focus and takes Enter.
-    if (event->type() == QEvent::KeyPress && IsPlainEnter(static_cast<QKeyEvent*>(event)) &&
-        view->hasFocus()) {
+    if (keyPress && IsPlainEnter(static_cast<QKeyEvent*>(event)) && view->hasFocus()) {
         OnFileNameChange();
         accept();
         return true;
     }
-    if (event->type() == QEvent::FocusIn && IsKeyboardFocus(static_cast<QFocusEvent*>(event)))
+    if (focusIn && IsKeyboardFocus(static_cast<QFocusEvent*>(event)))
         SelectCurrentRow(view);
     return QFileDialog::eventFilter(watched, event);
 }
