@@ -96,7 +96,8 @@ title_names_l1() {
 (cd "$start" && exec "$editor") &
 editor_pid=$!
 [ "${ZM_E2E_STALL:-0}" = 1 ] && stall_process "$editor_pid"
-wid=$(wait_window "Zapmaze Level Editor v1\.02") || exit 1
+wid=$(wait_window "Zapmaze Level Editor v1\.02") ||
+    fail "the editor window did not map (Xvfb: $(kill -0 "$xvfb_pid" 2>/dev/null && echo running || echo ended); $(cat "$work/xvfb.log"))"
 xdotool windowfocus --sync "$wid"
 
 floor="#008000"
