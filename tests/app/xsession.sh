@@ -24,31 +24,23 @@ wait_until() {
 
 # start_xvfb WORKDIR: starts Xvfb on a free display, exports DISPLAY and waits until the server
 # answers. Stop it with stop_xvfb (the sourcing script's EXIT trap should call it). Xvfb's own
-# messages go to WORKDIR/xvfb.log and are shown when it fails.
+# messages go to WORKDIR/xvfb.log and are shown when it fails. Two servers that start at the
+# same moment may both pick one display number, so tests that start Xvfb hold the ctest
+# resource lock "xvfb".
 start_xvfb() {
-    local attempt
-    for attempt in 1 2 3; do
-        try_start_xvfb "$1" && return 0
-        stop_xvfb
-    done
-    fail "Xvfb did not start: $(cat "$1/xvfb.log")"
-}
-
-# Two servers that start at once may pick the same display number; the one that could not
-# create its socket says so in its log and is started again.
-try_start_xvfb() {
-    local display_file="$1/xvfb-display" log="$1/xvfb.log" number
-    rm -f "$display_file"
+    local display_file="$1/xvfb-display" log="$1/xvfb.log"
     Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$display_file" 2>"$log" &
     xvfb_pid=$!
-    wait_until test -s "$display_file" || return 1
-    number=$(cat "$display_file")
-    export DISPLAY=":$number"
+    wait_until test -s "$display_file" || fail "Xvfb did not report a display: $(cat "$log")"
+    export DISPLAY=":$(cat "$display_file")"
     unset QT_QPA_PLATFORM
-    wait_until xdotool getdisplaygeometry >/dev/null 2>&1 || return 1
-    kill -0 "$xvfb_pid" 2>/dev/null && ! grep -q 'CreateListener.*failed' "$log"
+    wait_until xdotool getdisplaygeometry >/dev/null 2>&1 ||
+        fail "Xvfb on $DISPLAY does not answer: $(cat "$log")"
+    kill -0 "$xvfb_pid" 2>/dev/null || fail "Xvfb on $DISPLAY has ended: $(cat "$log")"
 }
 
+# Waits for Xvfb to end: a server still shutting down may remove the socket of a display number
+# that a new server has just taken.
 stop_xvfb() {
     if [ -n "$xvfb_pid" ]; then
         kill "$xvfb_pid" 2>/dev/null || true
