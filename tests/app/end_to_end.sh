@@ -41,7 +41,6 @@ fail() {
     echo "0 passed, 1 failed" >&2
     exit 1
 }
-start_xvfb "$work"
 
 expect_pixel() { # expect_pixel NAME X Y COLOUR: waits until the editor shows COLOUR at (X,Y)
     wait_pixel "$wid" "$2" "$3" "$4" || exit 1
@@ -93,11 +92,26 @@ title_names_l1() {
     case "$(xdotool getwindowname "$wid")" in "Zapmaze Level Editor v1.02 - "*L1.txt) ;; *) return 1 ;; esac
 }
 
-(cd "$start" && exec "$editor") &
-editor_pid=$!
+editor_title="Zapmaze Level Editor v1\.02"
+editor_mapped_or_ended() { has_window "$editor_title" || process_ended "$editor_pid"; }
+# Starts Xvfb and the editor in its start folder. Another server that was shutting down at that
+# moment can remove the socket of the new one; the editor then cannot reach the display and
+# both are started again.
+for attempt in 1 2 3; do
+    start_xvfb "$work"
+    (cd "$start" && exec "$editor") 2>"$work/editor.log" &
+    editor_pid=$!
+    wait_until editor_mapped_or_ended || fail "the editor window did not map"
+    has_window "$editor_title" && break
+    grep -q 'could not connect to display' "$work/editor.log" ||
+        fail "the editor ended at start: $(cat "$work/editor.log")"
+    wait "$editor_pid" || true
+    editor_pid=""
+    stop_xvfb
+done
+[ -n "$editor_pid" ] || fail "the editor could not reach Xvfb: $(cat "$work/editor.log")"
 [ "${ZM_E2E_STALL:-0}" = 1 ] && stall_process "$editor_pid"
-wid=$(wait_window "Zapmaze Level Editor v1\.02") ||
-    fail "the editor window did not map (Xvfb: $(kill -0 "$xvfb_pid" 2>/dev/null && echo running || echo ended); $(cat "$work/xvfb.log"))"
+wid=$(visible_window "$editor_title")
 xdotool windowfocus --sync "$wid"
 
 floor="#008000"

@@ -29,6 +29,7 @@ wait_until() {
 # resource lock "xvfb".
 start_xvfb() {
     local display_file="$1/xvfb-display" log="$1/xvfb.log"
+    rm -f "$display_file"
     Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$display_file" 2>"$log" &
     xvfb_pid=$!
     wait_until test -s "$display_file" || fail "Xvfb did not report a display: $(cat "$log")"
