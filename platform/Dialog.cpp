@@ -1,11 +1,13 @@
 #include "platform/Dialog.h"
 
 #include "platform/FileSystem.h"
+#include "platform/FocusStyle.h"
 #include "platform/StaticText.h"
 #include "res/Resources.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QFocusEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -25,9 +27,13 @@ QString TextOf(const std::string& text) {
     return QString::fromLocal8Bit(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
-// The client pixel that holds the pointer: positions may be fractional on scaled screens.
-QPoint ClientPixelOf(const QMouseEvent* event) {
-    const QPointF position = event->position();
+// The client pixel that holds the pointer. On a scaled screen the pointer's device pixel is a
+// fractional client position; Qt rounds the widget position of a mouse event to whole client
+// pixels, which names the next pixel for a third of the device pixels at a scale of 1.5, so
+// the window position, which Qt keeps exact, is taken instead.
+QPoint ClientPixelOf(const QWidget* widget, const QMouseEvent* event) {
+    const QPointF position =
+        event->scenePosition() - QPointF(widget->mapTo(widget->window(), QPoint(0, 0)));
     return QPoint(int(std::floor(position.x())), int(std::floor(position.y())));
 }
 
@@ -129,6 +135,7 @@ QRect DialogUnitsToPixels(int x, int y, int width, int height) {
 
 CDialog::CDialog(const DialogTemplate& dialogTemplate, QWidget* parent)
     : QDialog(parent ? parent : MainWindow(), WindowFlagsOf(dialogTemplate.frame)) {
+    InstallFocusStyle();
     SetWindowText(dialogTemplate.caption);
     setFont(DialogFont());
     setFixedSize(DialogUnitsToPixelsX(dialogTemplate.width),
@@ -168,6 +175,7 @@ QWidget* CDialog::CreateControl(const ControlTemplate& control) {
             button->setStyleSheet(FlatButtonStyle);
         }
         connect(button, &QPushButton::clicked, this, [this, id = control.id] { SendCommand(id); });
+        button->installEventFilter(this);
         return button;
     }
     case ControlKind::CheckBox: {
@@ -294,6 +302,22 @@ void CDialog::PressEnter() {
     SendCommand(IDOK);
 }
 
+void CDialog::ShowDefaultButton(QPushButton* focused) {
+    QPushButton* shown =
+        focused ? focused : qobject_cast<QPushButton*>(GetDlgItem(DefaultButtonId));
+    for (const auto& [id, control] : Controls)
+        if (auto* button = qobject_cast<QPushButton*>(control))
+            button->setDefault(button == shown);
+}
+
+bool CDialog::eventFilter(QObject* watched, QEvent* event) {
+    const bool focusIn = event->type() == QEvent::FocusIn;
+    if ((focusIn || event->type() == QEvent::FocusOut) &&
+        static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
+        ShowDefaultButton(focusIn ? qobject_cast<QPushButton*>(watched) : nullptr);
+    return QDialog::eventFilter(watched, event);
+}
+
 void CDialog::keyPressEvent(QKeyEvent* event) {
     const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
     if (plain && event->key() == Qt::Key_Escape) {
@@ -313,7 +337,7 @@ void CDialog::closeEvent(QCloseEvent* event) {
 }
 
 void CDialog::mousePressEvent(QMouseEvent* event) {
-    const QPoint point = ClientPixelOf(event);
+    const QPoint point = ClientPixelOf(this, event);
     if (event->button() == Qt::LeftButton)
         OnLButtonDown(KeyStateOf(event), point);
     else if (event->button() == Qt::RightButton)
@@ -321,7 +345,7 @@ void CDialog::mousePressEvent(QMouseEvent* event) {
 }
 
 void CDialog::mouseReleaseEvent(QMouseEvent* event) {
-    const QPoint point = ClientPixelOf(event);
+    const QPoint point = ClientPixelOf(this, event);
     if (event->button() == Qt::LeftButton)
         OnLButtonUp(KeyStateOf(event), point);
     else if (event->button() == Qt::RightButton)
@@ -329,11 +353,11 @@ void CDialog::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void CDialog::mouseMoveEvent(QMouseEvent* event) {
-    OnMouseMove(KeyStateOf(event), ClientPixelOf(event));
+    OnMouseMove(KeyStateOf(event), ClientPixelOf(this, event));
 }
 
 void CDialog::mouseDoubleClickEvent(QMouseEvent* event) {
-    const QPoint point = ClientPixelOf(event);
+    const QPoint point = ClientPixelOf(this, event);
     if (event->button() == Qt::LeftButton)
         OnLButtonDblClk(KeyStateOf(event), point);
     else if (event->button() == Qt::RightButton)

@@ -2,7 +2,8 @@
 // The dialog base of the program: a window built from a dialog template, run modally, with
 // its controls found by id and its window events turned into the handlers that dialogs
 // override. Escape is the Cancel command, the close box is OnClose, Enter clicks the focused
-// push button, else the default push button, else runs the OK command.
+// push button, else the default push button, else runs the OK command; the button that Enter
+// would click is the one that looks the default.
 #include "platform/Win32.h"
 #include "res/DialogTemplates.h"
 
@@ -12,6 +13,8 @@
 #include <QRect>
 #include <map>
 #include <string>
+
+class QPushButton;
 
 // One row of a dialog's command table: a control id and the member that its click runs.
 template <class Dialog> struct CommandEntry {
@@ -95,12 +98,15 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void CreateControls(const DialogTemplate& dialogTemplate);
     QWidget* CreateControl(const ControlTemplate& control);
     void Initialise();
     void PressEnter();
+    // Gives the default look to the focused push button, or with none to the default button.
+    void ShowDefaultButton(QPushButton* focused);
 
     std::map<int, QWidget*> Controls;
     int DefaultButtonId = NoControlId;

@@ -1,5 +1,6 @@
 #include "platform/ModalAnswerer.h"
 
+#include "platform/FocusStyle.h"
 #include "platform/Win32.h"
 
 #include <QFileDialog>
@@ -31,6 +32,12 @@ QMessageBox::StandardButtons ButtonsOfFlags(unsigned flags) {
     default:
         return QMessageBox::Ok;
     }
+}
+
+// The first button is the default one, which Enter presses.
+QMessageBox::StandardButton DefaultButtonOfFlags(unsigned flags) {
+    const unsigned type = flags & MB_TYPEMASK;
+    return type == MB_YESNOCANCEL || type == MB_YESNO ? QMessageBox::Yes : QMessageBox::Ok;
 }
 
 int ResultOfButton(int button) {
@@ -83,10 +90,12 @@ QString OpenedPath(const QString& chosen, const QString& extension) {
 class QtModalAnswerer : public ModalAnswerer {
 public:
     int AnswerMessageBox(QWidget* owner, const MessageBoxRequest& request) override {
+        InstallFocusStyle();
         QMessageBox box(IconOfFlags(request.flags), QString::fromLocal8Bit(request.caption),
                         QString::fromLocal8Bit(request.text), ButtonsOfFlags(request.flags), owner);
         // Paths in the texts may hold any characters; they are never markup.
         box.setTextFormat(Qt::PlainText);
+        box.setDefaultButton(DefaultButtonOfFlags(request.flags));
         if ((request.flags & MB_TYPEMASK) == MB_YESNOCANCEL)
             box.setEscapeButton(QMessageBox::Cancel);
         return ResultOfButton(box.exec());
@@ -94,6 +103,7 @@ public:
 
     std::optional<std::string> AnswerFileDialog(QWidget* owner,
                                                 const FileDialogRequest& request) override {
+        InstallFocusStyle();
         QFileDialog dialog(owner);
         dialog.setOption(QFileDialog::DontUseNativeDialog);
         dialog.setAcceptMode(request.open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);

@@ -1,6 +1,8 @@
 #include "res/Resources.h"
 
+#include <QCoreApplication>
 #include <QPixmap>
+#include <QPointer>
 #include <QString>
 
 // The resource initialiser of a static library is only linked in when something calls it, so
@@ -45,11 +47,28 @@ QImage LoadBitmapResource(int id) {
     return QImage(path).convertToFormat(QImage::Format_RGB32);
 }
 
+namespace {
+
+// The program icon, loaded once for the application's life. Qt caches the pixmaps it makes
+// from an icon under that icon's key, so an icon loaded afresh for every dialog would add
+// cache entries at every opening.
+class LoadedIcon : public QObject {
+public:
+    explicit LoadedIcon(QObject* application)
+        : QObject(application), Icon(QStringLiteral(":/res/icon.xpm")) {}
+    const QIcon Icon;
+};
+
+} // namespace
+
 QIcon LoadIconResource(int id) {
     if (id != IconProgram)
         return {};
     EnsureResourcesRegistered();
-    return QIcon(QStringLiteral(":/res/icon.xpm"));
+    static QPointer<LoadedIcon> loaded;
+    if (!loaded)
+        loaded = new LoadedIcon(QCoreApplication::instance());
+    return loaded->Icon;
 }
 
 QCursor LoadCursorResource(int id) {

@@ -4,11 +4,15 @@
 #include "platform/Win32.h"
 
 #include <QDialogButtonBox>
+#include <QFileSystemModel>
+#include <QFocusEvent>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
+#include <QTreeView>
 
 namespace {
 
@@ -22,6 +26,30 @@ std::string InFolderCase(const std::string& path) {
     if (!FileSystemIgnoresCase())
         return path;
     return ToQt(path).toLower().toLocal8Bit().toStdString();
+}
+
+bool IsPlainEnter(const QKeyEvent* event) {
+    return (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+           (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+}
+
+bool IsKeyboardFocus(const QFocusEvent* event) {
+    return event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason ||
+           event->reason() == Qt::ShortcutFocusReason;
+}
+
+// Selects the view's current row, or its first row when it has none, unless a row is selected
+// already: the keyboard then moves a selection that the name box follows.
+void SelectCurrentRow(QAbstractItemView* view) {
+    QItemSelectionModel* selection = view->selectionModel();
+    if (selection->hasSelection())
+        return;
+    QModelIndex row = view->currentIndex();
+    if (!row.isValid())
+        row = view->model()->index(0, 0, view->rootIndex());
+    if (row.isValid())
+        selection->setCurrentIndex(row,
+                                   QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
 } // namespace
@@ -62,9 +90,37 @@ void CFolderDialog::OnInitDone() {
     auto* list = findChild<QListView*>(QStringLiteral("listView"));
     connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &CFolderDialog::OnFileNameChange);
+    // Renaming the selected folder (as after New Folder) changes its name, not the selection.
+    connect(qobject_cast<QFileSystemModel*>(list->model()), &QFileSystemModel::fileRenamed, this,
+            &CFolderDialog::OnFileNameChange);
+    for (QAbstractItemView* view : FolderViews())
+        view->installEventFilter(this);
     // Qt empties the name box after it enters a folder; the box shows the folder again then.
     connect(this, &QFileDialog::directoryEntered, this, &CFolderDialog::ShowFolderInNameBox,
             Qt::QueuedConnection);
+}
+
+// The list and the detail view, which share one model and one selection.
+QList<QAbstractItemView*> CFolderDialog::FolderViews() const {
+    return {findChild<QListView*>(QStringLiteral("listView")),
+            findChild<QTreeView*>(QStringLiteral("treeView"))};
+}
+
+bool CFolderDialog::eventFilter(QObject* watched, QEvent* event) {
+    const bool keyPress = event->type() == QEvent::KeyPress;
+    const bool focusIn = event->type() == QEvent::FocusIn;
+    auto* view = keyPress || focusIn ? qobject_cast<QAbstractItemView*>(watched) : nullptr;
+    if (!view || !FolderViews().contains(view))
+        return QFileDialog::eventFilter(watched, event);
+    // While a folder is renamed in place, its name box has the focus and takes Enter.
+    if (keyPress && IsPlainEnter(static_cast<QKeyEvent*>(event)) && view->hasFocus()) {
+        OnFileNameChange();
+        accept();
+        return true;
+    }
+    if (focusIn && IsKeyboardFocus(static_cast<QFocusEvent*>(event)))
+        SelectCurrentRow(view);
+    return QFileDialog::eventFilter(watched, event);
 }
 
 std::string CFolderDialog::ShownFolder() const {

@@ -2,7 +2,10 @@
 // A folder picker on Qt's own file dialog: it lists folders only, its name box always shows
 // the folder currently chosen, and OK returns that folder at once, whatever was typed there.
 #include <QFileDialog>
+#include <QList>
 #include <string>
+
+class QAbstractItemView;
 
 class CFolderDialog : public QFileDialog {
     Q_OBJECT
@@ -23,8 +26,14 @@ public:
 public slots:
     void accept() override;
 
+protected:
+    // Enter in the folder list ends the dialog with the chosen folder; keyboard focus on the
+    // list selects its current row.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void OnInitDone();
+    QList<QAbstractItemView*> FolderViews() const;
     std::string ShownFolder() const;
     std::string SelectedItemName() const;
     void ShowFolderInNameBox();

@@ -2,10 +2,13 @@
 # A level designer's session with the real editor under Xvfb, driven with xdotool: paint, place
 # the players, pick with Ctrl, meet the save check, fix the level, save it through the real file
 # dialog, start anew, load it back, switch the grid, set the level directory and close.
-# Every step keeps a screenshot in the artifacts folder; a failure says what was expected and
-# what the screenshot showed.
+# Every step waits for the state it expects (see xsession.sh) and keeps a screenshot in the
+# artifacts folder; a failure says what was expected and what the window showed.
 #   end_to_end.sh EDITOR ARTIFACTS_DIR
+#   ZM_E2E_STALL=1 stops the editor for 0.1 s out of every 0.5 s throughout, which shows that
+#   the test waits for what it checks.
 set -euo pipefail
+source "$(dirname "$0")/xsession.sh"
 editor=$1
 artifacts=$2
 rm -rf "$artifacts"
@@ -14,88 +17,55 @@ work=$(mktemp -d)
 start="$work/Start"
 levels="$work/Game Levels"
 mkdir -p "$start" "$levels"
-xvfb_pid=""
 editor_pid=""
 step=0
 cleanup() {
-    [ -n "$editor_pid" ] && kill "$editor_pid" 2>/dev/null || true
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    if [ -n "$editor_pid" ]; then
+        unstall_process "$editor_pid"
+        kill "$editor_pid" 2>/dev/null || true
+    fi
+    stop_xvfb
     rm -rf "$work"
 }
 trap cleanup EXIT
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-export DISPLAY=":$(cat "$work/display")"
-unset QT_QPA_PLATFORM
-
-shot() { # shot NAME: a screenshot of the editor window
+shot() { # shot NAME: keeps a screenshot of the editor window as the next step
     step=$((step + 1))
     current_shot="$artifacts/$(printf '%02d' "$step")-$1.png"
-    import -window "$wid" "png:$current_shot"
+    import -window "$wid" "png:$current_shot" 2>/dev/null || true
 }
 fail() {
-    echo "FAIL: $*"
-    echo "screenshots kept in $artifacts (last: ${current_shot:-none})"
-    echo "0 passed, 1 failed"
+    import -window root "png:$artifacts/failure-screen.png" 2>/dev/null || true
+    echo "FAIL: $*" >&2
+    echo "screenshots kept in $artifacts (last: ${current_shot:-none}; the whole screen at the failure: failure-screen.png)" >&2
+    echo "0 passed, 1 failed" >&2
     exit 1
 }
-pixel_in() { # pixel_in FILE X Y: the colour as #RRGGBB
-    convert "$1" -crop "1x1+$2+$3" txt:- | grep -o '#[0-9A-F]\{6\}' | head -n 1
-}
-pixel() { pixel_in "$current_shot" "$1" "$2"; }
-expect_pixel() { # expect_pixel NAME X Y COLOUR: polls until the editor shows COLOUR at (X,Y)
-    local got=""
-    for _ in $(seq 40); do
-        shot "$1"
-        got=$(pixel "$2" "$3")
-        [ "$got" = "$4" ] && return 0
-        sleep 0.1
-    done
-    fail "$1: expected $4 at ($2,$3), the screenshot shows $got"
-}
-expect_same_pixels() { # expect_same_pixels NAME X1 Y1 X2 Y2: two places show the same colour
+
+expect_pixel() { # expect_pixel NAME X Y COLOUR: waits until the editor shows COLOUR at (X,Y)
+    wait_pixel "$wid" "$2" "$3" "$4" || exit 1
     shot "$1"
-    local a b
-    a=$(pixel "$2" "$3")
-    b=$(pixel "$4" "$5")
-    [ "$a" = "$b" ] || fail "$1: expected ($2,$3) to match ($4,$5); the screenshot shows $a and $b"
 }
-find_window() { # find_window TITLE: waits for a visible window with exactly that title
-    local found=""
-    for _ in $(seq 100); do
-        found=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1 || true)
-        [ -n "$found" ] && { echo "$found"; return 0; }
-        sleep 0.05
-    done
-    return 1
+expect_same_pixels() { # expect_same_pixels NAME X1 Y1 X2 Y2: waits until both show one colour
+    wait_same_pixels "$wid" "$2" "$3" "$4" "$5" || exit 1
+    shot "$1"
 }
-answer() { # answer TITLE KEYS...: focuses the window titled TITLE and types the keys
-    local window
-    window=$(find_window "$1") || { shot "missing-$1"; fail "expected a window titled '$1'; none appeared"; }
-    import -window root "png:$artifacts/$(printf '%02d' "$step")-dialog-$1.png"
-    shift
-    xdotool windowfocus --sync "$window"
-    xdotool "$@"
+answer() { # answer TITLE XDOTOOL_ARGS...: focuses the window titled TITLE and sends the keys
+    import -window root "png:$artifacts/$(printf '%02d' "$step")-dialog-$1.png" 2>/dev/null || true
+    focus_and_type "$@" || exit 1
 }
-gone() { # gone TITLE: waits until no window has that title
-    for _ in $(seq 100); do
-        xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
-        sleep 0.05
-    done
-    fail "the window '$1' stayed open"
-}
-choose_file() { # choose_file TITLE NAME: types NAME into the file dialog and accepts it
+# choose_file TITLE NAME [completes]: types NAME into the file dialog and accepts it. With
+# "completes", a listed name starts with NAME, so a completion list opens while typing and
+# stays open; Escape closes it (the list takes that key) before Return accepts the dialog.
+choose_file() {
     answer "$1" type --delay 20 "$2"
+    if [ "${3:-}" = completes ]; then
+        wait_until has_popup zapmaze-editor || fail "no completion list opened in '$1'"
+        xdotool key Escape
+        wait_until has_no_popup zapmaze-editor || fail "the completion list in '$1' stayed open"
+    fi
     xdotool key Return
-    # A completion list that opened while typing takes the first Return.
-    for _ in $(seq 10); do
-        xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
-        sleep 0.1
-    done
-    xdotool key Return
-    gone "$1"
+    wait_window_gone "$1"
 }
 click() { xdotool mousemove --window "$wid" "$1" "$2" click "${3:-1}"; }
 cell_x() { echo $((15 + 20 * $1)); }
@@ -105,20 +75,43 @@ palette() { # palette SLOT BUTTON
     local x=$((410 + 27 * ($1 % 4))) y=$((34 + 27 * ($1 / 4)))
     click "$x" "$y" "${2:-1}"
 }
-stroke_row() { # stroke_row ROW FROM TO: a left-button drag along one row of cells
-    local y
+# stroke_row ROW FROM TO SLOT: a left-button drag along one row of cells with the tile of that
+# palette slot. Qt merges the pointer moves that queue up while the editor is busy, so each
+# move waits until its cell shows the tile (as its palette box does) before the next one.
+stroke_row() {
+    local y column tile_x=$((403 + 27 * ($4 % 4))) tile_y=$((27 + 27 * ($4 / 4)))
     y=$(cell_y "$1")
     xdotool mousemove --window "$wid" "$(cell_x "$2")" "$y" mousedown 1
     for column in $(seq "$2" "$3"); do
-        xdotool mousemove --window "$wid" "$(($(cell_x "$column") - 5))" "$y"
         xdotool mousemove --window "$wid" "$(cell_x "$column")" "$y"
+        wait_same_pixels "$wid" "$((20 * column + 8))" "$((y - 7))" "$tile_x" "$tile_y" || exit 1
     done
     xdotool mouseup 1
 }
+title_names_l1() {
+    case "$(xdotool getwindowname "$wid")" in "Zapmaze Level Editor v1.02 - "*L1.txt) ;; *) return 1 ;; esac
+}
 
-(cd "$start" && exec "$editor") &
-editor_pid=$!
-wid=$(find_window "Zapmaze Level Editor v1\.02") || fail "the editor window did not map"
+editor_title="Zapmaze Level Editor v1\.02"
+editor_mapped_or_ended() { has_window "$editor_title" || process_ended "$editor_pid"; }
+# Starts Xvfb and the editor in its start folder. Another server that was shutting down at that
+# moment can remove the socket of the new one; the editor then cannot reach the display and
+# both are started again.
+for attempt in 1 2 3; do
+    start_xvfb "$work"
+    (cd "$start" && exec "$editor") 2>"$work/editor.log" &
+    editor_pid=$!
+    wait_until editor_mapped_or_ended || fail "the editor window did not map"
+    has_window "$editor_title" && break
+    grep -q 'could not connect to display' "$work/editor.log" ||
+        fail "the editor ended at start: $(cat "$work/editor.log")"
+    wait "$editor_pid" || true
+    editor_pid=""
+    stop_xvfb
+done
+[ -n "$editor_pid" ] || fail "the editor could not reach Xvfb: $(cat "$work/editor.log")"
+[ "${ZM_E2E_STALL:-0}" = 1 ] && stall_process "$editor_pid"
+wid=$(visible_window "$editor_title")
 xdotool windowfocus --sync "$wid"
 
 floor="#008000"
@@ -127,7 +120,7 @@ solid="#B2B2B2"
 # Brick from the palette, and a stroke along row 1.
 palette 1
 expect_same_pixels brick-picked 325 126 430 27
-stroke_row 1 1 13
+stroke_row 1 1 13 1
 for column in 1 7 13; do
     expect_same_pixels "brick-at-$column" "$((20 * column + 8))" 28 430 27
 done
@@ -152,15 +145,15 @@ expect_same_pixels ctrl-pick 325 126 430 27
 # Saving the open level is refused.
 click 475 159
 answer "Save Failed" key Return
-gone "Save Failed"
+wait_window_gone "Save Failed"
 
 # Rows of solid blocks close every 2 x 2 block; then Save As through the real dialog.
 palette 0
-for row in 2 4 6 8 10; do stroke_row "$row" 1 13; done
+for row in 2 4 6 8 10; do stroke_row "$row" 1 13 0; done
 expect_pixel solid-rows "$(cell_x 6)" "$(cell_y 10)" "$solid"
 click 475 191
 choose_file "Save As" L1.txt
-for _ in $(seq 50); do [ -s "$start/L1.txt" ] && break; sleep 0.1; done
+wait_until test -s "$start/L1.txt" || fail "Save As wrote no L1.txt"
 {
     printf '***************\r\n*-------------*\r\n***************\r\n*1 2          *\r\n'
     printf '***************\r\n*    3        *\r\n***************\r\n*      4      *\r\n'
@@ -171,14 +164,13 @@ cmp -s "$start/L1.txt" "$work/expected.txt" || fail "L1.txt holds:
 $(cat -A "$start/L1.txt" 2>/dev/null)
 expected:
 $(cat -A "$work/expected.txt")"
-title=$(xdotool getwindowname "$wid")
-case "$title" in "Zapmaze Level Editor v1.02 - "*L1.txt) ;; *) fail "title after Save As is '$title'" ;; esac
+wait_until title_names_l1 || fail "title after Save As is '$(xdotool getwindowname "$wid")'"
 
 # New clears the inside; Load brings the level back.
 click 475 97
 expect_pixel new-level "$(cell_x 6)" "$(cell_y 10)" "$floor"
 click 475 128
-choose_file "Open" L1.txt
+choose_file "Open" L1.txt completes
 expect_pixel loaded "$(cell_x 6)" "$(cell_y 10)" "$solid"
 expect_same_pixels loaded-brick 68 28 430 27
 expect_same_pixels loaded-player-1 34 74 "$((481 + 9))" "$((24 + 9))"
@@ -194,16 +186,15 @@ expect_pixel grid-on 245 235 "#000000"
 click 474 224
 answer "Zapmaze Level Editor - Settings" type --delay 10 "$levels"
 xdotool key Return
-gone "Zapmaze Level Editor - Settings"
+wait_window_gone "Zapmaze Level Editor - Settings"
 
 # Close with unsaved changes: answer No to the prompt.
 click_cell 1 11
 expect_pixel edited "$(cell_x 1)" "$(cell_y 11)" "$solid"
 click 475 274
 answer "Save Changes\\?" key n
-for _ in $(seq 100); do kill -0 "$editor_pid" 2>/dev/null || break; sleep 0.05; done
-kill -0 "$editor_pid" 2>/dev/null && fail "the editor stayed open after answering No"
-wait "$editor_pid" || fail "the editor exited with an error"
+wait_exit "$editor_pid"
+unstall_process "$editor_pid"
 editor_pid=""
 
 settings="$start/settings.dat"

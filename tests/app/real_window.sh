@@ -8,7 +8,8 @@ xvfb_pid=""
 editor_pid=""
 cleanup() {
     [ -n "$editor_pid" ] && kill "$editor_pid" 2>/dev/null || true
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    # Waiting for Xvfb to end keeps it from removing the socket of a server started after it.
+    [ -n "$xvfb_pid" ] && { kill "$xvfb_pid" 2>/dev/null; wait "$xvfb_pid" 2>/dev/null; } || true
     rm -rf "$work"
 }
 trap cleanup EXIT

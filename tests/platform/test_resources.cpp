@@ -11,6 +11,7 @@ private slots:
     void floorIsExactlyTheGridHidingGreen();
     void playerTilesCarryAYellowDigitOnFloor();
     void iconIs32By32WithAtMost16Colours();
+    void iconIsLoadedOnce();
     void crosshairHasItsHotSpotOnTheCentreDot();
     void unknownIdsGiveNothing();
     void aboutEntryText();
@@ -54,6 +55,12 @@ void TestResources::iconIs32By32WithAtMost16Colours() {
         for (int x = 0; x < image.width(); ++x)
             colours.insert(image.pixel(x, y));
     QVERIFY(colours.size() <= 16);
+}
+
+// Pixmaps made from an icon are cached under its key: one icon keeps that cache from growing
+// with every dialog that shows it.
+void TestResources::iconIsLoadedOnce() {
+    QCOMPARE(LoadIconResource(IconProgram).cacheKey(), LoadIconResource(IconProgram).cacheKey());
 }
 
 void TestResources::crosshairHasItsHotSpotOnTheCentreDot() {

@@ -15,6 +15,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
+#include <QTreeView>
 #include <functional>
 
 namespace {
@@ -32,6 +34,19 @@ QLineEdit* NameBox(QWidget* dialog) {
 
 QListView* List(QWidget* dialog) {
     return dialog->findChild<QListView*>(QStringLiteral("listView"));
+}
+
+// The list or the detail view, whichever the dialog shows.
+QAbstractItemView* ShownView(QFileDialog* dialog) {
+    if (dialog->viewMode() == QFileDialog::Detail)
+        return dialog->findChild<QTreeView*>(QStringLiteral("treeView"));
+    return List(dialog);
+}
+
+void ShowActive(QWidget* dialog) {
+    dialog->show();
+    dialog->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(dialog));
 }
 
 QPushButton* OkButton(QWidget* dialog) {
@@ -188,6 +203,44 @@ private slots:
         QTRY_COMPARE(dialog.directory().absolutePath(), Dir.filePath(QStringLiteral("Levels")));
         QCOMPARE(dialog.GetFolder(), InFolderCase(JoinPath(Root, "Levels")));
         QTRY_COMPARE(Text(NameBox(&dialog)), dialog.GetFolder());
+    }
+
+    // The name box follows the selected folder whatever changed it: here New Folder, then a
+    // new name typed in place.
+    void aNewFolderRenamedInPlaceIsTheFolderChosen() {
+        CFolderDialog dialog(Root, CFolderDialog::ModeSelect);
+        ShowActive(&dialog);
+        ListedNames(&dialog, 2);
+        dialog.findChild<QToolButton*>(QStringLiteral("newFolderButton"))->click();
+        QLineEdit* renaming = nullptr;
+        QTRY_VERIFY((renaming = ShownView(&dialog)->findChild<QLineEdit*>()));
+        renaming->selectAll();
+        QTest::keyClicks(renaming, QStringLiteral("MyLevels"));
+        QTest::keyClick(renaming, Qt::Key_Return);
+        const std::string made = JoinPath(Root, "MyLevels");
+        QTRY_COMPARE(Text(NameBox(&dialog)), InFolderCase(made));
+        QVERIFY(dialog.isVisible());
+        OkButton(&dialog)->click();
+        QCOMPARE(dialog.GetFolder(), InFolderCase(made));
+        QVERIFY(IsExistingDirectory(made));
+    }
+
+    // Keyboard focus selects a row that Up and Down move; Enter ends the dialog with the
+    // selected folder instead of opening it.
+    void theKeyboardChoosesAFolderAndEnterSelectsIt() {
+        CFolderDialog dialog(Root, CFolderDialog::ModeSelect);
+        ShowActive(&dialog);
+        ListedNames(&dialog, 2);
+        QAbstractItemView* view = ShownView(&dialog);
+        view->setFocus(Qt::TabFocusReason);
+        QCOMPARE(Text(NameBox(&dialog)), InFolderCase(JoinPath(Root, "Levels")));
+        QTest::keyClick(view, Qt::Key_Down);
+        QCOMPARE(Text(NameBox(&dialog)), InFolderCase(JoinPath(Root, "Other")));
+        QTest::keyClick(view, Qt::Key_Return);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(dialog.directory().absolutePath(), Dir.path());
+        QCOMPARE(dialog.GetFolder(), InFolderCase(JoinPath(Root, "Other")));
     }
 
     void cancelEndsWithIdCancel() {
