@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # A level designer's session with the real editor under Xvfb, driven with xdotool: paint, place
 # the players, pick with Ctrl, meet the save check, fix the level, save it through the real file
-# dialog, start anew, load it back, switch the grid, set the level directory and close.
+# dialog, start anew, load it back, switch the grid, set the level directory and close; then
+# open the level from the command line and undo and redo strokes and Clear Floor.
 # Every step waits for the state it expects (see xsession.sh) and keeps a screenshot in the
 # artifacts folder; a failure says what was expected and what the window showed.
 #   end_to_end.sh EDITOR ARTIFACTS_DIR
@@ -204,4 +205,71 @@ stored=$(head -c 260 "$settings" | tr -d '\0')
 show_grid=$(od -An -tu1 -j260 -N1 "$settings" | tr -d ' ')
 [ "$show_grid" = 1 ] || fail "settings.dat stores Show Grid $show_grid, expected 1"
 cmp -s "$start/L1.txt" "$work/expected.txt" || fail "closing without saving changed L1.txt"
+
+# Undo and redo, in a second run that opens L1.txt from the command line.
+grid_picture() { import -window "$wid" -crop 301x261+5+5 -depth 8 rgb:- 2>/dev/null | md5sum; }
+shows_grid() { [ "$(grid_picture)" = "$1" ]; }
+expect_grid() { # expect_grid NAME PICTURE: waits until the grid shows that picture again
+    wait_until shows_grid "$2" || fail "the grid does not show the picture expected after $1"
+    shot "$1"
+}
+keys() { xdotool windowfocus --sync "$wid" key "$@"; }
+# hover COLUMN ROW: moves the pointer over the cell and waits for its red frame. It moves twice
+# within the cell: right after a box has closed, the X11 plugin takes the first move as the
+# pointer's return into the window and tells the editor nothing.
+hover() {
+    xdotool mousemove --window "$wid" "$(cell_x "$1")" "$(cell_y "$2")"
+    xdotool mousemove --window "$wid" "$(($(cell_x "$1") + 1))" "$(cell_y "$2")"
+    wait_pixel "$wid" "$((20 * $1 + 6))" "$((20 * $2 + 6))" "#FF0000" || exit 1
+}
+shows_brick() { shows_same_pixels "$wid" "$((20 * $1 + 8))" "$((20 * $2 + 8))" 430 27; }
+(cd "$start" && exec "$editor" "$start/L1.txt") &
+editor_pid=$!
+[ "${ZM_E2E_STALL:-0}" = 1 ] && stall_process "$editor_pid"
+wid=$(wait_window "Zapmaze Level Editor v1\.02 - .*L1\.txt") || exit 1
+xdotool windowfocus --sync "$wid"
+palette 1
+expect_same_pixels brick-picked-again 325 126 430 27
+hover 6 11
+before_stroke=$(grid_picture)
+stroke_row 11 1 6 1
+after_stroke=$(grid_picture)
+keys ctrl+z
+expect_grid undo-stroke "$before_stroke"
+keys ctrl+y
+expect_grid redo-stroke "$after_stroke"
+
+# Clear Floor on the edited level asks first; undo brings the level back.
+click 350 58
+answer "Clear Grid\\?" key y
+expect_pixel cleared "$(cell_x 6)" "$(cell_y 10)" "$floor"
+hover 6 11
+keys ctrl+z
+expect_grid undo-clear "$after_stroke"
+
+# Escape during a stroke asks to save; after Cancel the pointer paints nothing more.
+y=$(cell_y 11)
+xdotool mousemove --window "$wid" "$(cell_x 7)" "$y" mousedown 1
+wait_until shows_brick 7 11 || fail "the press painted no brick on (7,11)"
+xdotool key Escape
+answer "Save Changes\\?" key Escape
+wait_window_gone "Save Changes\\?"
+xdotool mousemove --window "$wid" "$(cell_x 8)" "$y"
+xdotool mousemove --window "$wid" "$(cell_x 9)" "$y" mouseup 1
+hover 10 11
+for column in 8 9 10; do expect_pixel "nothing-painted-after-box-$column" "$(cell_x "$column")" "$y" "$floor"; done
+
+# Save, a stroke and its undo leave the saved level: Escape closes without asking.
+click 475 159
+row_11_saved() { sed -n 12p "$start/L1.txt" | grep -q '^\*-------  '; }
+wait_until row_11_saved || fail "Save did not write the bricks of row 11 into L1.txt"
+hover 11 11
+saved_grid=$(grid_picture)
+stroke_row 11 10 11 1
+keys ctrl+z
+expect_grid undo-after-save "$saved_grid"
+keys Escape
+wait_exit "$editor_pid"
+unstall_process "$editor_pid"
+editor_pid=""
 echo "1 passed, 0 failed"
