@@ -104,8 +104,11 @@ bool CLevelEditorDlg::LoadLevelFromPath(const std::string& path) {
     return true;
 }
 
+// A stroke in progress goes on over the opened level, as a step of its new history.
 void CLevelEditorDlg::OpenDocument(const LevelDocument& document) {
     Level = document;
+    if (Stroke)
+        Stroke->before = Level.State();
     SetLevelPath(Level.Path());
     StartHistory();
     DrawAllCells();
