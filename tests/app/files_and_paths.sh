@@ -12,9 +12,11 @@ mkdir -p "$artifacts"
 work=$(mktemp -d)
 xvfb_pid=""
 editor_pid=""
+# Waits for Xvfb to end: a server still dying could remove the socket of the next test's server
+# on the same display.
 cleanup() {
     [ -n "$editor_pid" ] && kill "$editor_pid" 2>/dev/null || true
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null || true
     rm -rf "$work"
 }
 trap cleanup EXIT

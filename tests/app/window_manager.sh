@@ -8,8 +8,11 @@ set -euo pipefail
 editor=$1
 work=$(mktemp -d /tmp/zm.XXXXXX)
 pids=()
+# Waits for Xvfb to end: a server still dying could remove the socket of the next test's server
+# on the same display.
 cleanup() {
     for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null || true; done
     rm -rf "$work"
 }
 trap cleanup EXIT
