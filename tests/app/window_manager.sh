@@ -21,7 +21,7 @@ poll() { for _ in $(seq 300); do "$@" && return 0; sleep 0.05; done; return 1; }
 window() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1; }
 found() { [ -n "$(window "$1")" ]; }
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" 2>/dev/null &
 pids+=($!)
 poll test -s "$work/display" || fail "Xvfb did not start"
 export DISPLAY=":$(cat "$work/display")"

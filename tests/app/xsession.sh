@@ -27,10 +27,12 @@ wait_until() {
 # messages go to WORKDIR/xvfb.log and are shown when it fails. Two servers that start at the
 # same moment may both pick one display number, so tests that start Xvfb hold the ctest
 # resource lock "xvfb".
+# -noreset: by default the server resets each time its last client leaves, and a program that
+# connects during the reset (the editor started a second time) finds no display.
 start_xvfb() {
     local display_file="$1/xvfb-display" log="$1/xvfb.log"
     rm -f "$display_file"
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$display_file" 2>"$log" &
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$display_file" 2>"$log" &
     xvfb_pid=$!
     wait_until test -s "$display_file" || fail "Xvfb did not report a display: $(cat "$log")"
     export DISPLAY=":$(cat "$display_file")"
