@@ -113,7 +113,7 @@ done
 [ -n "$editor_pid" ] || fail "the editor could not reach Xvfb: $(cat "$work/editor.log")"
 [ "${ZM_E2E_STALL:-0}" = 1 ] && stall_process "$editor_pid"
 wid=$(visible_window "$editor_title")
-xdotool windowfocus --sync "$wid"
+focus_window "$wid"
 
 floor="#008000"
 solid="#B2B2B2"
@@ -138,6 +138,7 @@ for player in 0 1 2 3 4; do
 done
 
 # Ctrl over a brick picks it up for the left button.
+focus_window "$wid"
 xdotool keydown ctrl
 click_cell 5 1
 xdotool keyup ctrl
@@ -213,21 +214,19 @@ expect_grid() { # expect_grid NAME PICTURE: waits until the grid shows that pict
     wait_until shows_grid "$2" || fail "the grid does not show the picture expected after $1"
     shot "$1"
 }
-keys() { xdotool windowfocus --sync "$wid" key "$@"; }
-# hover COLUMN ROW: moves the pointer over the cell and waits for its red frame. It moves twice
-# within the cell: right after a box has closed, the X11 plugin takes the first move as the
-# pointer's return into the window and tells the editor nothing.
+keys() { focus_window "$wid" && xdotool key "$@"; }
+# hover COLUMN ROW: moves the pointer over the cell, nudging it, until its red frame shows.
 hover() {
-    xdotool mousemove --window "$wid" "$(cell_x "$1")" "$(cell_y "$2")"
-    xdotool mousemove --window "$wid" "$(($(cell_x "$1") + 1))" "$(cell_y "$2")"
-    wait_pixel "$wid" "$((20 * $1 + 6))" "$((20 * $2 + 6))" "#FF0000" || exit 1
+    local frame_x=$((20 * $1 + 6)) frame_y=$((20 * $2 + 6))
+    nudge_until "$wid" "$(cell_x "$1")" "$(cell_y "$2")" shows_pixel "$wid" "$frame_x" "$frame_y" "#FF0000" ||
+        fail "expected #FF0000 at ($frame_x,$frame_y); the window shows $(pixel_of "$wid" "$frame_x" "$frame_y")"
 }
 shows_brick() { shows_same_pixels "$wid" "$((20 * $1 + 8))" "$((20 * $2 + 8))" 430 27; }
 (cd "$start" && exec "$editor" "$start/L1.txt") &
 editor_pid=$!
 [ "${ZM_E2E_STALL:-0}" = 1 ] && stall_process "$editor_pid"
 wid=$(wait_window "Zapmaze Level Editor v1\.02 - .*L1\.txt") || exit 1
-xdotool windowfocus --sync "$wid"
+focus_window "$wid"
 palette 1
 expect_same_pixels brick-picked-again 325 126 430 27
 hover 6 11
@@ -251,7 +250,7 @@ expect_grid undo-clear "$after_stroke"
 y=$(cell_y 11)
 xdotool mousemove --window "$wid" "$(cell_x 7)" "$y" mousedown 1
 wait_until shows_brick 7 11 || fail "the press painted no brick on (7,11)"
-xdotool key Escape
+keys Escape
 answer "Save Changes\\?" key Escape
 wait_window_gone "Save Changes\\?"
 xdotool mousemove --window "$wid" "$(cell_x 8)" "$y"

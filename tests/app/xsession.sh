@@ -108,14 +108,39 @@ wait_same_pixels() {
         fail "expected ($2,$3) to match ($4,$5); the window shows $(pixel_of "$1" "$2" "$3") and $(pixel_of "$1" "$4" "$5")"
 }
 
+holds_focus() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ]; }
+takes_focus() { holds_focus "$1" || { xdotool windowfocus "$1" 2>/dev/null && holds_focus "$1"; }; }
+
+# focus_window WINDOW: gives the window the keyboard focus and waits until the server says that
+# it holds it, so that no key sent afterwards goes elsewhere.
+focus_window() {
+    wait_until takes_focus "$1" || fail "window $1 did not take the keyboard focus"
+}
+
 # focus_and_type TITLE_REGEX XDOTOOL_ARGS...: waits for the window, focuses it and sends the
 # keys (for example: key Return, or type --delay 10 text).
 focus_and_type() {
     local window
     window=$(wait_window "$1") || exit 1
     shift
-    xdotool windowfocus --sync "$window"
+    focus_window "$window" || exit 1
     xdotool "$@"
+}
+
+# nudge_until WINDOW X Y CHECK...: moves the pointer to (X,Y), then one pixel aside and back,
+# again and again, until CHECK succeeds; returns 1 when the deadline passes. Right after a box
+# has closed, the X11 plugin takes the first move as the pointer's return into the window and
+# reports no motion, and on a stalled machine two moves can arrive as one.
+nudge_until() {
+    local window=$1 x=$2 y=$3 offset=0 end=$((SECONDS + x_deadline))
+    shift 3
+    xdotool mousemove --window "$window" "$x" "$y"
+    until "$@"; do
+        [ "$SECONDS" -ge "$end" ] && return 1
+        offset=$((1 - offset))
+        xdotool mousemove --window "$window" "$((x + offset))" "$y"
+        sleep 0.05
+    done
 }
 
 # The start time of a process, which tells it from a later process given the same id.
