@@ -10,9 +10,9 @@ CAboutDlg::CAboutDlg(CPaintedDialog* editor) : CDialog(AboutTemplate()), Editor(
     setCursor(LoadCursorResource(CursorCrosshair));
 }
 
-void CAboutDlg::OnLButtonDown(unsigned, QPoint) {
+void CAboutDlg::OnLButtonDown(Qt::MouseButtons, Qt::KeyboardModifiers, QPoint) {
     Editor->RedrawWindow();
-    EndDialog(IDCANCEL);
+    EndDialog(QDialog::Rejected);
 }
 
 // The thin one-pixel border of a popup without a caption.

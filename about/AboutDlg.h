@@ -11,7 +11,7 @@ public:
     explicit CAboutDlg(CPaintedDialog* editor);
 
 protected:
-    void OnLButtonDown(unsigned flags, QPoint point) override;
+    void OnLButtonDown(Qt::MouseButtons, Qt::KeyboardModifiers, QPoint) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:

@@ -24,7 +24,7 @@ void OpenAndCloseSettings(SettingsRecord& settings) {
     CSettingsDlg dialog(settings);
     dialog.Create();
     QApplication::processEvents();
-    dialog.EndDialog(IDCANCEL);
+    dialog.EndDialog(QDialog::Rejected);
     QApplication::processEvents();
 }
 

@@ -10,13 +10,13 @@
 #include "platform/FileDialog.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageBox.h"
-#include "platform/Win32.h"
 
 #include <optional>
 
 namespace {
 
-constexpr const char* LevelFilter = "Zapmaze Levels (*.txt)|*.txt|All Files (*.*)|*.*||";
+const QStringList LevelFilters = {QStringLiteral("Zapmaze Levels (*.txt)"),
+                                  QStringLiteral("All Files (*.*)")};
 constexpr const char* LevelExtension = ".txt";
 constexpr const char* SaveChangesCaption = "Save Changes?";
 
@@ -27,7 +27,7 @@ std::string SaveChangesQuestion(const std::string& path) {
 }
 
 void ShowWarning(QWidget* owner, const std::string& text, const std::string& caption) {
-    MessageBox(owner, text, caption, MB_OK | MB_ICONEXCLAMATION);
+    MessageBox(owner, text, caption, QMessageBox::Ok, QMessageBox::Warning);
 }
 
 void ReportSaveFailed(QWidget* owner, const std::string& path) {
@@ -36,9 +36,8 @@ void ReportSaveFailed(QWidget* owner, const std::string& path) {
 
 // The full path of the file that the user accepted, or nothing.
 std::optional<std::string> ChooseLevelFile(QWidget* owner, bool open) {
-    const unsigned flags = open ? OFN_HIDEREADONLY : OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
-    CFileDialog dialog(open, LevelExtension, std::string(), flags, LevelFilter, owner);
-    if (dialog.DoModal() != IDOK)
+    CFileDialog dialog(open, LevelExtension, std::string(), !open, LevelFilters, owner);
+    if (dialog.DoModal() != QDialog::Accepted)
         return std::nullopt;
     return dialog.GetPathName();
 }
@@ -56,11 +55,12 @@ bool CLevelEditorDlg::WriteOrReport() {
 bool CLevelEditorDlg::AskSaveChanges(bool closing) {
     if (!Level.IsModified())
         return true;
-    const int answer = MessageBox(this, SaveChangesQuestion(Level.Path()), SaveChangesCaption,
-                                  MB_YESNOCANCEL | MB_ICONQUESTION);
-    if (answer == IDNO)
+    const auto answer =
+        MessageBox(this, SaveChangesQuestion(Level.Path()), SaveChangesCaption,
+                   QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Question);
+    if (answer == QMessageBox::No)
         return true;
-    if (answer != IDYES)
+    if (answer != QMessageBox::Yes)
         return false;
     // New and Load write a level that has a file as it stands; Close holds it to the rules.
     if (!closing && !Level.Path().empty())

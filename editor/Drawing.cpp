@@ -6,7 +6,8 @@ using namespace EditorGeometry;
 
 namespace {
 
-const CBrush RedBrush(RGB(255, 0, 0));
+const CBrush RedBrush(Qt::red);
+const CBrush BlackBrush(Qt::black);
 
 void DrawSwatch(CDC& dc, const Swatch& swatch, const QImage& bitmap) {
     dc.Rectangle(swatch.left, swatch.top, swatch.right, swatch.bottom);
@@ -57,7 +58,7 @@ void CLevelEditorDlg::DrawHoverFrameOverCells() {
     DrawHoverFrame();
     if (HoverCell.column == GridColumns - 1 || HoverCell.row == GridRows - 1) {
         CDC dc(*this);
-        dc.FrameRect(GridRect, BlackBrush);
+        dc.FrameRect(GridDrawing::GridRect, BlackBrush);
     }
 }
 
@@ -74,8 +75,7 @@ void CLevelEditorDlg::DrawHoverFrame() {
         return;
     CDC dc(*this);
     const PixelPoint origin = CellOrigins[HoverCell.column][HoverCell.row];
-    dc.FrameRect({origin.x + 1, origin.y + 1, origin.x + CellPitch, origin.y + CellPitch},
-                 RedBrush);
+    dc.FrameRect(QRect(origin.x + 1, origin.y + 1, CellPitch - 1, CellPitch - 1), RedBrush);
 }
 
 void CLevelEditorDlg::DrawSwatches() {

@@ -12,7 +12,8 @@ constexpr char WipeQuestion[] =
     "You are attempting to permanently wipe the grid clean. Do you want to continue?";
 
 bool UserAgreesToWipe(QWidget* owner) {
-    return MessageBox(owner, WipeQuestion, "Clear Grid?", MB_YESNO | MB_ICONQUESTION) == IDYES;
+    return MessageBox(owner, WipeQuestion, "Clear Grid?", QMessageBox::Yes | QMessageBox::No,
+                      QMessageBox::Question) == QMessageBox::Yes;
 }
 
 } // namespace
@@ -20,7 +21,7 @@ bool UserAgreesToWipe(QWidget* owner) {
 void CLevelEditorDlg::OnFillFloor() {
     if (IsPlayerTile(LeftTile)) {
         MessageBox(this, "You cannot fill the grid with a player start position", "No Can Do",
-                   MB_ICONINFORMATION);
+                   QMessageBox::Ok, QMessageBox::Information);
         return;
     }
     const LevelState before = Level.State();
@@ -48,7 +49,7 @@ void CLevelEditorDlg::OnShowGrid() {
     const bool shown = ShowGridBox->isChecked();
     Settings.ShowGrid = shown ? 1 : 0;
     Settings.GridColor = shown ? GridColorShown : GridColorHidden;
-    GridPen = CPen(Settings.GridColor);
+    GridPen = CPen(StoredColour(Settings.GridColor));
     RedrawWindow();
 }
 

@@ -14,8 +14,8 @@ TileBitmapSet LoadTileBitmaps() {
     return bitmaps;
 }
 
-void DrawGridLines(CDC& dc, COLORREF gridColour) {
-    dc.FillRect(GridRect, CBrush(RGB(255, 255, 255)));
+void DrawGridLines(CDC& dc, const QColor& gridColour) {
+    dc.FillRect(GridRect, CBrush(Qt::white));
     dc.SelectPen(CPen(gridColour));
     for (int x = GridLeft + CellPitch; x < GridRight - 1; x += CellPitch) {
         dc.MoveTo(x, GridTop);
@@ -25,7 +25,7 @@ void DrawGridLines(CDC& dc, COLORREF gridColour) {
         dc.MoveTo(GridLeft, y);
         dc.LineTo(GridRight - 1, y);
     }
-    dc.FrameRect(GridRect, CBrush(RGB(0, 0, 0)));
+    dc.FrameRect(GridRect, CBrush(Qt::black));
 }
 
 void DrawTileImage(CDC& dc, int x, int y, const QImage& bitmap) {
@@ -41,7 +41,7 @@ void DrawGridCells(CDC& dc, const LevelGrid& grid, const TileBitmapSet& bitmaps)
 }
 
 void DrawLevelGrid(CDC& dc, const LevelGrid& grid, const TileBitmapSet& bitmaps,
-                   COLORREF gridColour) {
+                   const QColor& gridColour) {
     DrawGridLines(dc, gridColour);
     DrawGridCells(dc, grid, bitmaps);
 }

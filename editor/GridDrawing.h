@@ -13,15 +13,15 @@ using TileBitmapSet = std::array<QImage, TileCount>;
 
 namespace GridDrawing {
 
-// The grid with its frame, right and bottom exclusive.
-constexpr RECT GridRect{EditorGeometry::GridLeft, EditorGeometry::GridTop,
-                        EditorGeometry::GridRight, EditorGeometry::GridBottom};
+// The grid with its frame.
+constexpr QRect GridRect(QPoint(EditorGeometry::GridLeft, EditorGeometry::GridTop),
+                         QPoint(EditorGeometry::GridRight - 1, EditorGeometry::GridBottom - 1));
 
 // The eight tile pictures, indexed by tile code.
 TileBitmapSet LoadTileBitmaps();
 
 // The ground, the inner lines in the grid colour and the frame, without the cells.
-void DrawGridLines(CDC& dc, COLORREF gridColour);
+void DrawGridLines(CDC& dc, const QColor& gridColour);
 
 // A tile picture scaled to 19 x 19 with its top-left corner at (x + 1, y + 1).
 void DrawTileImage(CDC& dc, int x, int y, const QImage& bitmap);
@@ -31,6 +31,6 @@ void DrawGridCells(CDC& dc, const LevelGrid& grid, const TileBitmapSet& bitmaps)
 
 // The whole grid area: lines and frame, then every cell.
 void DrawLevelGrid(CDC& dc, const LevelGrid& grid, const TileBitmapSet& bitmaps,
-                   COLORREF gridColour);
+                   const QColor& gridColour);
 
 } // namespace GridDrawing

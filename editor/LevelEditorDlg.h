@@ -1,7 +1,7 @@
 #pragma once
 // The editor window: the view of one level document, which it draws and edits with the mouse.
 // Its members are grouped by concern, and so are its source files:
-//   Lifecycle.cpp         construction, start-up, the command table, closing
+//   Lifecycle.cpp         construction, start-up, the buttons and keys, closing
 //   Drawing.cpp           the painted area: grid, cells, hover frame, swatches, palette
 //   GridCommands.cpp      Fill Floor, Clear Floor, Show Grid and the status line
 //   MouseEditing.cpp      picking and painting tiles with two buttons, the credits link
@@ -49,7 +49,6 @@ public:
     const std::string& GetBaseTitle() const { return BaseTitle; }
     const CPen& GetGridPen() const { return GridPen; }
     const QImage& GetTileBitmap(int tile) const { return TileBitmaps[tile]; }
-    const QIcon& OnQueryDragIcon() const { return Icon; }
 
     // Drawing.cpp
     void PaintEditor();
@@ -57,9 +56,6 @@ public:
     void DrawCell(int column, int row);
     void DrawHoverFrame();
     void DrawSwatches();
-
-    // MouseEditing.cpp
-    void OnSysCommand(unsigned id);
 
     // DocumentCommands.cpp
     // What Load does once a file has been chosen: also how a file named at start-up opens.
@@ -74,15 +70,15 @@ protected:
     void OnOK() override;
     void OnCancel() override;
     void OnClose() override;
-    bool OnCommand(int id) override;
     void OnPaint() override { PaintEditor(); }
 
     // MouseEditing.cpp
-    void OnLButtonDown(unsigned flags, QPoint point) override;
-    void OnLButtonUp(unsigned flags, QPoint point) override;
-    void OnRButtonDown(unsigned flags, QPoint point) override;
-    void OnRButtonUp(unsigned flags, QPoint point) override;
-    void OnMouseMove(unsigned flags, QPoint point) override;
+    void OnLButtonDown(Qt::MouseButtons, Qt::KeyboardModifiers modifiers, QPoint point) override;
+    void OnLButtonUp(Qt::MouseButtons, Qt::KeyboardModifiers, QPoint) override;
+    void OnRButtonDown(Qt::MouseButtons, Qt::KeyboardModifiers modifiers, QPoint point) override;
+    void OnRButtonUp(Qt::MouseButtons, Qt::KeyboardModifiers, QPoint) override;
+    void OnMouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers,
+                     QPoint point) override;
 
 private:
     class EditStep;
@@ -90,6 +86,8 @@ private:
     // Lifecycle.cpp
     void LoadTileBitmaps();
     void BindControls();
+    void ConnectCommands();
+    void RunCommand(void (CLevelEditorDlg::*command)());
     void ReadSettings();
     void WriteSettings();
 
@@ -107,16 +105,16 @@ private:
     void RefreshStatus();
 
     // MouseEditing.cpp
-    void PressMouseButton(unsigned button, unsigned flags, QPoint point);
-    void ReleaseMouseButton(unsigned button);
+    void PressMouseButton(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint point);
+    void ReleaseMouseButton(Qt::MouseButton button);
     void TrackCursor(bool ctrlHeld, QPoint point);
     void PlaceTile(TileType tile);
     bool CheckCreditsClick(QPoint point);
 
     // UndoHistory.cpp
-    void BeginStroke(unsigned button);
+    void BeginStroke(Qt::MouseButton button);
     void EndStroke();
-    void EndStrokeOfButton(unsigned button);
+    void EndStrokeOfButton(Qt::MouseButton button);
     void RecordStep(const LevelState& before);
     void StartHistory();
     void MarkSaved();
@@ -142,7 +140,7 @@ private:
     // A stroke in progress: the level as it was at the press, and the button that made it.
     struct OpenStroke {
         LevelState before;
-        unsigned button;
+        Qt::MouseButton button;
     };
 
     // State, in the order the window's start-up sets it.
@@ -151,10 +149,8 @@ private:
     TileBitmapSet TileBitmaps;
     bool LeftDrag = false;
     bool RightDrag = false;
-    CBrush BlackBrush;
     CPen GridPen;
     Cell HoverCell = NoCell;
-    RECT GridRect{};
     std::string StatusText;
     std::string BaseTitle;
     int LeftTile = SolidBlock;

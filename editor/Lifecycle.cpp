@@ -6,10 +6,12 @@
 
 #include "platform/StaticText.h"
 #include <QCheckBox>
+#include <QShortcut>
 
 CLevelEditorDlg::CLevelEditorDlg(QWidget* parent)
     : CPaintedDialog(EditorTemplate(), parent), Icon(LoadIconResource(IconProgram)) {
     setMouseTracking(true);
+    ConnectCommands();
 }
 
 CLevelEditorDlg::~CLevelEditorDlg() = default;
@@ -31,14 +33,11 @@ bool CLevelEditorDlg::OnInitDialog() {
     ReadSettings();
     SetCurrentDirectory(LevelDirectoryText(Settings));
     ShowGridBox->setChecked(Settings.ShowGrid != 0);
-    BlackBrush = CBrush(RGB(0, 0, 0));
-    GridPen = CPen(Settings.GridColor);
+    GridPen = CPen(StoredColour(Settings.GridColor));
     BaseTitle = GetWindowText();
     LeftTile = SolidBlock;
     RightTile = Floor;
     HoverCell = NoCell;
-    GridRect = {EditorGeometry::GridLeft, EditorGeometry::GridTop, EditorGeometry::GridRight,
-                EditorGeometry::GridBottom};
     Level.ResetToDefault();
     for (int column = 0; column < GridColumns; ++column)
         for (int row = 0; row < GridRows; ++row)
@@ -47,9 +46,6 @@ bool CLevelEditorDlg::OnInitDialog() {
     StatusBox->setText(QString());
     LoadTileBitmaps();
     StartHistory();
-    AddAccelerator(QKeySequence(Qt::CTRL | Qt::Key_Z), IdUndo);
-    AddAccelerator(QKeySequence(Qt::CTRL | Qt::Key_Y), IdRedo);
-    AddAccelerator(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), IdRedo);
     ShowGridBox->setFocus();
     return false;
 }
@@ -66,10 +62,15 @@ void CLevelEditorDlg::WriteSettings() {
     WriteSettingsFile(SettingsPath, Settings);
 }
 
-// Every command (Enter and Escape included) first ends a stroke in progress: the box that it
-// may open takes the mouse, and the stroke up to there becomes one step.
-bool CLevelEditorDlg::OnCommand(int id) {
-    static const CommandEntry<CLevelEditorDlg> Commands[] = {
+// Every button (Enter and Escape included) first ends a stroke in progress: the box that it may
+// open takes the mouse, and the stroke up to there becomes one step.
+void CLevelEditorDlg::RunCommand(void (CLevelEditorDlg::*command)()) {
+    EndStroke();
+    (this->*command)();
+}
+
+void CLevelEditorDlg::ConnectCommands() {
+    const std::pair<int, void (CLevelEditorDlg::*)()> buttons[] = {
         {IdClearFloor, &CLevelEditorDlg::OnClearFloor},
         {IdFillFloor, &CLevelEditorDlg::OnFillFloor},
         {IdLoad, &CLevelEditorDlg::LoadLevel},
@@ -79,23 +80,30 @@ bool CLevelEditorDlg::OnCommand(int id) {
         {IdSaveAs, &CLevelEditorDlg::OnSaveAs},
         {IdSettings, &CLevelEditorDlg::OnSettings},
         {IdClose, &CLevelEditorDlg::CloseEditor},
-        {IdUndo, &CLevelEditorDlg::OnUndo},
-        {IdRedo, &CLevelEditorDlg::OnRedo},
     };
-    if (id != IdUndo && id != IdRedo)
-        EndStroke();
-    return DispatchCommand(this, Commands, id) || CPaintedDialog::OnCommand(id);
+    for (const auto& [id, command] : buttons)
+        ConnectClicked(id, [this, command] { RunCommand(command); });
+    // Undo and redo work whichever control has the focus.
+    const std::pair<QKeySequence, void (CLevelEditorDlg::*)()> keys[] = {
+        {QKeySequence(Qt::CTRL | Qt::Key_Z), &CLevelEditorDlg::OnUndo},
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), &CLevelEditorDlg::OnRedo},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), &CLevelEditorDlg::OnRedo},
+    };
+    for (const auto& [sequence, command] : keys) {
+        auto* shortcut = new QShortcut(sequence, this);
+        shortcut->setContext(Qt::WindowShortcut);
+        connect(shortcut, &QShortcut::activated, this, command);
+    }
 }
 
 void CLevelEditorDlg::OnOK() {
-    CloseEditor();
+    RunCommand(&CLevelEditorDlg::CloseEditor);
 }
 
 void CLevelEditorDlg::OnCancel() {
-    CloseEditor();
+    RunCommand(&CLevelEditorDlg::CloseEditor);
 }
 
 void CLevelEditorDlg::OnClose() {
-    EndStroke();
-    CloseEditor();
+    RunCommand(&CLevelEditorDlg::CloseEditor);
 }

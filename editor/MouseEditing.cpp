@@ -7,11 +7,6 @@ using namespace EditorGeometry;
 
 namespace {
 
-// The About entry's command; the platform keeps the four low bits of system commands.
-constexpr unsigned IdmAboutBox = 0x0010;
-constexpr unsigned SystemCommandMask = 0xFFF0;
-constexpr unsigned ScClose = 0xF060;
-
 // Player One and Player Two are placed by the press alone and never dragged.
 bool EndsDragAtOnce(int tile) {
     return tile == Player1 || tile == Player2;
@@ -22,8 +17,9 @@ bool EndsDragAtOnce(int tile) {
 // The button-down of either button: the credits link, then the swatch and palette picks, then
 // the drag starts and paints the cell under the cursor. While the other button drags, the press
 // is dropped. Everything the press and the drag after it paint is one stroke.
-void CLevelEditorDlg::PressMouseButton(unsigned button, unsigned flags, QPoint point) {
-    const bool left = button == MK_LBUTTON;
+void CLevelEditorDlg::PressMouseButton(Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
+                                       QPoint point) {
+    const bool left = button == Qt::LeftButton;
     int& tile = left ? LeftTile : RightTile;
     bool& drag = left ? LeftDrag : RightDrag;
     const int otherTile = left ? RightTile : LeftTile;
@@ -42,38 +38,41 @@ void CLevelEditorDlg::PressMouseButton(unsigned button, unsigned flags, QPoint p
     }
     BeginStroke(button);
     drag = true;
-    TrackCursor((flags & MK_CONTROL) != 0, point);
+    TrackCursor(modifiers.testFlag(Qt::ControlModifier), point);
     if (EndsDragAtOnce(tile))
         drag = false;
 }
 
-void CLevelEditorDlg::ReleaseMouseButton(unsigned button) {
-    (button == MK_LBUTTON ? LeftDrag : RightDrag) = false;
+void CLevelEditorDlg::ReleaseMouseButton(Qt::MouseButton button) {
+    (button == Qt::LeftButton ? LeftDrag : RightDrag) = false;
     EndStrokeOfButton(button);
 }
 
-void CLevelEditorDlg::OnLButtonDown(unsigned flags, QPoint point) {
-    PressMouseButton(MK_LBUTTON, flags, point);
+void CLevelEditorDlg::OnLButtonDown(Qt::MouseButtons, Qt::KeyboardModifiers modifiers,
+                                    QPoint point) {
+    PressMouseButton(Qt::LeftButton, modifiers, point);
 }
 
-void CLevelEditorDlg::OnRButtonDown(unsigned flags, QPoint point) {
-    PressMouseButton(MK_RBUTTON, flags, point);
+void CLevelEditorDlg::OnRButtonDown(Qt::MouseButtons, Qt::KeyboardModifiers modifiers,
+                                    QPoint point) {
+    PressMouseButton(Qt::RightButton, modifiers, point);
 }
 
-void CLevelEditorDlg::OnLButtonUp(unsigned, QPoint) {
-    ReleaseMouseButton(MK_LBUTTON);
+void CLevelEditorDlg::OnLButtonUp(Qt::MouseButtons, Qt::KeyboardModifiers, QPoint) {
+    ReleaseMouseButton(Qt::LeftButton);
 }
 
-void CLevelEditorDlg::OnRButtonUp(unsigned, QPoint) {
-    ReleaseMouseButton(MK_RBUTTON);
+void CLevelEditorDlg::OnRButtonUp(Qt::MouseButtons, Qt::KeyboardModifiers, QPoint) {
+    ReleaseMouseButton(Qt::RightButton);
 }
 
 // A move without the stroke's button held means its release never reached the window (a box
 // opened in between, say): the stroke ends there rather than paint on without a button.
-void CLevelEditorDlg::OnMouseMove(unsigned flags, QPoint point) {
-    if (Stroke && (flags & Stroke->button) == 0)
+void CLevelEditorDlg::OnMouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers,
+                                  QPoint point) {
+    if (Stroke && !(buttons & Stroke->button))
         EndStroke();
-    TrackCursor((flags & MK_CONTROL) != 0, point);
+    TrackCursor(modifiers.testFlag(Qt::ControlModifier), point);
 }
 
 // Moves the hover to the cell under the point; with Ctrl held a dragging button picks up that
@@ -121,16 +120,4 @@ bool CLevelEditorDlg::CheckCreditsClick(QPoint point) {
     CAboutDlg about(this);
     about.DoModal();
     return true;
-}
-
-// The About entry opens the About box; of the window's other system commands only closing has
-// a meaning here, where the window manager owns moving and sizing.
-void CLevelEditorDlg::OnSysCommand(unsigned id) {
-    if ((id & SystemCommandMask) == IdmAboutBox) {
-        EndStroke();
-        CAboutDlg about(this);
-        about.DoModal();
-    } else if ((id & SystemCommandMask) == ScClose) {
-        close();
-    }
 }

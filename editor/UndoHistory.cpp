@@ -42,7 +42,7 @@ void CLevelEditorDlg::MarkSaved() {
 }
 
 // A new press ends any stroke still open, so that each stroke is a step of its own.
-void CLevelEditorDlg::BeginStroke(unsigned button) {
+void CLevelEditorDlg::BeginStroke(Qt::MouseButton button) {
     EndStroke();
     Stroke = OpenStroke{Level.State(), button};
 }
@@ -50,13 +50,13 @@ void CLevelEditorDlg::BeginStroke(unsigned button) {
 void CLevelEditorDlg::EndStroke() {
     if (!Stroke)
         return;
-    (Stroke->button == MK_LBUTTON ? LeftDrag : RightDrag) = false;
+    (Stroke->button == Qt::LeftButton ? LeftDrag : RightDrag) = false;
     const LevelState before = std::move(Stroke->before);
     Stroke.reset();
     RecordStep(before);
 }
 
-void CLevelEditorDlg::EndStrokeOfButton(unsigned button) {
+void CLevelEditorDlg::EndStrokeOfButton(Qt::MouseButton button) {
     if (Stroke && Stroke->button == button)
         EndStroke();
 }

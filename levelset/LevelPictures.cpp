@@ -124,7 +124,8 @@ QImage RenderLevel(const LevelGrid& grid, bool gridLines, int scale) {
     CDrawingSurface surface(QSize(EditorGeometry::GridRight, EditorGeometry::GridBottom));
     {
         CDC dc(surface);
-        GridDrawing::DrawLevelGrid(dc, grid, bitmaps, gridLines ? GridColorShown : GridColorHidden);
+        GridDrawing::DrawLevelGrid(dc, grid, bitmaps,
+                                   StoredColour(gridLines ? GridColorShown : GridColorHidden));
     }
     const QImage area = surface.Surface().copy(EditorGeometry::GridLeft, EditorGeometry::GridTop,
                                                PictureWidth, PictureHeight);

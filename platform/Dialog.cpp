@@ -1,6 +1,5 @@
 #include "platform/Dialog.h"
 
-#include "platform/FileSystem.h"
 #include "platform/FocusStyle.h"
 #include "platform/StaticText.h"
 #include "res/Resources.h"
@@ -15,8 +14,6 @@
 #include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
-#include <QShortcut>
-#include <QValidator>
 #include <cmath>
 
 namespace {
@@ -35,15 +32,6 @@ QPoint ClientPixelOf(const QWidget* widget, const QMouseEvent* event) {
     const QPointF position =
         event->scenePosition() - QPointF(widget->mapTo(widget->window(), QPoint(0, 0)));
     return QPoint(int(std::floor(position.x())), int(std::floor(position.y())));
-}
-
-unsigned KeyStateOf(const QMouseEvent* event) {
-    unsigned flags = (event->modifiers() & Qt::ControlModifier) ? MK_CONTROL : 0;
-    if (event->buttons() & Qt::LeftButton)
-        flags |= MK_LBUTTON;
-    if (event->buttons() & Qt::RightButton)
-        flags |= MK_RBUTTON;
-    return flags;
 }
 
 Qt::WindowFlags WindowFlagsOf(FrameKind frame) {
@@ -89,22 +77,8 @@ QWidget* CreateIcon(const ControlTemplate& control, QWidget* parent) {
     return label;
 }
 
-// Letters entered into a lower-case field become lower case. Such fields hold paths, so they
-// are lowered only where the file system ignores case.
-class LowerCaseValidator : public QValidator {
-public:
-    using QValidator::QValidator;
-    State validate(QString& input, int&) const override {
-        input = input.toLower();
-        return Acceptable;
-    }
-};
-
 QWidget* CreateEdit(const ControlTemplate& control, QWidget* parent) {
-    auto* edit = new QLineEdit(TextOf(control.text), parent);
-    if ((control.style & StyleLowerCase) && FileSystemIgnoresCase())
-        edit->setValidator(new LowerCaseValidator(edit));
-    return edit;
+    return new QLineEdit(TextOf(control.text), parent);
 }
 
 } // namespace
@@ -174,15 +148,11 @@ QWidget* CDialog::CreateControl(const ControlTemplate& control) {
             button->setObjectName(QStringLiteral("flat"));
             button->setStyleSheet(FlatButtonStyle);
         }
-        connect(button, &QPushButton::clicked, this, [this, id = control.id] { SendCommand(id); });
         button->installEventFilter(this);
         return button;
     }
-    case ControlKind::CheckBox: {
-        auto* box = new QCheckBox(TextOf(control.text), this);
-        connect(box, &QCheckBox::clicked, this, [this, id = control.id] { SendCommand(id); });
-        return box;
-    }
+    case ControlKind::CheckBox:
+        return new QCheckBox(TextOf(control.text), this);
     case ControlKind::GroupBox: {
         auto* group = new QGroupBox(TextOf(control.text), this);
         group->setStyleSheet(GroupBoxStyle);
@@ -268,28 +238,6 @@ std::string CDialog::GetDlgItemText(int id) const {
     return value.toLocal8Bit().toStdString();
 }
 
-void CDialog::SendCommand(int id) {
-    OnCommand(id);
-}
-
-void CDialog::AddAccelerator(const QKeySequence& keys, int id) {
-    auto* shortcut = new QShortcut(keys, this);
-    shortcut->setContext(Qt::WindowShortcut);
-    connect(shortcut, &QShortcut::activated, this, [this, id] { SendCommand(id); });
-}
-
-bool CDialog::OnCommand(int id) {
-    if (id == IDOK) {
-        OnOK();
-        return true;
-    }
-    if (id == IDCANCEL) {
-        OnCancel();
-        return true;
-    }
-    return false;
-}
-
 void CDialog::PressEnter() {
     if (auto* button = qobject_cast<QPushButton*>(focusWidget())) {
         button->click();
@@ -299,7 +247,7 @@ void CDialog::PressEnter() {
         button->click();
         return;
     }
-    SendCommand(IDOK);
+    OnOK();
 }
 
 void CDialog::ShowDefaultButton(QPushButton* focused) {
@@ -321,7 +269,7 @@ bool CDialog::eventFilter(QObject* watched, QEvent* event) {
 void CDialog::keyPressEvent(QKeyEvent* event) {
     const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
     if (plain && event->key() == Qt::Key_Escape) {
-        SendCommand(IDCANCEL);
+        OnCancel();
         return;
     }
     if (plain && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
@@ -339,27 +287,23 @@ void CDialog::closeEvent(QCloseEvent* event) {
 void CDialog::mousePressEvent(QMouseEvent* event) {
     const QPoint point = ClientPixelOf(this, event);
     if (event->button() == Qt::LeftButton)
-        OnLButtonDown(KeyStateOf(event), point);
+        OnLButtonDown(event->buttons(), event->modifiers(), point);
     else if (event->button() == Qt::RightButton)
-        OnRButtonDown(KeyStateOf(event), point);
+        OnRButtonDown(event->buttons(), event->modifiers(), point);
 }
 
 void CDialog::mouseReleaseEvent(QMouseEvent* event) {
     const QPoint point = ClientPixelOf(this, event);
     if (event->button() == Qt::LeftButton)
-        OnLButtonUp(KeyStateOf(event), point);
+        OnLButtonUp(event->buttons(), event->modifiers(), point);
     else if (event->button() == Qt::RightButton)
-        OnRButtonUp(KeyStateOf(event), point);
+        OnRButtonUp(event->buttons(), event->modifiers(), point);
 }
 
 void CDialog::mouseMoveEvent(QMouseEvent* event) {
-    OnMouseMove(KeyStateOf(event), ClientPixelOf(this, event));
+    OnMouseMove(event->buttons(), event->modifiers(), ClientPixelOf(this, event));
 }
 
-void CDialog::mouseDoubleClickEvent(QMouseEvent* event) {
-    const QPoint point = ClientPixelOf(this, event);
-    if (event->button() == Qt::LeftButton)
-        OnLButtonDblClk(KeyStateOf(event), point);
-    else if (event->button() == Qt::RightButton)
-        OnRButtonDblClk(KeyStateOf(event), point);
-}
+// Qt's own handler would take the second press of a double click as one more press; it is no
+// button-down here.
+void CDialog::mouseDoubleClickEvent(QMouseEvent*) {}

@@ -1,37 +1,19 @@
 #pragma once
 // The dialog base of the program: a window built from a dialog template, run modally, with
 // its controls found by id and its window events turned into the handlers that dialogs
-// override. Escape is the Cancel command, the close box is OnClose, Enter clicks the focused
-// push button, else the default push button, else runs the OK command; the button that Enter
-// would click is the one that looks the default.
-#include "platform/Win32.h"
+// override. Escape is OnCancel, the close box is OnClose, Enter clicks the focused push button,
+// else the default push button, else runs OnOK; the button that Enter would click is the one
+// that looks the default.
 #include "res/DialogTemplates.h"
 
+#include <QAbstractButton>
 #include <QDialog>
-#include <QKeySequence>
 #include <QPoint>
 #include <QRect>
 #include <map>
 #include <string>
 
 class QPushButton;
-
-// One row of a dialog's command table: a control id and the member that its click runs.
-template <class Dialog> struct CommandEntry {
-    int id;
-    void (Dialog::*handler)();
-};
-
-template <class Dialog, std::size_t Count>
-bool DispatchCommand(Dialog* dialog, const CommandEntry<Dialog> (&table)[Count], int id) {
-    for (const auto& entry : table) {
-        if (entry.id == id) {
-            (dialog->*entry.handler)();
-            return true;
-        }
-    }
-    return false;
-}
 
 // The owner of dialogs opened without an explicit parent: the editor window.
 void SetMainWindow(QWidget* window);
@@ -47,7 +29,8 @@ class CDialog : public QDialog {
 public:
     explicit CDialog(const DialogTemplate& dialogTemplate, QWidget* parent = nullptr);
 
-    // Initialises the dialog, shows it and runs its modal loop; returns the EndDialog code.
+    // Initialises the dialog, shows it and runs its modal loop; returns the EndDialog code
+    // (QDialog::Accepted or QDialog::Rejected).
     int DoModal();
     // Initialises and shows the dialog without a modal loop of its own.
     void Create();
@@ -65,32 +48,27 @@ public:
     void SetDlgItemText(int id, const std::string& text);
     std::string GetDlgItemText(int id) const;
 
-    // Runs the command of a control id, as a click of that control does.
-    void SendCommand(int id);
-    // Runs the command id whenever keys are pressed in the window, whichever control has the
-    // focus.
-    void AddAccelerator(const QKeySequence& keys, int id);
+    // Runs `handler` whenever the push button or check box `id` is clicked.
+    template <class Handler> void ConnectClicked(int id, Handler handler) {
+        if (auto* button = qobject_cast<QAbstractButton*>(GetDlgItem(id)))
+            connect(button, &QAbstractButton::clicked, this, handler);
+    }
 
 protected:
     // Runs once the controls exist, before the window is shown. Returns true to give the
     // focus to the first tab stop, false when the handler has set the focus itself.
     virtual bool OnInitDialog() { return true; }
-    virtual void OnOK() { EndDialog(IDOK); }
-    virtual void OnCancel() { EndDialog(IDCANCEL); }
+    virtual void OnOK() { EndDialog(QDialog::Accepted); }
+    virtual void OnCancel() { EndDialog(QDialog::Rejected); }
     virtual void OnClose() { OnCancel(); }
-    // Returns true when the command was handled; the base runs IDOK and IDCANCEL.
-    virtual bool OnCommand(int id);
 
-    // Mouse handlers with the key-state flags (MK_LBUTTON, MK_RBUTTON, MK_CONTROL) and the
-    // client point.
-    virtual void OnLButtonDown(unsigned, QPoint) {}
-    virtual void OnLButtonUp(unsigned, QPoint) {}
-    virtual void OnRButtonDown(unsigned, QPoint) {}
-    virtual void OnRButtonUp(unsigned, QPoint) {}
-    virtual void OnMouseMove(unsigned, QPoint) {}
-    // The second press of a double click is no button-down.
-    virtual void OnLButtonDblClk(unsigned, QPoint) {}
-    virtual void OnRButtonDblClk(unsigned, QPoint) {}
+    // Mouse handlers with the buttons held after the event, the keyboard modifiers and the
+    // client pixel under the pointer.
+    virtual void OnLButtonDown(Qt::MouseButtons, Qt::KeyboardModifiers, QPoint) {}
+    virtual void OnLButtonUp(Qt::MouseButtons, Qt::KeyboardModifiers, QPoint) {}
+    virtual void OnRButtonDown(Qt::MouseButtons, Qt::KeyboardModifiers, QPoint) {}
+    virtual void OnRButtonUp(Qt::MouseButtons, Qt::KeyboardModifiers, QPoint) {}
+    virtual void OnMouseMove(Qt::MouseButtons, Qt::KeyboardModifiers, QPoint) {}
 
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;

@@ -9,8 +9,8 @@
 
 namespace {
 
-QRgb ToPixel(COLORREF colour) {
-    return qRgb(GetRValue(colour), GetGValue(colour), GetBValue(colour));
+QRgb ToPixel(const QColor& colour) {
+    return colour.rgb();
 }
 
 // For each of `count` target pixels, the source pixel that it takes: the one under its centre,
@@ -47,28 +47,25 @@ void CDC::FillArea(QRect area, QRgb colour) {
     Touch(area);
 }
 
-void CDC::FillRect(const RECT& rect, const CBrush& brush) {
-    if (rect.right <= rect.left || rect.bottom <= rect.top)
+void CDC::FillRect(const QRect& rect, const CBrush& brush) {
+    if (rect.isEmpty())
         return;
-    FillArea(QRect(QPoint(rect.left, rect.top), QPoint(rect.right - 1, rect.bottom - 1)),
-             ToPixel(brush.Colour));
+    FillArea(rect, ToPixel(brush.Colour));
 }
 
-void CDC::FrameRect(const RECT& rect, const CBrush& brush) {
-    if (rect.right <= rect.left || rect.bottom <= rect.top)
+void CDC::FrameRect(const QRect& rect, const CBrush& brush) {
+    if (rect.isEmpty())
         return;
     const QRgb colour = ToPixel(brush.Colour);
-    const int width = rect.right - rect.left;
-    const int height = rect.bottom - rect.top;
-    FillArea(QRect(rect.left, rect.top, width, 1), colour);
-    FillArea(QRect(rect.left, rect.bottom - 1, width, 1), colour);
-    FillArea(QRect(rect.left, rect.top, 1, height), colour);
-    FillArea(QRect(rect.right - 1, rect.top, 1, height), colour);
+    FillArea(QRect(rect.left(), rect.top(), rect.width(), 1), colour);
+    FillArea(QRect(rect.left(), rect.bottom(), rect.width(), 1), colour);
+    FillArea(QRect(rect.left(), rect.top(), 1, rect.height()), colour);
+    FillArea(QRect(rect.right(), rect.top(), 1, rect.height()), colour);
 }
 
 void CDC::Rectangle(int left, int top, int right, int bottom) {
-    FillRect({left + 1, top + 1, right - 1, bottom - 1}, Brush);
-    FrameRect({left, top, right, bottom}, CBrush(Pen.Colour));
+    FillRect(QRect(QPoint(left + 1, top + 1), QPoint(right - 2, bottom - 2)), Brush);
+    FrameRect(QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)), CBrush(Pen.Colour));
 }
 
 void CDC::MoveTo(int x, int y) {

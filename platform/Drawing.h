@@ -4,13 +4,17 @@
 // bitmaps stretch by nearest neighbour. A fresh context has a black pen and a white brush.
 // Everything is clipped to the surface. The operations write the surface's pixels directly, so
 // one small drawing operation costs a few hundred pixel writes and nothing more.
-#include "platform/Win32.h"
-
 #include <QColor>
 #include <QImage>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
+#include <cstdint>
+
+// A colour stored as 0x00BBGGRR, as the settings file keeps the grid colour.
+inline QColor StoredColour(std::uint32_t bbggrr) {
+    return QColor(int(bbggrr & 0xFF), int((bbggrr >> 8) & 0xFF), int((bbggrr >> 16) & 0xFF));
+}
 
 // A picture that drawing contexts draw into. A window that shows it overrides MarkChanged to
 // learn which part a finished drawing operation changed; a picture drawn for a file needs none.
@@ -31,15 +35,15 @@ protected:
 class CPen {
 public:
     CPen() = default;
-    explicit CPen(COLORREF colour) : Colour(colour) {}
-    COLORREF Colour = 0;
+    explicit CPen(const QColor& colour) : Colour(colour) {}
+    QColor Colour{Qt::black};
 };
 
 class CBrush {
 public:
     CBrush() = default;
-    explicit CBrush(COLORREF colour) : Colour(colour) {}
-    COLORREF Colour = 0;
+    explicit CBrush(const QColor& colour) : Colour(colour) {}
+    QColor Colour{Qt::black};
 };
 
 // A drawing context on a surface, held for one drawing operation. The surface learns what it
@@ -52,10 +56,10 @@ public:
     CDC& operator=(const CDC&) = delete;
 
     void SelectPen(const CPen& pen) { Pen = pen; }
-    void SelectBrush(const CBrush& brush) { Brush = brush; }
 
-    void FillRect(const RECT& rect, const CBrush& brush);
-    void FrameRect(const RECT& rect, const CBrush& brush);
+    void FillRect(const QRect& rect, const CBrush& brush);
+    // The rectangle's outermost ring of pixels.
+    void FrameRect(const QRect& rect, const CBrush& brush);
     // Outlined with the pen, filled with the brush.
     void Rectangle(int left, int top, int right, int bottom);
     void MoveTo(int x, int y);
@@ -75,7 +79,7 @@ private:
     qsizetype Stride;
     QRect Bounds;
     CPen Pen;
-    CBrush Brush{RGB(255, 255, 255)};
+    CBrush Brush{Qt::white};
     QPoint Position;
     QRect Dirty;
 };

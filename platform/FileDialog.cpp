@@ -2,24 +2,25 @@
 
 #include "platform/FileSystem.h"
 #include "platform/ModalAnswerer.h"
-#include "platform/Win32.h"
+
+#include <QDialog>
 
 CFileDialog::CFileDialog(bool open, std::string defaultExtension, std::string fileName,
-                         unsigned flags, std::string filter, QWidget* parent)
+                         bool confirmOverwrite, QStringList nameFilters, QWidget* parent)
     : Open(open), DefaultExtension(std::move(defaultExtension)), FileName(std::move(fileName)),
-      Flags(flags), Filter(std::move(filter)), Parent(parent) {}
+      ConfirmOverwrite(confirmOverwrite), NameFilters(std::move(nameFilters)), Parent(parent) {}
 
 int CFileDialog::DoModal() {
-    const FileDialogRequest request{Open,  DefaultExtension, FileName,
-                                    Flags, Filter,           GetCurrentDirectory()};
+    const FileDialogRequest request{Open,        DefaultExtension,     FileName, ConfirmOverwrite,
+                                    NameFilters, GetCurrentDirectory()};
     const auto chosen = CurrentModalAnswerer().AnswerFileDialog(Parent, request);
     if (!chosen)
-        return IDCANCEL;
+        return QDialog::Rejected;
     // A name typed where the dialog showed no folder comes back relative; it is fixed now, before
     // anything moves the current directory.
     PathName = AbsolutePath(*chosen);
     if (PathName.empty())
-        return IDCANCEL;
+        return QDialog::Rejected;
     SetCurrentDirectory(FolderOfPath(PathName));
-    return IDOK;
+    return QDialog::Accepted;
 }

@@ -1,24 +1,27 @@
 #pragma once
+#include <QStringList>
 #include <string>
 
 class QWidget;
 
-// An Open or Save As dialog built from the classic arguments. It starts in the current
-// directory; a file accepted in another folder makes that folder the current directory. The
-// path it returns is absolute.
+// An Open or Save As dialog. It starts in the current directory; a file accepted in another
+// folder makes that folder the current directory. The path it returns is absolute.
 class CFileDialog {
 public:
-    CFileDialog(bool open, std::string defaultExtension, std::string fileName, unsigned flags,
-                std::string filter, QWidget* parent);
-    int DoModal(); // IDOK when the user accepted a file, IDCANCEL otherwise
+    // `nameFilters` as Qt writes them ("Levels (*.txt)"), shown as written; "*.*" matches every
+    // file. Save As asks before it replaces a file when `confirmOverwrite` is set.
+    CFileDialog(bool open, std::string defaultExtension, std::string fileName,
+                bool confirmOverwrite, QStringList nameFilters, QWidget* parent);
+    // QDialog::Accepted when the user accepted a file, QDialog::Rejected otherwise.
+    int DoModal();
     const std::string& GetPathName() const { return PathName; }
 
 private:
     bool Open;
     std::string DefaultExtension;
     std::string FileName;
-    unsigned Flags;
-    std::string Filter;
+    bool ConfirmOverwrite;
+    QStringList NameFilters;
     QWidget* Parent;
     std::string PathName;
 };

@@ -64,11 +64,3 @@ std::string FolderOfPath(const std::string& path) {
         return {};
     return separator == 0 ? path.substr(0, 1) : path.substr(0, separator);
 }
-
-bool FileSystemIgnoresCase() {
-#if defined(_WIN32) || defined(__APPLE__)
-    return true;
-#else
-    return false;
-#endif
-}

@@ -28,5 +28,3 @@ public:
 private:
     int Handle;
 };
-// Whether the file system under `path` tells letter case apart (it does on Linux).
-bool FileSystemIgnoresCase();

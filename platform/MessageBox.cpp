@@ -2,7 +2,9 @@
 
 #include "platform/ModalAnswerer.h"
 
-int MessageBox(QWidget* owner, const std::string& text, const std::string& caption,
-               unsigned flags) {
-    return CurrentModalAnswerer().AnswerMessageBox(owner, {text, caption, flags});
+QMessageBox::StandardButton MessageBox(QWidget* owner, const std::string& text,
+                                       const std::string& caption,
+                                       QMessageBox::StandardButtons buttons,
+                                       QMessageBox::Icon icon) {
+    return CurrentModalAnswerer().AnswerMessageBox(owner, {text, caption, buttons, icon});
 }

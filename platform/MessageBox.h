@@ -1,8 +1,11 @@
 #pragma once
+#include <QMessageBox>
 #include <string>
 
-class QWidget;
-
-// A modal message box owned by `owner`, with the button set and icon that `flags` name.
-// Returns the button pressed; closing a Yes/No/Cancel box counts as IDCANCEL.
-int MessageBox(QWidget* owner, const std::string& text, const std::string& caption, unsigned flags);
+// A modal message box owned by `owner`, with `buttons` and `icon`. Its first button (Yes, else
+// OK) is the default one; Escape and the close box answer Cancel where the box has it. Returns
+// the button pressed.
+QMessageBox::StandardButton MessageBox(QWidget* owner, const std::string& text,
+                                       const std::string& caption,
+                                       QMessageBox::StandardButtons buttons,
+                                       QMessageBox::Icon icon);

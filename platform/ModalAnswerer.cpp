@@ -1,74 +1,33 @@
 #include "platform/ModalAnswerer.h"
 
 #include "platform/FocusStyle.h"
-#include "platform/Win32.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QMessageBox>
 #include <QStringList>
 
 namespace {
 
-QMessageBox::Icon IconOfFlags(unsigned flags) {
-    switch (flags & MB_ICONMASK) {
-    case MB_ICONQUESTION:
-        return QMessageBox::Question;
-    case MB_ICONEXCLAMATION:
-        return QMessageBox::Warning;
-    case MB_ICONINFORMATION:
-        return QMessageBox::Information;
-    default:
-        return QMessageBox::NoIcon;
-    }
+// The name filter as the dialog shows it, with the patterns it matches by hidden behind it
+// (the dialog hides a filter's last parenthesis). "*.*" matches every file, as it does on the
+// platforms where such filters come from, rather than only names with a dot.
+QString WithMatchedPatterns(const QString& filter) {
+    const qsizetype open = filter.lastIndexOf(QLatin1Char('('));
+    if (open < 0 || !filter.endsWith(QLatin1Char(')')))
+        return filter;
+    QStringList patterns =
+        filter.mid(open + 1, filter.size() - open - 2).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    for (QString& pattern : patterns)
+        if (pattern == QStringLiteral("*.*"))
+            pattern = QStringLiteral("*");
+    return filter + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
 }
 
-QMessageBox::StandardButtons ButtonsOfFlags(unsigned flags) {
-    switch (flags & MB_TYPEMASK) {
-    case MB_YESNOCANCEL:
-        return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
-    case MB_YESNO:
-        return QMessageBox::Yes | QMessageBox::No;
-    default:
-        return QMessageBox::Ok;
-    }
-}
-
-// The first button is the default one, which Enter presses.
-QMessageBox::StandardButton DefaultButtonOfFlags(unsigned flags) {
-    const unsigned type = flags & MB_TYPEMASK;
-    return type == MB_YESNOCANCEL || type == MB_YESNO ? QMessageBox::Yes : QMessageBox::Ok;
-}
-
-int ResultOfButton(int button) {
-    switch (button) {
-    case QMessageBox::Yes:
-        return IDYES;
-    case QMessageBox::No:
-        return IDNO;
-    case QMessageBox::Ok:
-        return IDOK;
-    default:
-        return IDCANCEL;
-    }
-}
-
-// "desc|pattern|desc|pattern||" as Qt name filters. The dialog shows each description as it
-// stands and hides the pattern that Qt matches by, where "*.*" becomes "*": the classic pattern
-// means every file, and Qt's would ask for a dot in the name.
-QStringList NameFiltersOf(const std::string& filter) {
-    const QStringList parts = QString::fromLocal8Bit(filter).split('|');
-    QStringList filters;
-    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-        if (parts[i].isEmpty())
-            continue;
-        QStringList patterns = parts[i + 1].split(';', Qt::SkipEmptyParts);
-        for (QString& pattern : patterns)
-            if (pattern.trimmed() == QStringLiteral("*.*"))
-                pattern = QStringLiteral("*");
-        filters << parts[i] + QStringLiteral(" (") + patterns.join(' ') + QLatin1Char(')');
-    }
-    return filters;
+QStringList WithMatchedPatterns(const QStringList& filters) {
+    QStringList shown;
+    for (const QString& filter : filters)
+        shown << WithMatchedPatterns(filter);
+    return shown;
 }
 
 QString ExtensionWithoutDot(const std::string& extension) {
@@ -89,16 +48,19 @@ QString OpenedPath(const QString& chosen, const QString& extension) {
 
 class QtModalAnswerer : public ModalAnswerer {
 public:
-    int AnswerMessageBox(QWidget* owner, const MessageBoxRequest& request) override {
+    QMessageBox::StandardButton AnswerMessageBox(QWidget* owner,
+                                                 const MessageBoxRequest& request) override {
         InstallFocusStyle();
-        QMessageBox box(IconOfFlags(request.flags), QString::fromLocal8Bit(request.caption),
-                        QString::fromLocal8Bit(request.text), ButtonsOfFlags(request.flags), owner);
+        QMessageBox box(request.icon, QString::fromLocal8Bit(request.caption),
+                        QString::fromLocal8Bit(request.text), request.buttons, owner);
         // Paths in the texts may hold any characters; they are never markup.
         box.setTextFormat(Qt::PlainText);
-        box.setDefaultButton(DefaultButtonOfFlags(request.flags));
-        if ((request.flags & MB_TYPEMASK) == MB_YESNOCANCEL)
+        box.setDefaultButton(request.buttons & QMessageBox::Yes ? QMessageBox::Yes
+                                                                : QMessageBox::Ok);
+        if (request.buttons & QMessageBox::Cancel)
             box.setEscapeButton(QMessageBox::Cancel);
-        return ResultOfButton(box.exec());
+        const auto answer = static_cast<QMessageBox::StandardButton>(box.exec());
+        return request.buttons & answer ? answer : QMessageBox::Cancel;
     }
 
     std::optional<std::string> AnswerFileDialog(QWidget* owner,
@@ -108,13 +70,13 @@ public:
         dialog.setOption(QFileDialog::DontUseNativeDialog);
         dialog.setAcceptMode(request.open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
-        if (!(request.flags & OFN_OVERWRITEPROMPT))
+        if (!request.confirmOverwrite)
             dialog.setOption(QFileDialog::DontConfirmOverwrite);
         const QString extension = ExtensionWithoutDot(request.defaultExtension);
         if (!request.open)
             dialog.setDefaultSuffix(extension);
         dialog.setOption(QFileDialog::HideNameFilterDetails);
-        dialog.setNameFilters(NameFiltersOf(request.filter));
+        dialog.setNameFilters(WithMatchedPatterns(request.nameFilters));
         dialog.setDirectory(QString::fromLocal8Bit(request.folder));
         if (!request.fileName.empty())
             dialog.selectFile(QString::fromLocal8Bit(request.fileName));

@@ -1,31 +1,33 @@
 #pragma once
 // Every message box and file dialog of the program goes through one answerer. The real one
 // shows Qt's dialogs; a test installs its own to script the answers and read what was asked.
+#include <QMessageBox>
+#include <QStringList>
 #include <optional>
 #include <string>
-
-class QWidget;
 
 struct MessageBoxRequest {
     std::string text;
     std::string caption;
-    unsigned flags;
+    QMessageBox::StandardButtons buttons;
+    QMessageBox::Icon icon;
 };
 
 struct FileDialogRequest {
     bool open; // an Open dialog; otherwise Save As
     std::string defaultExtension;
     std::string fileName;
-    unsigned flags;
-    std::string filter; // "desc|pattern|...||"
-    std::string folder; // where the dialog starts
+    bool confirmOverwrite;   // Save As asks before it replaces an existing file
+    QStringList nameFilters; // as Qt writes them: "Levels (*.txt)"; "*.*" means every file
+    std::string folder;      // where the dialog starts
 };
 
 class ModalAnswerer {
 public:
     virtual ~ModalAnswerer() = default;
-    // Returns IDOK, IDCANCEL, IDYES or IDNO.
-    virtual int AnswerMessageBox(QWidget* owner, const MessageBoxRequest& request) = 0;
+    // Returns one of the request's buttons.
+    virtual QMessageBox::StandardButton AnswerMessageBox(QWidget* owner,
+                                                         const MessageBoxRequest& request) = 0;
     // Returns the chosen full path, or nothing when the dialog was not accepted.
     virtual std::optional<std::string> AnswerFileDialog(QWidget* owner,
                                                         const FileDialogRequest& request) = 0;

@@ -6,7 +6,6 @@ constexpr unsigned FlatButton = StyleFlat | StyleTabStop;
 
 const DialogTemplate& EditorTemplate() {
     static const DialogTemplate dialog{
-        EditorTemplateId,
         "Zapmaze Level Editor v1.02",
         346,
         183,
@@ -33,7 +32,6 @@ const DialogTemplate& EditorTemplate() {
 
 const DialogTemplate& AboutTemplate() {
     static const DialogTemplate dialog{
-        AboutTemplateId,
         "",
         197,
         55,
@@ -53,16 +51,14 @@ const DialogTemplate& AboutTemplate() {
 
 const DialogTemplate& SettingsTemplate() {
     static const DialogTemplate dialog{
-        SettingsTemplateId,
         "Zapmaze Level Editor - Settings",
         224,
         70,
         FrameKind::Caption,
         {
-            {2, ControlKind::PushButton, "Cancel", 167, 49, 50, 14, StyleTabStop},
+            {IdSettingsCancel, ControlKind::PushButton, "Cancel", 167, 49, 50, 14, StyleTabStop},
             {NoControlId, ControlKind::Static, "Zapmaze Level Directory:", 7, 7, 90, 8, StyleNone},
-            {IdDirectoryField, ControlKind::Edit, "", 7, 16, 171, 14,
-             StyleBorder | StyleTabStop | StyleLowerCase | StyleAutoHScroll},
+            {IdDirectoryField, ControlKind::Edit, "", 7, 16, 171, 14, StyleTabStop},
             {IdBrowse, ControlKind::PushButton, "&Browse", 180, 16, 37, 14, StyleTabStop},
             {IdSettingsSave, ControlKind::DefaultPushButton, "&Save", 113, 49, 50, 14,
              StyleTabStop},

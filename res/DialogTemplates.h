@@ -13,9 +13,6 @@ enum ControlStyle : unsigned {
     StyleFlat = 1u << 1,
     StyleCentred = 1u << 2,
     StyleStaticEdge = 1u << 3,
-    StyleLowerCase = 1u << 4,
-    StyleAutoHScroll = 1u << 5,
-    StyleBorder = 1u << 6,
 };
 
 constexpr int NoControlId = -1;
@@ -32,17 +29,11 @@ struct ControlTemplate {
 enum class FrameKind { Caption, ThinBorderPopup };
 
 struct DialogTemplate {
-    int id;
     std::string caption;
     int width, height; // dialog units
     FrameKind frame;
     std::vector<ControlTemplate> controls; // template order is tab order
 };
-
-// Template ids.
-constexpr int AboutTemplateId = 100;
-constexpr int EditorTemplateId = 102;
-constexpr int SettingsTemplateId = 140;
 
 // Editor control ids.
 constexpr int IdStatusLine = 1000;
@@ -56,11 +47,9 @@ constexpr int IdNew = 1010;
 constexpr int IdClose = 1012;
 constexpr int IdSettings = 1015;
 constexpr int IdCredits = 1019;
-// Commands of the editor's keyboard accelerators.
-constexpr int IdUndo = 0xE12B;
-constexpr int IdRedo = 0xE12C;
 
 // Settings dialog control ids.
+constexpr int IdSettingsCancel = 2;
 constexpr int IdDirectoryField = 1016;
 constexpr int IdBrowse = 1017;
 constexpr int IdSettingsSave = 1018;

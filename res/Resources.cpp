@@ -84,9 +84,3 @@ std::array<int, 8> TileBitmapIds() {
     return {BitmapSolidBlock, BitmapBrick,   BitmapFloor,   BitmapPlayer1,
             BitmapPlayer2,    BitmapPlayer3, BitmapPlayer4, BitmapPlayer5};
 }
-
-std::string LoadStringResource(int id) {
-    if (id == StringAboutBox)
-        return "&About ZM Level Editor...";
-    return {};
-}

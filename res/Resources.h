@@ -1,14 +1,12 @@
 #pragma once
-// The program's resources by numeric id: the icon, the tile bitmaps, the crosshair cursor and
-// the string table. The pictures are XPM files compiled in under ":/res".
+// The program's resources by numeric id: the icon, the tile bitmaps and the crosshair cursor.
+// The pictures are XPM files compiled in under ":/res".
 #include <QCursor>
 #include <QIcon>
 #include <QImage>
 #include <array>
-#include <string>
 
 enum ResourceId : int {
-    StringAboutBox = 101,
     IconProgram = 128,
     BitmapSolidBlock = 129,
     BitmapBrick = 130,
@@ -32,6 +30,3 @@ QCursor LoadCursorResource(int id);
 
 // The bitmap ids of the eight tiles, indexed by tile code.
 std::array<int, 8> TileBitmapIds();
-
-// A string resource; an empty text for an unknown id.
-std::string LoadStringResource(int id);

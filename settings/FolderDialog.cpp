@@ -1,31 +1,27 @@
 #include "settings/FolderDialog.h"
 
 #include "platform/FileSystem.h"
-#include "platform/Win32.h"
+#include "platform/MessageBox.h"
 
 #include <QDialogButtonBox>
 #include <QFileSystemModel>
 #include <QFocusEvent>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
 #include <QTreeView>
+#include <utility>
+
+const char PlainFolderChooserText[] =
+    "The full folder picker is not available with this version of Qt. A plain folder chooser "
+    "opens instead.";
 
 namespace {
 
 QString ToQt(const std::string& text) {
     return QString::fromLocal8Bit(text);
-}
-
-// Paths are shown and returned in lower case only where the file system ignores case;
-// elsewhere lowering them would name another folder.
-std::string InFolderCase(const std::string& path) {
-    if (!FileSystemIgnoresCase())
-        return path;
-    return ToQt(path).toLower().toLocal8Bit().toStdString();
 }
 
 bool IsPlainEnter(const QKeyEvent* event) {
@@ -55,62 +51,86 @@ void SelectCurrentRow(QAbstractItemView* view) {
 } // namespace
 
 CFolderDialog::CFolderDialog(const std::string& initialFolder, FolderMode mode, QWidget* parent)
-    : QFileDialog(parent),
-      Folder(InFolderCase(initialFolder.empty() ? GetCurrentDirectory() : initialFolder)),
+    : QFileDialog(parent), Folder(initialFolder.empty() ? GetCurrentDirectory() : initialFolder),
       Mode(mode) {
     setOption(QFileDialog::DontUseNativeDialog);
     setAcceptMode(QFileDialog::AcceptOpen);
     setFileMode(QFileDialog::Directory);
     setOption(QFileDialog::ShowDirsOnly);
     setDirectory(ToQt(Folder));
-    OnInitDone();
-}
-
-int CFolderDialog::DoModal() {
-    return exec() == QDialog::Accepted ? IDOK : IDCANCEL;
-}
-
-void CFolderDialog::accept() {
-    done(QDialog::Accepted);
-}
-
-void CFolderDialog::OnInitDone() {
-    findChild<QWidget*>(QStringLiteral("fileTypeCombo"))->hide();
-    findChild<QWidget*>(QStringLiteral("fileTypeLabel"))->hide();
     setLabelText(QFileDialog::Accept,
                  Mode == ModeOpen ? QStringLiteral("Open") : QStringLiteral("Select"));
     setWindowTitle(Mode == ModeOpen ? QStringLiteral("Open Folder")
                                     : QStringLiteral("Select Folder"));
     setLabelText(QFileDialog::FileName, QStringLiteral("Folder &name:"));
+}
+
+int CFolderDialog::DoModal() {
+    if (!TakeParts())
+        MessageBox(parentWidget(), PlainFolderChooserText, windowTitle().toStdString(),
+                   QMessageBox::Ok, QMessageBox::Information);
+    const int result = exec();
+    if (result == QDialog::Accepted && !Found.nameBox && !selectedFiles().isEmpty())
+        Folder = selectedFiles().first().toLocal8Bit().toStdString();
+    return result;
+}
+
+void CFolderDialog::setVisible(bool visible) {
+    if (visible)
+        TakeParts();
+    QFileDialog::setVisible(visible);
+}
+
+// The picker takes the folder it shows; Qt's plain chooser judges the typed text itself.
+void CFolderDialog::accept() {
+    if (Found.nameBox)
+        done(QDialog::Accepted);
+    else
+        QFileDialog::accept();
+}
+
+bool CFolderDialog::TakeParts() {
+    if (std::exchange(PartsSought, true))
+        return Found.nameBox != nullptr;
+    const Parts parts{findChild<QLineEdit*>(QStringLiteral("fileNameEdit")),
+                      findChild<QListView*>(QStringLiteral("listView")),
+                      findChild<QTreeView*>(QStringLiteral("treeView")),
+                      findChild<QDialogButtonBox*>(QStringLiteral("buttonBox")),
+                      findChild<QWidget*>(QStringLiteral("fileTypeCombo")),
+                      findChild<QWidget*>(QStringLiteral("fileTypeLabel"))};
+    auto* model = parts.list ? qobject_cast<QFileSystemModel*>(parts.list->model()) : nullptr;
+    if (!parts.nameBox || !parts.list || !parts.detailView || !parts.buttons || !parts.typeBox ||
+        !parts.typeLabel || !model || !parts.buttons->button(QDialogButtonBox::Open))
+        return false;
+    Found = parts;
+    Found.typeBox->hide();
+    Found.typeLabel->hide();
     // The name box shows the chosen folder and is never read: typing in it must not select
     // items in the list or judge the text as Qt's dialog would.
-    QLineEdit* nameBox = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-    nameBox->disconnect(SIGNAL(textChanged(QString)), this);
+    Found.nameBox->disconnect(SIGNAL(textChanged(QString)), this);
     ShowFolderInNameBox();
-    auto* list = findChild<QListView*>(QStringLiteral("listView"));
-    connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+    connect(Found.list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &CFolderDialog::OnFileNameChange);
     // Renaming the selected folder (as after New Folder) changes its name, not the selection.
-    connect(qobject_cast<QFileSystemModel*>(list->model()), &QFileSystemModel::fileRenamed, this,
-            &CFolderDialog::OnFileNameChange);
+    connect(model, &QFileSystemModel::fileRenamed, this, &CFolderDialog::OnFileNameChange);
     for (QAbstractItemView* view : FolderViews())
         view->installEventFilter(this);
     // Qt empties the name box after it enters a folder; the box shows the folder again then.
     connect(this, &QFileDialog::directoryEntered, this, &CFolderDialog::ShowFolderInNameBox,
             Qt::QueuedConnection);
+    return true;
 }
 
 // The list and the detail view, which share one model and one selection.
 QList<QAbstractItemView*> CFolderDialog::FolderViews() const {
-    return {findChild<QListView*>(QStringLiteral("listView")),
-            findChild<QTreeView*>(QStringLiteral("treeView"))};
+    return {Found.list, Found.detailView};
 }
 
 bool CFolderDialog::eventFilter(QObject* watched, QEvent* event) {
     const bool keyPress = event->type() == QEvent::KeyPress;
     const bool focusIn = event->type() == QEvent::FocusIn;
     auto* view = keyPress || focusIn ? qobject_cast<QAbstractItemView*>(watched) : nullptr;
-    if (!view || !FolderViews().contains(view))
+    if (!view || !Found.nameBox || !FolderViews().contains(view))
         return QFileDialog::eventFilter(watched, event);
     // While a folder is renamed in place, its name box has the focus and takes Enter.
     if (keyPress && IsPlainEnter(static_cast<QKeyEvent*>(event)) && view->hasFocus()) {
@@ -128,26 +148,25 @@ std::string CFolderDialog::ShownFolder() const {
 }
 
 std::string CFolderDialog::SelectedItemName() const {
-    auto* list = findChild<QListView*>(QStringLiteral("listView"));
-    const QModelIndexList rows = list->selectionModel()->selectedRows();
+    const QModelIndexList rows = Found.list->selectionModel()->selectedRows();
     if (rows.isEmpty())
         return {};
     return rows.first().data().toString().toLocal8Bit().toStdString();
 }
 
 void CFolderDialog::OnFileNameChange() {
+    if (!Found.nameBox)
+        return;
     const std::string shown = ShownFolder();
     const std::string item = SelectedItemName();
     const std::string candidate = item.empty() ? std::string() : JoinPath(shown, item);
-    Folder = InFolderCase(IsExistingDirectory(candidate) ? candidate : shown);
+    Folder = IsExistingDirectory(candidate) ? candidate : shown;
     ShowFolderInNameBox();
 }
 
 void CFolderDialog::ShowFolderInNameBox() {
-    QLineEdit* nameBox = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-    nameBox->setText(ToQt(Folder));
-    nameBox->selectAll();
+    Found.nameBox->setText(ToQt(Folder));
+    Found.nameBox->selectAll();
     // Qt's dialog may have disabled OK over text that was typed; the folder is always taken.
-    auto* buttons = findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"));
-    buttons->button(QDialogButtonBox::Open)->setEnabled(true);
+    Found.buttons->button(QDialogButtonBox::Open)->setEnabled(true);
 }

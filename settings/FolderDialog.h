@@ -1,11 +1,16 @@
 #pragma once
 // A folder picker on Qt's own file dialog: it lists folders only, its name box always shows
 // the folder currently chosen, and OK returns that folder at once, whatever was typed there.
+// It works on parts of Qt's dialog found by their object names; should a Qt version lack one,
+// it says so and runs Qt's dialog as a plain folder chooser instead.
 #include <QFileDialog>
 #include <QList>
 #include <string>
 
 class QAbstractItemView;
+class QDialogButtonBox;
+class QLineEdit;
+class QListView;
 
 class CFolderDialog : public QFileDialog {
     Q_OBJECT
@@ -16,7 +21,7 @@ public:
     // An empty initial folder means the current directory.
     CFolderDialog(const std::string& initialFolder, FolderMode mode, QWidget* parent = nullptr);
 
-    // Runs the dialog; returns IDOK or IDCANCEL.
+    // Runs the dialog; returns QDialog::Accepted or QDialog::Rejected.
     int DoModal();
     virtual std::string GetFolder() const { return Folder; }
 
@@ -25,6 +30,7 @@ public:
 
 public slots:
     void accept() override;
+    void setVisible(bool visible) override;
 
 protected:
     // Enter in the folder list ends the dialog with the chosen folder; keyboard focus on the
@@ -32,7 +38,18 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void OnInitDone();
+    // The parts of Qt's dialog that the picker works on.
+    struct Parts {
+        QLineEdit* nameBox;
+        QListView* list;
+        QAbstractItemView* detailView;
+        QDialogButtonBox* buttons;
+        QWidget* typeBox;
+        QWidget* typeLabel;
+    };
+
+    // Finds the parts and connects to them, once; false when Qt's dialog lacks one of them.
+    bool TakeParts();
     QList<QAbstractItemView*> FolderViews() const;
     std::string ShownFolder() const;
     std::string SelectedItemName() const;
@@ -40,4 +57,9 @@ private:
 
     std::string Folder;
     FolderMode Mode;
+    bool PartsSought = false;
+    Parts Found{};
 };
+
+// Shown before the plain folder chooser opens in place of the full picker.
+extern const char PlainFolderChooserText[];

@@ -13,17 +13,11 @@ const char DirectoryTooLongText[] =
     "This directory is too long to be stored. The level directory may have at most 259 "
     "characters.";
 
-namespace {
-
-const CommandEntry<CSettingsDlg> Commands[] = {
-    {IdSettingsSave, &CSettingsDlg::OnSave},
-    {IdBrowse, &CSettingsDlg::OnBrowse},
-};
-
-} // namespace
-
 CSettingsDlg::CSettingsDlg(SettingsRecord& settings, QWidget* parent)
     : CDialog(SettingsTemplate(), parent), Settings(settings), Icon(LoadIconResource(IconProgram)) {
+    ConnectClicked(IdSettingsSave, [this] { OnSave(); });
+    ConnectClicked(IdBrowse, [this] { OnBrowse(); });
+    ConnectClicked(IdSettingsCancel, [this] { OnCancel(); });
 }
 
 bool CSettingsDlg::OnInitDialog() {
@@ -36,24 +30,20 @@ bool CSettingsDlg::OnInitDialog() {
     return false;
 }
 
-bool CSettingsDlg::OnCommand(int id) {
-    return DispatchCommand(this, Commands, id) || CDialog::OnCommand(id);
-}
-
 void CSettingsDlg::OnSave() {
     const std::string directory = PathFromQt(DirectoryField()->text(), ShownDirectory);
     if (directory.size() > LevelDirectoryMaxLength) {
-        MessageBox(this, DirectoryTooLongText, "Warning!", MB_OK | MB_ICONEXCLAMATION);
+        MessageBox(this, DirectoryTooLongText, "Warning!", QMessageBox::Ok, QMessageBox::Warning);
         return;
     }
     SetCurrentDirectory(directory);
     StoreLevelDirectory(Settings, directory);
-    EndDialog(IDCANCEL);
+    EndDialog(QDialog::Rejected);
 }
 
 void CSettingsDlg::OnBrowse() {
     CFolderDialog folderDialog(GetCurrentDirectory(), CFolderDialog::ModeSelect, this);
-    if (folderDialog.DoModal() == IDOK)
+    if (folderDialog.DoModal() == QDialog::Accepted)
         ShowDirectory(folderDialog.GetFolder());
 }
 

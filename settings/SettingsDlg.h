@@ -20,7 +20,6 @@ public:
 
 protected:
     bool OnInitDialog() override;
-    bool OnCommand(int id) override;
 
 private:
     QLineEdit* DirectoryField() const;

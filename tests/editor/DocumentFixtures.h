@@ -3,7 +3,6 @@
 // exercised elsewhere; here an edited level is made by opening a document built directly.
 #include "editor/LevelEditorDlg.h"
 #include "level/LevelText.h"
-#include "platform/Win32.h"
 #include "res/DialogTemplates.h"
 #include "tests/support/EditorHarness.h"
 #include "tests/support/ScriptedAnswerer.h"
@@ -14,8 +13,6 @@
 #include <string>
 #include <vector>
 
-inline constexpr unsigned PromptFlags = MB_YESNOCANCEL | MB_ICONQUESTION;
-inline constexpr unsigned WarningFlags = MB_OK | MB_ICONEXCLAMATION;
 inline const std::string PromptWithoutFile = "Do you want to save your changes?";
 
 inline std::string PromptFor(const std::string& path) {
@@ -101,7 +98,8 @@ class WatchingAnswerer : public ScriptedAnswerer {
 public:
     explicit WatchingAnswerer(std::string watched) : Watched(std::move(watched)) {}
 
-    int AnswerMessageBox(QWidget* owner, const MessageBoxRequest& request) override {
+    QMessageBox::StandardButton AnswerMessageBox(QWidget* owner,
+                                                 const MessageBoxRequest& request) override {
         FileAtEachModal.push_back(ReadBytes(Watched));
         return ScriptedAnswerer::AnswerMessageBox(owner, request);
     }

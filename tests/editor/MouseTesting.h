@@ -17,10 +17,6 @@ inline void MarkUnmodified(CLevelEditorDlg& editor) {
     editor.OpenDocument(LevelDocument(editor.Document().State(), editor.Document().Path()));
 }
 
-inline QString StatusLine(CLevelEditorDlg& editor) {
-    return static_cast<CStaticText*>(editor.GetDlgItem(IdStatusLine))->text();
-}
-
 inline QPoint CellCentre(Cell cell) {
     return {5 + 20 * cell.column + 10, 5 + 20 * cell.row + 10};
 }

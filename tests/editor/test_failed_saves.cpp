@@ -119,7 +119,7 @@ struct EditedLevelWithAFile {
         const MessageBoxRequest& box = Answerer.Boxes.back();
         QCOMPARE(box.text, SaveFailedText(failedPath));
         QCOMPARE(box.caption, std::string("Save Failed"));
-        QCOMPARE(box.flags, WarningFlags);
+        QCOMPARE(KindOf(box), WarningBox);
         QVERIFY(editor.Document().IsModified());
         QCOMPARE(editor.Document().Path(), Path);
         QCOMPARE(WindowTitle(editor), Title);
@@ -231,7 +231,7 @@ private slots:
         QFile::setPermissions(QString::fromLocal8Bit(level.Path), QFile::ReadOwner);
         const LevelGrid before = editor.Document().Grid();
 
-        level.Answerer.AnswerBox(IDYES);
+        level.Answerer.AnswerBox(QMessageBox::Yes);
         level.Harness.ClickControl(command);
 
         QCOMPARE(level.Answerer.Boxes.size(), std::size_t(2));
@@ -252,7 +252,7 @@ private slots:
         QCOMPARE(editor.Document().Path(), std::string());
         QCOMPARE(WindowTitle(editor), editor.GetBaseTitle());
 
-        answerer.AnswerBox(IDYES);
+        answerer.AnswerBox(QMessageBox::Yes);
         answerer.ChooseFile(missing);
         harness.ClickControl(IdClose);
         QCOMPARE(answerer.Boxes.size(), std::size_t(3));
@@ -263,7 +263,7 @@ private slots:
         QVERIFY(!QFile::exists(QString::fromLocal8Bit(harness.SettingsPath())));
 
         const std::string path = harness.PathIn("L4.txt");
-        answerer.AnswerBox(IDYES);
+        answerer.AnswerBox(QMessageBox::Yes);
         answerer.ChooseFile(path);
         harness.ClickControl(IdClose);
         QCOMPARE(ReadBytes(path), LevelBytes(editor.Document().Grid()));

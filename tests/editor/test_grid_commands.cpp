@@ -1,17 +1,12 @@
 // Fill Floor, Clear Floor and Show Grid through real clicks on their controls, with the
 // message boxes answered by script, and the status line.
-#include "platform/StaticText.h"
-#include "res/DialogTemplates.h"
-#include "tests/support/EditorHarness.h"
-#include "tests/support/ScriptedAnswerer.h"
+#include "tests/editor/DocumentFixtures.h"
+#include "tests/editor/MouseTesting.h"
 
-#include <QCheckBox>
-#include <QLabel>
-#include <QTest>
+using namespace mouse_testing;
 
 namespace {
 
-const QRgb Mark = qRgb(255, 0, 255);
 const QRgb Black = qRgb(0, 0, 0);
 const QRgb Green = qRgb(0, 128, 0);
 
@@ -26,24 +21,8 @@ int CountTiles(const LevelGrid& grid, TileType tile, bool border) {
 
 // A magenta dot inside a cell's image, so a test can tell whether the cell was drawn again.
 QPoint MarkCell(CLevelEditorDlg& editor, Cell cell) {
-    const QPoint at(5 + 20 * cell.column + 10, 5 + 20 * cell.row + 10);
-    const_cast<QImage&>(editor.Surface()).setPixel(at, Mark);
-    return at;
-}
-
-std::string StatusLine(CLevelEditorDlg& editor) {
-    return static_cast<CStaticText*>(editor.GetDlgItem(IdStatusLine))->text().toStdString();
-}
-
-QCheckBox* ShowGridBox(CLevelEditorDlg& editor) {
-    return qobject_cast<QCheckBox*>(editor.GetDlgItem(IdShowGrid));
-}
-
-// Opens the level that `edit` makes of the current one, unmodified unless said otherwise.
-template <class Edit> void OpenEdited(CLevelEditorDlg& editor, Edit edit, bool modified = false) {
-    LevelState level = editor.Document().State();
-    edit(level);
-    editor.OpenDocument(LevelDocument(level, {}, modified));
+    Scribble(editor, CellCentre(cell));
+    return CellCentre(cell);
 }
 
 } // namespace
@@ -69,18 +48,20 @@ private slots:
         QVERIFY(editor.Document().IsModified());
         QVERIFY(editor.Surface().pixel(mark) != Mark);
         QVERIFY(editor.Surface().pixel(mark) != Green);
-        QCOMPARE(StatusLine(editor),
-                 std::string("Selected: (3,4)   Tile Type: Destructible Brick"));
-        QCOMPARE(editor.GetStatusText(), StatusLine(editor));
+        QCOMPARE(StatusLine(editor), "Selected: (3,4)   Tile Type: Destructible Brick");
+        QCOMPARE(QString::fromStdString(editor.GetStatusText()), StatusLine(editor));
     }
 
     void fillFloorReachesFloorCellsInTheBorder() {
         EditorHarness harness;
         CLevelEditorDlg& editor = harness.Editor();
-        OpenEdited(editor, [](LevelState& level) {
-            level.grid[0][5] = Floor;
-            level.grid[14][12] = Floor;
-        });
+        EditLevel(
+            editor,
+            [](LevelState& level) {
+                level.grid[0][5] = Floor;
+                level.grid[14][12] = Floor;
+            },
+            false);
 
         harness.ClickControl(IdFillFloor);
 
@@ -106,11 +87,14 @@ private slots:
     void fillingAGridWithoutFloorDoesNothing() {
         EditorHarness harness;
         CLevelEditorDlg& editor = harness.Editor();
-        OpenEdited(editor, [](LevelState& level) {
-            for (int column = 1; column < GridColumns - 1; ++column)
-                for (int row = 1; row < GridRows - 1; ++row)
-                    level.grid[column][row] = Brick;
-        });
+        EditLevel(
+            editor,
+            [](LevelState& level) {
+                for (int column = 1; column < GridColumns - 1; ++column)
+                    for (int row = 1; row < GridRows - 1; ++row)
+                        level.grid[column][row] = Brick;
+            },
+            false);
         const LevelGrid before = editor.Document().Grid();
         const QPoint mark = MarkCell(editor, {7, 6});
 
@@ -119,7 +103,7 @@ private slots:
         QVERIFY(editor.Document().Grid() == before);
         QVERIFY(!editor.Document().IsModified());
         QCOMPARE(editor.Surface().pixel(mark), Mark);
-        QCOMPARE(StatusLine(editor), std::string());
+        QCOMPARE(StatusLine(editor), QString());
     }
 
     void fillingWithAPlayerIsRefused() {
@@ -135,9 +119,9 @@ private slots:
 
             QCOMPARE(answerer.Boxes.size(), std::size_t(1));
             QCOMPARE(answerer.Boxes[0].text,
-                     std::string("You cannot fill the grid with a player start position"));
-            QCOMPARE(answerer.Boxes[0].caption, std::string("No Can Do"));
-            QCOMPARE(answerer.Boxes[0].flags, 64u);
+                     "You cannot fill the grid with a player start position");
+            QCOMPARE(answerer.Boxes[0].caption, "No Can Do");
+            QCOMPARE(KindOf(answerer.Boxes[0]), BoxKind(QMessageBox::Ok, QMessageBox::Information));
             QVERIFY(editor.Document().Grid() == before);
             QVERIFY(!editor.Document().IsModified());
             QVERIFY(editor.Surface() == screen);
@@ -148,14 +132,17 @@ private slots:
         EditorHarness harness;
         ScriptedAnswerer answerer;
         CLevelEditorDlg& editor = harness.Editor();
-        OpenEdited(editor, [](LevelState& level) {
-            level.grid[4][4] = Brick;
-            level.grid[6][2] = Player2;
-            level.grid[0][3] = Brick;
-            level.grid[14][7] = Player1;
-            level.starts.placed = {true, true, false, true, true};
-            level.starts.position[1] = {6, 2};
-        });
+        EditLevel(
+            editor,
+            [](LevelState& level) {
+                level.grid[4][4] = Brick;
+                level.grid[6][2] = Player2;
+                level.grid[0][3] = Brick;
+                level.grid[14][7] = Player1;
+                level.starts.placed = {true, true, false, true, true};
+                level.starts.position[1] = {6, 2};
+            },
+            false);
         harness.HoverOver({4, 4});
         const QPoint mark = MarkCell(editor, {6, 2});
 
@@ -169,14 +156,14 @@ private slots:
         QCOMPARE(editor.Document().Starts().position[1], (Cell{6, 2}));
         QVERIFY(!editor.Document().IsModified());
         QCOMPARE(editor.Surface().pixel(mark), Green);
-        QCOMPARE(StatusLine(editor), std::string("Selected: (4,4)   Tile Type: Floor"));
+        QCOMPARE(StatusLine(editor), "Selected: (4,4)   Tile Type: Floor");
     }
 
     void clearingAChangedLevelAsksFirst() {
         EditorHarness harness;
         ScriptedAnswerer answerer;
         CLevelEditorDlg& editor = harness.Editor();
-        OpenEdited(
+        EditLevel(
             editor,
             [](LevelState& level) {
                 level.grid[4][4] = Player3;
@@ -185,21 +172,22 @@ private slots:
             true);
         const QPoint mark = MarkCell(editor, {4, 4});
 
-        answerer.AnswerBox(IDNO);
+        answerer.AnswerBox(QMessageBox::No);
         harness.ClickControl(IdClearFloor);
 
         QCOMPARE(answerer.Boxes.size(), std::size_t(1));
         QCOMPARE(answerer.Boxes[0].text,
                  std::string("You are attempting to permanently wipe the grid clean. Do you "
                              "want to continue?"));
-        QCOMPARE(answerer.Boxes[0].caption, std::string("Clear Grid?"));
-        QCOMPARE(answerer.Boxes[0].flags, 36u);
+        QCOMPARE(answerer.Boxes[0].caption, "Clear Grid?");
+        QCOMPARE(KindOf(answerer.Boxes[0]),
+                 BoxKind(QMessageBox::Yes | QMessageBox::No, QMessageBox::Question));
         QCOMPARE(editor.Document().Grid()[4][4], Player3);
         QVERIFY(editor.Document().Starts().placed[2]);
         QVERIFY(editor.Document().IsModified());
         QCOMPARE(editor.Surface().pixel(mark), Mark);
 
-        answerer.AnswerBox(IDYES);
+        answerer.AnswerBox(QMessageBox::Yes);
         harness.ClickControl(IdClearFloor);
 
         QCOMPARE(answerer.Boxes.size(), std::size_t(2));
@@ -212,23 +200,25 @@ private slots:
     void statusLineNamesTheHoveredCellAndItsTile() {
         EditorHarness harness;
         CLevelEditorDlg& editor = harness.Editor();
-        OpenEdited(editor, [](LevelState& level) {
-            level.grid[3][4] = Brick;
-            level.grid[14][12] = Player5;
-        });
+        EditLevel(
+            editor,
+            [](LevelState& level) {
+                level.grid[3][4] = Brick;
+                level.grid[14][12] = Player5;
+            },
+            false);
 
         harness.HoverOver({3, 4});
-        QCOMPARE(StatusLine(editor),
-                 std::string("Selected: (3,4)   Tile Type: Destructible Brick"));
+        QCOMPARE(StatusLine(editor), "Selected: (3,4)   Tile Type: Destructible Brick");
 
         harness.HoverOver({0, 0});
-        QCOMPARE(StatusLine(editor), std::string("Selected: (0,0)   Tile Type: Solid Block"));
+        QCOMPARE(StatusLine(editor), "Selected: (0,0)   Tile Type: Solid Block");
 
         harness.HoverOver({14, 12});
-        QCOMPARE(StatusLine(editor), std::string("Selected: (14,12)   Tile Type: Player Five"));
+        QCOMPARE(StatusLine(editor), "Selected: (14,12)   Tile Type: Player Five");
 
         harness.HoverOver(NoCell);
-        QCOMPARE(StatusLine(editor), std::string());
+        QCOMPARE(StatusLine(editor), QString());
         QCOMPARE(editor.GetStatusText(), std::string("Selected: (14,12)   Tile Type: Player Five"));
     }
 
@@ -245,7 +235,7 @@ private slots:
         QVERIFY(!ShowGridBox(editor)->isChecked());
         QCOMPARE(int(editor.GetSettings().ShowGrid), 0);
         QCOMPARE(editor.GetSettings().GridColor, 0x008000u);
-        QCOMPARE(editor.GetGridPen().Colour, 0x008000u);
+        QCOMPARE(editor.GetGridPen().Colour, QColor(0, 128, 0));
         QCOMPARE(editor.Surface().pixel(2, 2), background);
         // The lines vanish into the floor: one unbroken green area, framed in black.
         for (int y = 25; y <= 245; ++y)

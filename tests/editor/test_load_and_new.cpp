@@ -55,20 +55,20 @@ private slots:
         CLevelEditorDlg& editor = harness.Editor();
         ScriptedAnswerer answerer;
         EditDefaultLevel(editor);
-        answerer.AnswerBox(IDCANCEL);
+        answerer.AnswerBox(QMessageBox::Cancel);
         harness.ClickControl(IdNew);
         QCOMPARE(answerer.Boxes.size(), std::size_t(1));
         QCOMPARE(answerer.Boxes[0].text, PromptWithoutFile);
         QCOMPARE(answerer.Boxes[0].caption, std::string("Save Changes?"));
-        QCOMPARE(answerer.Boxes[0].flags, 35u);
+        QCOMPARE(KindOf(answerer.Boxes[0]), SaveChangesBox);
 
         const std::string path = harness.PathIn("a rather long folder name for the title/L4.txt");
         QDir().mkpath(QString::fromLocal8Bit(FolderOfPath(path)));
         WriteBytes(path, PreviousFile());
-        answerer.AnswerBox(IDNO);
+        answerer.AnswerBox(QMessageBox::No);
         LoadThroughButton(harness, answerer, path);
         EditDefaultLevel(editor);
-        answerer.AnswerBox(IDCANCEL);
+        answerer.AnswerBox(QMessageBox::Cancel);
         harness.ClickControl(IdLoad);
         QCOMPARE(answerer.Boxes.size(), std::size_t(3));
         QCOMPARE(answerer.Boxes[2].text, PromptFor(path)); // the full path, not the title's
@@ -105,7 +105,7 @@ private slots:
         const LevelGrid before = editor.Document().Grid();
         const std::string title = WindowTitle(editor);
 
-        answerer.AnswerBox(IDCANCEL);
+        answerer.AnswerBox(QMessageBox::Cancel);
         harness.ClickControl(command);
 
         QCOMPARE(answerer.Boxes.size(), std::size_t(1));
@@ -129,7 +129,7 @@ private slots:
         const QImage playerCell = CellPicture(harness, 2, 3);
         EditDefaultLevel(editor);
 
-        answerer.AnswerBox(IDNO);
+        answerer.AnswerBox(QMessageBox::No);
         harness.ClickControl(IdNew);
 
         QCOMPARE(ReadBytes(path), Bytes(BrickBorderedLevel()));
@@ -156,7 +156,7 @@ private slots:
         EditDefaultLevel(editor);
         const QImage floorCell = CellPicture(harness, 2, 3);
 
-        answerer.AnswerBox(IDNO);
+        answerer.AnswerBox(QMessageBox::No);
         LoadThroughButton(harness, answerer, path);
 
         QCOMPARE(LevelText(editor.Document().Grid()), BrickBorderedLevel());
@@ -176,11 +176,11 @@ private slots:
         const std::string path = LoadFileHoldingPrevious(harness, answerer, "L3.txt");
         MakePlayableLevel(editor);
 
-        answerer.AnswerBox(IDNO);
+        answerer.AnswerBox(QMessageBox::No);
         harness.ClickControl(IdClose);
 
         QVERIFY(!editor.isVisible());
-        QCOMPARE(editor.result(), IDCANCEL);
+        QCOMPARE(editor.result(), int(QDialog::Rejected));
         QCOMPARE(ReadBytes(harness.SettingsPath()).size(), 268);
         QCOMPARE(ReadBytes(path), PreviousFile());
     }
@@ -203,7 +203,7 @@ private slots:
         EditDefaultLevel(editor);
         const QByteArray edited = LevelBytes(editor.Document().Grid());
 
-        answerer.AnswerBox(IDYES);
+        answerer.AnswerBox(QMessageBox::Yes);
         harness.ClickControl(command);
 
         QCOMPARE(answerer.Boxes.size(), std::size_t(1));
@@ -227,7 +227,7 @@ private slots:
         EditDefaultLevel(editor);
         const LevelGrid before = editor.Document().Grid();
 
-        answerer.AnswerBox(IDYES);
+        answerer.AnswerBox(QMessageBox::Yes);
         harness.ClickControl(IdNew);
 
         QCOMPARE(answerer.Boxes.size(), std::size_t(3));
@@ -245,7 +245,7 @@ private slots:
         MakePlayableLevel(editor);
         const LevelGrid before = editor.Document().Grid();
 
-        answerer.AnswerBox(IDYES);
+        answerer.AnswerBox(QMessageBox::Yes);
         answerer.CancelFileDialog();
         harness.ClickControl(IdLoad);
 
@@ -264,7 +264,7 @@ private slots:
         const QByteArray edited = LevelBytes(editor.Document().Grid());
         const std::string path = harness.PathIn("L6.txt");
 
-        answerer.AnswerBox(IDYES);
+        answerer.AnswerBox(QMessageBox::Yes);
         answerer.ChooseFile(path);
         harness.ClickControl(IdNew);
 
@@ -282,7 +282,7 @@ private slots:
         const std::string path = LoadFileHoldingPrevious(harness, answerer, "L8.txt");
         EditDefaultLevel(editor);
 
-        answerer.AnswerBox(IDYES);
+        answerer.AnswerBox(QMessageBox::Yes);
         harness.ClickControl(IdClose);
 
         QCOMPARE(answerer.Boxes.size(), std::size_t(3));
@@ -293,7 +293,7 @@ private slots:
         QVERIFY(!QFile::exists(QString::fromLocal8Bit(harness.SettingsPath())));
 
         MakePlayableLevel(editor);
-        answerer.AnswerBox(IDYES);
+        answerer.AnswerBox(QMessageBox::Yes);
         harness.ClickControl(IdClose);
         QCOMPARE(ReadBytes(path), LevelBytes(editor.Document().Grid()));
         QVERIFY(!editor.isVisible());
@@ -329,14 +329,14 @@ private slots:
         if (!content.isNull())
             WriteBytes(chosen, content);
 
-        answerer.AnswerBox(IDNO);
+        answerer.AnswerBox(QMessageBox::No);
         LoadThroughButton(harness, answerer, chosen);
 
         QCOMPARE(answerer.Boxes.size(), std::size_t(2));
         QCOMPARE(answerer.Boxes[1].caption, std::string("Load Failed"));
         QCOMPARE(answerer.Boxes[1].text,
                  "The file " + chosen + " could not be read as a level. Nothing was loaded.");
-        QCOMPARE(answerer.Boxes[1].flags, WarningFlags);
+        QCOMPARE(KindOf(answerer.Boxes[1]), WarningBox);
         QCOMPARE(editor.Document().Path(), path);
         QCOMPARE(WindowTitle(editor), title);
         QVERIFY(editor.Document().IsModified());
@@ -362,7 +362,7 @@ private slots:
         QCOMPARE(answerer.Boxes[0].text,
                  "Only 4 of the 13 rows of " + path +
                      " could be read. The other rows keep the tiles they had.");
-        QCOMPARE(answerer.Boxes[0].flags, WarningFlags);
+        QCOMPARE(KindOf(answerer.Boxes[0]), WarningBox);
         QCOMPARE(editor.Document().Path(), path);
         QVERIFY(!editor.Document().IsModified());
         const LevelGrid& grid = editor.Document().Grid();

@@ -219,28 +219,6 @@ private slots:
         QCOMPARE(about.Opened, 0);
     }
 
-    void theAboutEntryOfTheSystemMenuOpensTheAboutBox() {
-        EditorHarness h;
-        ModalClicker about;
-        h.Editor().OnSysCommand(0x0010);
-        QCOMPARE(about.Opened, 1);
-        h.Editor().OnSysCommand(0x0013); // the low four bits are the platform's
-        QCOMPARE(about.Opened, 2);
-        h.Editor().OnSysCommand(0xF020);
-        h.Editor().OnSysCommand(0x0020);
-        QCOMPARE(about.Opened, 2);
-        QVERIFY(h.Editor().isVisible());
-    }
-
-    void theCloseSystemCommandRunsTheCloseRoutine() {
-        EditorHarness h;
-        ModalClicker about;
-        h.Editor().OnSysCommand(0xF060);
-        QCOMPARE(about.Opened, 0);
-        QVERIFY(!h.Editor().isVisible());
-        QCOMPARE(ReadBytes(h.SettingsPath()).size(), 268);
-    }
-
 private:
     // A palette point whose tile differs from `slot`'s, so that the next pick changes the tile.
     static QPoint SlotOther(int slot) {

@@ -9,15 +9,15 @@
 
 namespace {
 
-const std::string LevelFilter = "Zapmaze Levels (*.txt)|*.txt|All Files (*.*)|*.*||";
+const QStringList LevelFilters = {"Zapmaze Levels (*.txt)", "All Files (*.*)"};
 const std::string DiagonalRefusal =
     "Levels which allow diagonal movements are invalid [tile (2,2)]. File not saved.";
 
 void CompareBox(const MessageBoxRequest& box, const std::string& text, const std::string& caption,
-                unsigned flags) {
+                BoxKind kind) {
     QCOMPARE(box.text, text);
     QCOMPARE(box.caption, caption);
-    QCOMPARE(box.flags, flags);
+    QCOMPARE(KindOf(box), kind);
 }
 
 } // namespace
@@ -43,8 +43,8 @@ private slots:
 
         QCOMPARE(answerer.Boxes.size(), std::size_t(2));
         CompareBox(answerer.Boxes[0], "All player start points have not been used!", "Warning!",
-                   WarningFlags);
-        CompareBox(answerer.Boxes[1], DiagonalRefusal, "Save Failed", WarningFlags);
+                   WarningBox);
+        CompareBox(answerer.Boxes[1], DiagonalRefusal, "Save Failed", WarningBox);
         QVERIFY(answerer.FileDialogs.empty());
         QVERIFY(editor.Document().IsModified());
         QCOMPARE(editor.Document().Path(), std::string());
@@ -99,15 +99,15 @@ private slots:
         QVERIFY(open.open);
         QCOMPARE(open.defaultExtension, std::string(".txt"));
         QCOMPARE(open.fileName, std::string());
-        QCOMPARE(open.flags, OFN_HIDEREADONLY);
-        QCOMPARE(open.filter, LevelFilter);
+        QVERIFY(!open.confirmOverwrite);
+        QCOMPARE(open.nameFilters, LevelFilters);
         QCOMPARE(open.folder, harness.Folder());
         const FileDialogRequest& saveAs = answerer.FileDialogs[1];
         QVERIFY(!saveAs.open);
         QCOMPARE(saveAs.defaultExtension, std::string(".txt"));
         QCOMPARE(saveAs.fileName, std::string());
-        QCOMPARE(saveAs.flags, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT);
-        QCOMPARE(saveAs.filter, LevelFilter);
+        QVERIFY(saveAs.confirmOverwrite);
+        QCOMPARE(saveAs.nameFilters, LevelFilters);
         // Neither dialog was accepted: nothing changed.
         QVERIFY(editor.Document().IsModified());
         QCOMPARE(editor.Document().Path(), std::string());
@@ -144,7 +144,7 @@ private slots:
         harness.ClickControl(IdSaveAs);
 
         QCOMPARE(answerer.Boxes.size(), std::size_t(1));
-        CompareBox(answerer.Boxes[0], InvalidFileNameMessage, "Warning!", WarningFlags);
+        CompareBox(answerer.Boxes[0], InvalidFileNameMessage, "Warning!", WarningBox);
         QCOMPARE(answerer.Boxes[0].text,
                  std::string("Warning: The valid filename format is \"Ln.txt\" where 'n' is a "
                              "number between 1 and 10. File was saved."));

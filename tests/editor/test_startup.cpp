@@ -15,10 +15,6 @@
 
 namespace {
 
-QCheckBox* ShowGridBox(CLevelEditorDlg& editor) {
-    return qobject_cast<QCheckBox*>(editor.GetDlgItem(IdShowGrid));
-}
-
 QByteArray SettingsBytesOf(const SettingsRecord& record) {
     const SettingsBytes bytes = SerialiseSettings(record);
     return QByteArray(reinterpret_cast<const char*>(bytes.data()), int(bytes.size()));
@@ -119,7 +115,7 @@ private slots:
         QCOMPARE(editor.GetLeftTile(), int(SolidBlock));
         QCOMPARE(editor.GetRightTile(), int(Floor));
         QCOMPARE(editor.GetHoverCell(), NoCell);
-        QCOMPARE(static_cast<CStaticText*>(editor.GetDlgItem(IdStatusLine))->text(), QString());
+        QCOMPARE(StatusLine(editor), QString());
         QCOMPARE(editor.focusWidget(), editor.GetDlgItem(IdShowGrid));
         for (int tile = 0; tile < TileCount; ++tile)
             QCOMPARE(editor.GetTileBitmap(tile).size(), QSize(20, 20));
@@ -129,7 +125,7 @@ private slots:
         EditorHarness harness;
         CLevelEditorDlg& editor = harness.Editor();
         QVERIFY(ShowGridBox(editor)->isChecked());
-        QCOMPARE(editor.GetGridPen().Colour, COLORREF(0));
+        QCOMPARE(editor.GetGridPen().Colour, QColor(Qt::black));
         QCOMPARE(LevelDirectoryText(editor.GetSettings()), std::string());
         QCOMPARE(GetCurrentDirectory(), harness.Folder());
         QCOMPARE(editor.GetSettingsPath(), harness.SettingsPath());
@@ -145,7 +141,7 @@ private slots:
         EditorHarness harness(SettingsBytesOf(record));
         CLevelEditorDlg& editor = harness.Editor();
         QVERIFY(!ShowGridBox(editor)->isChecked());
-        QCOMPARE(editor.GetGridPen().Colour, COLORREF(0));
+        QCOMPARE(editor.GetGridPen().Colour, QColor(Qt::black));
         QCOMPARE(GetCurrentDirectory(), levelFolder);
         QCOMPARE(editor.GetSettingsPath(), harness.SettingsPath());
     }
@@ -181,7 +177,7 @@ private slots:
         else
             harness.ClickControl(IdClose);
         QVERIFY(!editor.isVisible());
-        QCOMPARE(editor.result(), IDCANCEL);
+        QCOMPARE(editor.result(), int(QDialog::Rejected));
         QCOMPARE(ReadBytes(harness.SettingsPath()).size(), qsizetype(SettingsRecordSize));
         QVERIFY(ShowGridBox(editor)->isChecked());
     }

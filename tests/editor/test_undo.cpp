@@ -70,7 +70,7 @@ private slots:
         Stroke(h, {{2, 2}});
         h.PickTile(Qt::LeftButton, Brick);
         h.ClickControl(IdFillFloor);
-        answerer.AnswerBox(IDYES);
+        answerer.AnswerBox(QMessageBox::Yes);
         h.ClickControl(IdClearFloor);
         const LevelDocument& document = h.Editor().Document();
 
@@ -85,7 +85,7 @@ private slots:
         QVERIFY(document.State() == LevelDocument().State());
 
         Redo(h);
-        answerer.AnswerBox(IDNO);
+        answerer.AnswerBox(QMessageBox::No);
         h.ClickControl(IdNew);
         const LevelState fresh = document.State();
         Undo(h);
@@ -127,7 +127,7 @@ private slots:
         Undo(h);
         QCOMPARE(h.Editor().Document().TileAt({3, 2}), Brick);
 
-        answerer.AnswerBox(IDCANCEL);
+        answerer.AnswerBox(QMessageBox::Cancel);
         h.Key(Qt::Key_Escape);
         QCOMPARE(answerer.Boxes.size(), std::size_t(1));
         QVERIFY(!h.Editor().GetLeftDrag());

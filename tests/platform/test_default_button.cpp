@@ -25,7 +25,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
         auto* save = qobject_cast<QPushButton*>(dialog.GetDlgItem(IdSettingsSave));
         auto* browse = qobject_cast<QPushButton*>(dialog.GetDlgItem(IdBrowse));
-        auto* cancel = qobject_cast<QPushButton*>(dialog.GetDlgItem(IDCANCEL));
+        auto* cancel = qobject_cast<QPushButton*>(dialog.GetDlgItem(IdSettingsCancel));
         const auto defaults = [&] {
             return QList<bool>{save->isDefault(), browse->isDefault(), cancel->isDefault()};
         };

@@ -51,16 +51,16 @@ private slots:
         const QRect area(0, 0, 60, 60);
 
         ClearToMark(editor, area);
-        CDC(editor).FillRect({10, 10, 20, 15}, CBrush(RGB(0, 0, 255)));
+        CDC(editor).FillRect(QRect(10, 10, 10, 5), CBrush(Qt::blue));
         QCOMPARE(DrawnBounds(surface, area), QRect(10, 10, 10, 5));
         QCOMPARE(surface.pixel(19, 14), Blue);
 
         ClearToMark(editor, area);
-        CDC(editor).FillRect({10, 10, 10, 20}, CBrush(RGB(0, 0, 255)));
+        CDC(editor).FillRect(QRect(10, 10, 0, 10), CBrush(Qt::blue));
         QVERIFY(DrawnBounds(surface, area).isEmpty());
 
         ClearToMark(editor, area);
-        CDC(editor).FrameRect({10, 10, 20, 15}, CBrush(RGB(0, 0, 255)));
+        CDC(editor).FrameRect(QRect(10, 10, 10, 5), CBrush(Qt::blue));
         QCOMPARE(DrawnBounds(surface, area), QRect(10, 10, 10, 5));
         QCOMPARE(surface.pixel(19, 12), Blue);
         QCOMPARE(surface.pixel(15, 14), Blue);
@@ -84,7 +84,7 @@ private slots:
         ClearToMark(editor, area);
         {
             CDC dc(editor);
-            dc.SelectPen(CPen(RGB(0, 0, 255)));
+            dc.SelectPen(CPen(Qt::blue));
             dc.MoveTo(10, 5);
             dc.LineTo(10, 25);
             dc.LineTo(30, 25);
@@ -114,7 +114,7 @@ private slots:
         const int bottom = surface.height() - 1;
         {
             CDC dc(editor);
-            dc.FillRect({right - 2, bottom - 2, right + 50, bottom + 50}, CBrush(RGB(0, 0, 255)));
+            dc.FillRect(QRect(right - 2, bottom - 2, 52, 52), CBrush(Qt::blue));
             dc.StretchBlt(-30, -30, 40, 40, Pattern());
             dc.MoveTo(-10, 3);
             dc.LineTo(right + 10, 3);

@@ -3,7 +3,6 @@
 // and the current directory following the folder of the chosen file.
 #include "platform/FileDialog.h"
 #include "platform/FileSystem.h"
-#include "platform/Win32.h"
 #include "tests/support/NextModal.h"
 #include "tests/support/ScriptedAnswerer.h"
 
@@ -20,7 +19,11 @@
 
 namespace {
 
-constexpr char LevelFilter[] = "Zapmaze Levels (*.txt)|*.txt|All Files (*.*)|*.*||";
+const QStringList LevelFilters = {"Zapmaze Levels (*.txt)", "All Files (*.*)"};
+
+CFileDialog LevelDialog(bool open) {
+    return CFileDialog(open, ".txt", "", !open, LevelFilters, nullptr);
+}
 
 void Touch(const QString& path) {
     QFile file(path);
@@ -65,7 +68,7 @@ private slots:
     void cleanup() { SetCurrentDirectory(Previous); }
 
     void openShowsTheFiltersAsWrittenAndAllFilesListsEveryFile() {
-        CFileDialog open(true, ".txt", "", OFN_HIDEREADONLY, LevelFilter, nullptr);
+        CFileDialog open = LevelDialog(true);
         QStringList filters, levels, everything;
         QString folder;
         RunAnswered(open, [&](QFileDialog& dialog) {
@@ -87,26 +90,29 @@ private slots:
     }
 
     void openTakesAnExistingNameAsTypedAndAddsTheExtensionOtherwise() {
-        CFileDialog existing(true, ".txt", "", OFN_HIDEREADONLY, LevelFilter, nullptr);
-        QCOMPARE(RunAnswered(existing, [](QFileDialog& d) { Accept(d, "NOEXT"); }), IDOK);
+        CFileDialog existing = LevelDialog(true);
+        QCOMPARE(RunAnswered(existing, [](QFileDialog& d) { Accept(d, "NOEXT"); }),
+                 int(QDialog::Accepted));
         QCOMPARE(existing.GetPathName(), Folder.filePath("NOEXT").toStdString());
-        CFileDialog missing(true, ".txt", "", OFN_HIDEREADONLY, LevelFilter, nullptr);
-        QCOMPARE(RunAnswered(missing, [](QFileDialog& d) { Accept(d, "L7"); }), IDOK);
+        CFileDialog missing = LevelDialog(true);
+        QCOMPARE(RunAnswered(missing, [](QFileDialog& d) { Accept(d, "L7"); }),
+                 int(QDialog::Accepted));
         QCOMPARE(missing.GetPathName(), Folder.filePath("L7.txt").toStdString());
     }
 
     void saveAsAddsTheDefaultExtension() {
-        CFileDialog save(false, ".txt", "", OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, LevelFilter,
-                         nullptr);
-        QCOMPARE(RunAnswered(save, [](QFileDialog& d) { Accept(d, "L2"); }), IDOK);
+        CFileDialog save = LevelDialog(false);
+        QCOMPARE(RunAnswered(save, [](QFileDialog& d) { Accept(d, "L2"); }),
+                 int(QDialog::Accepted));
         QCOMPARE(save.GetPathName(), Folder.filePath("L2.txt").toStdString());
     }
 
     void aFileInAnotherFolderMakesThatFolderCurrent() {
         QVERIFY(QDir(Folder.path()).mkpath("other"));
         const QString other = Folder.filePath("other");
-        CFileDialog open(true, ".txt", "", OFN_HIDEREADONLY, LevelFilter, nullptr);
-        QCOMPARE(RunAnswered(open, [&](QFileDialog& d) { Accept(d, other + "/L3.txt"); }), IDOK);
+        CFileDialog open = LevelDialog(true);
+        QCOMPARE(RunAnswered(open, [&](QFileDialog& d) { Accept(d, other + "/L3.txt"); }),
+                 int(QDialog::Accepted));
         QCOMPARE(GetCurrentDirectory(), other.toStdString());
     }
 
@@ -114,14 +120,14 @@ private slots:
     void aRelativeNameIsMadeAbsolute() {
         ScriptedAnswerer answerer;
         answerer.ChooseFile("./good.txt");
-        CFileDialog save(false, ".txt", "", OFN_OVERWRITEPROMPT, LevelFilter, nullptr);
-        QCOMPARE(save.DoModal(), IDOK);
+        CFileDialog save = LevelDialog(false);
+        QCOMPARE(save.DoModal(), int(QDialog::Accepted));
         QCOMPARE(save.GetPathName(), Folder.filePath("good.txt").toStdString());
     }
 
     void cancelLeavesThePathAndTheFolder() {
-        CFileDialog open(true, ".txt", "", OFN_HIDEREADONLY, LevelFilter, nullptr);
-        QCOMPARE(RunAnswered(open, [](QFileDialog& d) { d.reject(); }), IDCANCEL);
+        CFileDialog open = LevelDialog(true);
+        QCOMPARE(RunAnswered(open, [](QFileDialog& d) { d.reject(); }), int(QDialog::Rejected));
         QCOMPARE(open.GetPathName(), std::string());
         QCOMPARE(GetCurrentDirectory(), Folder.path().toStdString());
     }

@@ -1,7 +1,6 @@
-// The real message boxes, shown through the production answerer: the buttons that each flag
-// gives, the default one, what a key or the close box answers, and the text shown as it is.
+// The real message boxes, shown through the production answerer: the buttons asked for, the
+// default one, what a key or the close box answers, and the text shown as it is.
 #include "platform/MessageBox.h"
-#include "platform/Win32.h"
 #include "tests/support/NextModal.h"
 
 #include <QLabel>
@@ -10,38 +9,35 @@
 #include <QTest>
 
 using Buttons = QMessageBox::StandardButtons;
+using Button = QMessageBox::StandardButton;
 Q_DECLARE_METATYPE(Buttons)
 
 class MessageBoxTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void answersAsTheFlagsSay_data() {
-        QTest::addColumn<unsigned>("flags");
+    void answersAsTheButtonsSay_data() {
         QTest::addColumn<Buttons>("buttons");
         QTest::addColumn<int>("key"); // 0: the close box
-        QTest::addColumn<int>("result");
+        QTest::addColumn<Button>("result");
         const Buttons ok = QMessageBox::Ok, yesNo = QMessageBox::Yes | QMessageBox::No;
         const Buttons yesNoCancel = yesNo | QMessageBox::Cancel;
-        const unsigned warning = MB_OK | MB_ICONEXCLAMATION, clear = MB_YESNO | MB_ICONQUESTION;
-        const unsigned question = MB_YESNOCANCEL | MB_ICONQUESTION;
-        QTest::newRow("ok, enter") << warning << ok << int(Qt::Key_Return) << IDOK;
-        QTest::newRow("ok, escape") << warning << ok << int(Qt::Key_Escape) << IDOK;
+        QTest::newRow("ok, enter") << ok << int(Qt::Key_Return) << QMessageBox::Ok;
+        QTest::newRow("ok, escape") << ok << int(Qt::Key_Escape) << QMessageBox::Ok;
         QTest::newRow("yes/no/cancel, enter")
-            << question << yesNoCancel << int(Qt::Key_Return) << IDYES;
-        QTest::newRow("yes/no/cancel, n") << question << yesNoCancel << int(Qt::Key_N) << IDNO;
+            << yesNoCancel << int(Qt::Key_Return) << QMessageBox::Yes;
+        QTest::newRow("yes/no/cancel, n") << yesNoCancel << int(Qt::Key_N) << QMessageBox::No;
         QTest::newRow("yes/no/cancel, escape")
-            << question << yesNoCancel << int(Qt::Key_Escape) << IDCANCEL;
-        QTest::newRow("yes/no/cancel, close box") << question << yesNoCancel << 0 << IDCANCEL;
-        QTest::newRow("yes/no, escape") << clear << yesNo << int(Qt::Key_Escape) << IDNO;
-        QTest::newRow("yes/no, close box") << clear << yesNo << 0 << IDNO;
+            << yesNoCancel << int(Qt::Key_Escape) << QMessageBox::Cancel;
+        QTest::newRow("yes/no/cancel, close box") << yesNoCancel << 0 << QMessageBox::Cancel;
+        QTest::newRow("yes/no, escape") << yesNo << int(Qt::Key_Escape) << QMessageBox::No;
+        QTest::newRow("yes/no, close box") << yesNo << 0 << QMessageBox::No;
     }
 
-    void answersAsTheFlagsSay() {
-        QFETCH(unsigned, flags);
+    void answersAsTheButtonsSay() {
         QFETCH(Buttons, buttons);
         QFETCH(int, key);
-        QFETCH(int, result);
+        QFETCH(Button, result);
         const std::string text = "<b>C:\\Levels & more</b>";
         QMessageBox* box = nullptr;
         OnNextModal([&](QWidget* shown) {
@@ -55,12 +51,13 @@ private slots:
             QCOMPARE(label->textFormat(), Qt::PlainText);
             QCOMPARE(label->text(), QString::fromStdString(text));
             QCOMPARE(box->windowTitle(), QStringLiteral("Save <Failed>"));
+            QCOMPARE(box->icon(), QMessageBox::Warning);
             if (key)
                 QTest::keyClick(box, Qt::Key(key));
             else
                 box->close();
         });
-        QCOMPARE(MessageBox(nullptr, text, "Save <Failed>", flags), result);
+        QCOMPARE(MessageBox(nullptr, text, "Save <Failed>", buttons, QMessageBox::Warning), result);
         QVERIFY(box);
     }
 };

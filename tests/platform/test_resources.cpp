@@ -14,7 +14,6 @@ private slots:
     void iconIsLoadedOnce();
     void crosshairHasItsHotSpotOnTheCentreDot();
     void unknownIdsGiveNothing();
-    void aboutEntryText();
 };
 
 void TestResources::tileBitmapsAre20By20InTileOrder() {
@@ -76,11 +75,6 @@ void TestResources::unknownIdsGiveNothing() {
     QVERIFY(LoadBitmapResource(IconProgram).isNull());
     QVERIFY(LoadIconResource(BitmapFloor).isNull());
     QCOMPARE(LoadCursorResource(IconProgram).shape(), Qt::ArrowCursor);
-    QVERIFY(LoadStringResource(102).empty());
-}
-
-void TestResources::aboutEntryText() {
-    QCOMPARE(LoadStringResource(StringAboutBox), std::string("&About ZM Level Editor..."));
 }
 
 QTEST_MAIN(TestResources)

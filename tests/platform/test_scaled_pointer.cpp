@@ -22,13 +22,15 @@ protected:
     void OnPaint() override {
         CDC dc(*this);
         for (int x = 0; x < width(); ++x)
-            dc.FillRect({x, 0, x + 1, height()}, CBrush(RGB(x & 0xFF, x >> 8, 0x80)));
+            dc.FillRect(QRect(x, 0, 1, height()), CBrush(QColor(ColourOfColumn(x))));
     }
-    void OnMouseMove(unsigned, QPoint point) override { LastPoint = point; }
+    void OnMouseMove(Qt::MouseButtons, Qt::KeyboardModifiers, QPoint point) override {
+        LastPoint = point;
+    }
 
 private:
     static const DialogTemplate& Template() {
-        static const DialogTemplate dialog{1, "Columns", 60, 20, FrameKind::ThinBorderPopup, {}};
+        static const DialogTemplate dialog{"Columns", 60, 20, FrameKind::ThinBorderPopup, {}};
         return dialog;
     }
 };

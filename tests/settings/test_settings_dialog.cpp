@@ -5,33 +5,22 @@
 #include "tests/support/ScriptedAnswerer.h"
 
 #include "platform/FileSystem.h"
-#include "platform/Win32.h"
 #include "res/DialogTemplates.h"
-#include "settings/FolderDialog.h"
 #include "settings/SettingsDlg.h"
 #include "settings/SettingsRecord.h"
+#include "tests/support/FolderPicking.h"
 
-#include <QApplication>
-#include <QDialogButtonBox>
 #include <QDir>
+#include <QFileDialog>
 #include <QLineEdit>
-#include <QListView>
-#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
-#include <functional>
 #include <sys/stat.h>
 
 namespace {
 
 QLineEdit* Field(CDialog& dialog) {
     return qobject_cast<QLineEdit*>(dialog.GetDlgItem(IdDirectoryField));
-}
-
-void ClickButton(CDialog& dialog, int id) {
-    QWidget* button = dialog.GetDlgItem(id);
-    QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
 }
 
 void TypeIntoField(CDialog& dialog, const std::string& text) {
@@ -43,23 +32,8 @@ void TypeIntoField(CDialog& dialog, const std::string& text) {
 
 // In the folder picker: selects `name` once the list shows it, then presses Select or Cancel.
 void PickInFolderDialog(QWidget* shown, const QString& name, QDialogButtonBox::StandardButton end) {
-    auto* list = shown->findChild<QListView*>(QStringLiteral("listView"));
-    QModelIndexList matches;
-    const bool listed = QTest::qWaitFor([&] {
-        matches = list->model()->match(list->model()->index(0, 0, list->rootIndex()),
-                                       Qt::DisplayRole, name, 1, Qt::MatchExactly);
-        return !matches.isEmpty();
-    });
-    if (listed)
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                          list->visualRect(matches.first()).center());
-    shown->findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"))->button(end)->click();
-}
-
-std::string InFolderCase(const std::string& path) {
-    if (!FileSystemIgnoresCase())
-        return path;
-    return QString::fromLocal8Bit(path).toLower().toLocal8Bit().toStdString();
+    ClickListed(shown, name);
+    DialogButton(shown, end)->click();
 }
 
 } // namespace
@@ -116,9 +90,9 @@ private slots:
         CSettingsDlg dialog(Settings);
         dialog.Create();
         TypeIntoField(dialog, directory);
-        ClickButton(dialog, IdSettingsSave);
+        ClickControl(dialog, IdSettingsSave);
         QVERIFY(!dialog.isVisible());
-        QCOMPARE(dialog.result(), IDCANCEL);
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
         QCOMPARE(LevelDirectoryText(Settings), directory);
         QCOMPARE(GetCurrentDirectory(), exists ? directory : Root);
     }
@@ -131,20 +105,16 @@ private slots:
         QVERIFY(SetCurrentDirectory(bytes));
         CSettingsDlg dialog(Settings);
         dialog.Create();
-        OnNextModal([](QWidget* shown) {
-            shown->findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"))
-                ->button(QDialogButtonBox::Open)
-                ->click();
-        });
-        ClickButton(dialog, IdBrowse);
-        ClickButton(dialog, IdSettingsSave);
+        OnNextModal([](QWidget* shown) { DialogButton(shown, QDialogButtonBox::Open)->click(); });
+        ClickControl(dialog, IdBrowse);
+        ClickControl(dialog, IdSettingsSave);
         QCOMPARE(LevelDirectoryText(Settings), bytes);
 
         CSettingsDlg edited(Settings);
         edited.Create();
         Field(edited)->end(false);
         QTest::keyClicks(Field(edited), QStringLiteral("/sub"));
-        ClickButton(edited, IdSettingsSave);
+        ClickControl(edited, IdSettingsSave);
         QCOMPARE(LevelDirectoryText(Settings), bytes + "/sub");
         QVERIFY(SetCurrentDirectory(Root));
         QCOMPARE(::rmdir(bytes.c_str()), 0); // Qt cannot name it to remove it
@@ -153,7 +123,7 @@ private slots:
     void saveAtOnceStoresTheCurrentDirectory() {
         CSettingsDlg dialog(Settings);
         dialog.Create();
-        ClickButton(dialog, IdSettingsSave);
+        ClickControl(dialog, IdSettingsSave);
         QCOMPARE(LevelDirectoryText(Settings), Root);
     }
 
@@ -182,7 +152,7 @@ private slots:
         if (escape)
             QTest::keyClick(Field(dialog), Qt::Key_Escape);
         else
-            ClickButton(dialog, IDCANCEL);
+            ClickControl(dialog, IdSettingsCancel);
         QVERIFY(!dialog.isVisible());
         QCOMPARE(LevelDirectoryText(Settings), std::string("/old"));
         QCOMPARE(GetCurrentDirectory(), Root);
@@ -197,13 +167,13 @@ private slots:
             startFolder = qobject_cast<QFileDialog*>(shown)->directory().absolutePath();
             PickInFolderDialog(shown, QStringLiteral("Levels"), QDialogButtonBox::Open);
         });
-        ClickButton(dialog, IdBrowse);
+        ClickControl(dialog, IdBrowse);
         QCOMPARE(startFolder, Dir.path());
-        QCOMPARE(dialog.GetDlgItemText(IdDirectoryField), InFolderCase(Levels));
+        QCOMPARE(dialog.GetDlgItemText(IdDirectoryField), Levels);
         QCOMPARE(LevelDirectoryText(Settings), std::string("/elsewhere"));
         QCOMPARE(GetCurrentDirectory(), Root);
 
-        ClickButton(dialog, IDCANCEL);
+        ClickControl(dialog, IdSettingsCancel);
         QCOMPARE(LevelDirectoryText(Settings), std::string("/elsewhere"));
         QCOMPARE(GetCurrentDirectory(), Root);
     }
@@ -215,7 +185,7 @@ private slots:
         OnNextModal([](QWidget* shown) {
             PickInFolderDialog(shown, QStringLiteral("Levels"), QDialogButtonBox::Cancel);
         });
-        ClickButton(dialog, IdBrowse);
+        ClickControl(dialog, IdBrowse);
         QCOMPARE(dialog.GetDlgItemText(IdDirectoryField), std::string("/elsewhere"));
     }
 
@@ -226,18 +196,18 @@ private slots:
         dialog.Create();
         const std::string tooLong = "/" + std::string(LevelDirectoryMaxLength, 'd');
         dialog.SetDlgItemText(IdDirectoryField, tooLong);
-        ClickButton(dialog, IdSettingsSave);
+        ClickControl(dialog, IdSettingsSave);
         QCOMPARE(answerer.Boxes.size(), std::size_t(1));
         QCOMPARE(answerer.Boxes[0].caption, std::string("Warning!"));
         QCOMPARE(answerer.Boxes[0].text, std::string(DirectoryTooLongText));
-        QCOMPARE(answerer.Boxes[0].flags, MB_OK | MB_ICONEXCLAMATION);
+        QCOMPARE(KindOf(answerer.Boxes[0]), WarningBox);
         QVERIFY(dialog.isVisible());
         QCOMPARE(LevelDirectoryText(Settings), std::string("/old"));
         QCOMPARE(dialog.GetDlgItemText(IdDirectoryField), tooLong);
 
         const std::string longest = tooLong.substr(1);
         dialog.SetDlgItemText(IdDirectoryField, longest);
-        ClickButton(dialog, IdSettingsSave);
+        ClickControl(dialog, IdSettingsSave);
         QCOMPARE(answerer.Boxes.size(), std::size_t(1));
         QVERIFY(!dialog.isVisible());
         QCOMPARE(LevelDirectoryText(Settings), longest);
@@ -255,7 +225,7 @@ private slots:
                 auto* dialog = dynamic_cast<CSettingsDlg*>(shown);
                 QVERIFY(dialog);
                 dialog->SetDlgItemText(IdDirectoryField, levels);
-                ClickButton(*dialog, IdSettingsSave);
+                ClickControl(*dialog, IdSettingsSave);
             });
             harness.ClickControl(IdSettings);
             QCOMPARE(GetCurrentDirectory(), levels);

@@ -1,6 +1,8 @@
 #include "tests/support/EditorHarness.h"
 
 #include "platform/FileSystem.h"
+#include "platform/StaticText.h"
+#include "res/DialogTemplates.h"
 
 #include <QApplication>
 #include <QFile>
@@ -70,13 +72,25 @@ void EditorHarness::PickTile(Qt::MouseButton button, int tile) {
 }
 
 void EditorHarness::ClickControl(int id) {
-    QWidget* control = Window->GetDlgItem(id);
-    QTest::mouseClick(control, Qt::LeftButton, {}, control->rect().center());
+    ::ClickControl(*Window, id);
 }
 
 void EditorHarness::Key(Qt::Key key, Qt::KeyboardModifiers modifiers) {
     QWidget* target = Window->focusWidget() ? Window->focusWidget() : Window.get();
     QTest::keyClick(target, key, modifiers);
+}
+
+void ClickControl(CDialog& dialog, int id) {
+    QWidget* control = dialog.GetDlgItem(id);
+    QTest::mouseClick(control, Qt::LeftButton, {}, control->rect().center());
+}
+
+QString StatusLine(CLevelEditorDlg& editor) {
+    return static_cast<CStaticText*>(editor.GetDlgItem(IdStatusLine))->text();
+}
+
+QCheckBox* ShowGridBox(CLevelEditorDlg& editor) {
+    return qobject_cast<QCheckBox*>(editor.GetDlgItem(IdShowGrid));
 }
 
 QByteArray ReadBytes(const std::string& path) {

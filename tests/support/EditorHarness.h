@@ -4,6 +4,7 @@
 #include "editor/LevelEditorDlg.h"
 
 #include <QByteArray>
+#include <QCheckBox>
 #include <QColor>
 #include <QPoint>
 #include <QTemporaryDir>
@@ -44,6 +45,11 @@ private:
     std::string PreviousDirectory;
     std::unique_ptr<CLevelEditorDlg> Window;
 };
+
+// A real click on one of a dialog's controls.
+void ClickControl(CDialog& dialog, int id);
+QString StatusLine(CLevelEditorDlg& editor);
+QCheckBox* ShowGridBox(CLevelEditorDlg& editor);
 
 // Reads a whole file's bytes; an empty array when it cannot be read.
 QByteArray ReadBytes(const std::string& path);

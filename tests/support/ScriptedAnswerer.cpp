@@ -1,7 +1,5 @@
 #include "tests/support/ScriptedAnswerer.h"
 
-#include "platform/Win32.h"
-
 ScriptedAnswerer::ScriptedAnswerer() {
     SetModalAnswerer(this);
 }
@@ -10,17 +8,18 @@ ScriptedAnswerer::~ScriptedAnswerer() {
     SetModalAnswerer(nullptr);
 }
 
-int ScriptedAnswerer::AnswerMessageBox(QWidget*, const MessageBoxRequest& request) {
+QMessageBox::StandardButton ScriptedAnswerer::AnswerMessageBox(QWidget*,
+                                                               const MessageBoxRequest& request) {
     Boxes.push_back(request);
     if (!BoxAnswers.empty()) {
-        const int answer = BoxAnswers.front();
+        const QMessageBox::StandardButton answer = BoxAnswers.front();
         BoxAnswers.pop_front();
         return answer;
     }
-    if ((request.flags & MB_TYPEMASK) == MB_OK)
-        return IDOK;
+    if (request.buttons == QMessageBox::Ok)
+        return QMessageBox::Ok;
     Unanswered = true;
-    return IDCANCEL;
+    return QMessageBox::Cancel;
 }
 
 std::optional<std::string> ScriptedAnswerer::AnswerFileDialog(QWidget*,
