@@ -1,7 +1,7 @@
 #include "app/LevelEditorApp.h"
 
 #include "editor/LevelEditorDlg.h"
-#include "platform/FileSystem.h"
+#include "files/FileSystem.h"
 
 #include <QApplication>
 #include <memory>

@@ -3,12 +3,12 @@
 // level/; this file turns their answers into dialogs, message boxes and state changes.
 #include "editor/LevelEditorDlg.h"
 
+#include "files/FileSystem.h"
 #include "level/LevelFileName.h"
 #include "level/LevelText.h"
 #include "level/PathTitle.h"
 #include "level/SaveChecks.h"
 #include "platform/FileDialog.h"
-#include "platform/FileSystem.h"
 #include "platform/MessageBox.h"
 
 #include <optional>
@@ -17,7 +17,7 @@ namespace {
 
 const QStringList LevelFilters = {QStringLiteral("Zapmaze Levels (*.txt)"),
                                   QStringLiteral("All Files (*.*)")};
-constexpr const char* LevelExtension = ".txt";
+constexpr const char* LevelExtension = "txt";
 constexpr const char* SaveChangesCaption = "Save Changes?";
 
 std::string SaveChangesQuestion(const std::string& path) {
@@ -36,7 +36,7 @@ void ReportSaveFailed(QWidget* owner, const std::string& path) {
 
 // The full path of the file that the user accepted, or nothing.
 std::optional<std::string> ChooseLevelFile(QWidget* owner, bool open) {
-    CFileDialog dialog(open, LevelExtension, std::string(), !open, LevelFilters, owner);
+    CFileDialog dialog(open, LevelExtension, !open, LevelFilters, owner);
     if (dialog.DoModal() != QDialog::Accepted)
         return std::nullopt;
     return dialog.GetPathName();

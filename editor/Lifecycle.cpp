@@ -1,6 +1,6 @@
 #include "editor/LevelEditorDlg.h"
 
-#include "platform/FileSystem.h"
+#include "files/FileSystem.h"
 #include "res/DialogTemplates.h"
 #include "res/Resources.h"
 

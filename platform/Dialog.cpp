@@ -77,10 +77,6 @@ QWidget* CreateIcon(const ControlTemplate& control, QWidget* parent) {
     return label;
 }
 
-QWidget* CreateEdit(const ControlTemplate& control, QWidget* parent) {
-    return new QLineEdit(TextOf(control.text), parent);
-}
-
 } // namespace
 
 void SetMainWindow(QWidget* window) {
@@ -160,7 +156,7 @@ QWidget* CDialog::CreateControl(const ControlTemplate& control) {
         return group;
     }
     case ControlKind::Edit:
-        return CreateEdit(control, this);
+        return new QLineEdit(TextOf(control.text), this);
     case ControlKind::Icon:
         return CreateIcon(control, this);
     case ControlKind::Static:
@@ -213,29 +209,6 @@ std::string CDialog::GetWindowText() const {
 QWidget* CDialog::GetDlgItem(int id) const {
     const auto found = Controls.find(id);
     return found == Controls.end() ? nullptr : found->second;
-}
-
-void CDialog::SetDlgItemText(int id, const std::string& text) {
-    QWidget* control = GetDlgItem(id);
-    const QString value = TextOf(text);
-    if (auto* text = qobject_cast<CStaticText*>(control))
-        text->setText(value);
-    else if (auto* edit = qobject_cast<QLineEdit*>(control))
-        edit->setText(value);
-    else if (auto* button = qobject_cast<QAbstractButton*>(control))
-        button->setText(value);
-}
-
-std::string CDialog::GetDlgItemText(int id) const {
-    QWidget* control = GetDlgItem(id);
-    QString value;
-    if (auto* text = qobject_cast<CStaticText*>(control))
-        value = text->text();
-    else if (auto* edit = qobject_cast<QLineEdit*>(control))
-        value = edit->text();
-    else if (auto* button = qobject_cast<QAbstractButton*>(control))
-        value = button->text();
-    return value.toLocal8Bit().toStdString();
 }
 
 void CDialog::PressEnter() {

@@ -45,8 +45,6 @@ public:
     std::string GetWindowText() const;
 
     QWidget* GetDlgItem(int id) const;
-    void SetDlgItemText(int id, const std::string& text);
-    std::string GetDlgItemText(int id) const;
 
     // Runs `handler` whenever the push button or check box `id` is clicked.
     template <class Handler> void ConnectClicked(int id, Handler handler) {

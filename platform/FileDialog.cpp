@@ -1,18 +1,18 @@
 #include "platform/FileDialog.h"
 
-#include "platform/FileSystem.h"
+#include "files/FileSystem.h"
 #include "platform/ModalAnswerer.h"
 
 #include <QDialog>
 
-CFileDialog::CFileDialog(bool open, std::string defaultExtension, std::string fileName,
-                         bool confirmOverwrite, QStringList nameFilters, QWidget* parent)
-    : Open(open), DefaultExtension(std::move(defaultExtension)), FileName(std::move(fileName)),
-      ConfirmOverwrite(confirmOverwrite), NameFilters(std::move(nameFilters)), Parent(parent) {}
+CFileDialog::CFileDialog(bool open, std::string defaultExtension, bool confirmOverwrite,
+                         QStringList nameFilters, QWidget* parent)
+    : Open(open), DefaultExtension(std::move(defaultExtension)), ConfirmOverwrite(confirmOverwrite),
+      NameFilters(std::move(nameFilters)), Parent(parent) {}
 
 int CFileDialog::DoModal() {
-    const FileDialogRequest request{Open,        DefaultExtension,     FileName, ConfirmOverwrite,
-                                    NameFilters, GetCurrentDirectory()};
+    const FileDialogRequest request{Open, DefaultExtension, ConfirmOverwrite, NameFilters,
+                                    GetCurrentDirectory()};
     const auto chosen = CurrentModalAnswerer().AnswerFileDialog(Parent, request);
     if (!chosen)
         return QDialog::Rejected;

@@ -10,8 +10,8 @@ class CFileDialog {
 public:
     // `nameFilters` as Qt writes them ("Levels (*.txt)"), shown as written; "*.*" matches every
     // file. Save As asks before it replaces a file when `confirmOverwrite` is set.
-    CFileDialog(bool open, std::string defaultExtension, std::string fileName,
-                bool confirmOverwrite, QStringList nameFilters, QWidget* parent);
+    CFileDialog(bool open, std::string defaultExtension, bool confirmOverwrite,
+                QStringList nameFilters, QWidget* parent);
     // QDialog::Accepted when the user accepted a file, QDialog::Rejected otherwise.
     int DoModal();
     const std::string& GetPathName() const { return PathName; }
@@ -19,7 +19,6 @@ public:
 private:
     bool Open;
     std::string DefaultExtension;
-    std::string FileName;
     bool ConfirmOverwrite;
     QStringList NameFilters;
     QWidget* Parent;

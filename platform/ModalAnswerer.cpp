@@ -30,13 +30,6 @@ QStringList WithMatchedPatterns(const QStringList& filters) {
     return shown;
 }
 
-QString ExtensionWithoutDot(const std::string& extension) {
-    QString text = QString::fromLocal8Bit(extension);
-    if (text.startsWith('.'))
-        text.remove(0, 1);
-    return text;
-}
-
 // A name typed into an Open dialog names that file when it exists; otherwise, without an
 // extension of its own, it gets the default one.
 QString OpenedPath(const QString& chosen, const QString& extension) {
@@ -72,14 +65,12 @@ public:
         dialog.setFileMode(QFileDialog::AnyFile);
         if (!request.confirmOverwrite)
             dialog.setOption(QFileDialog::DontConfirmOverwrite);
-        const QString extension = ExtensionWithoutDot(request.defaultExtension);
+        const QString extension = QString::fromLocal8Bit(request.defaultExtension);
         if (!request.open)
             dialog.setDefaultSuffix(extension);
         dialog.setOption(QFileDialog::HideNameFilterDetails);
         dialog.setNameFilters(WithMatchedPatterns(request.nameFilters));
         dialog.setDirectory(QString::fromLocal8Bit(request.folder));
-        if (!request.fileName.empty())
-            dialog.selectFile(QString::fromLocal8Bit(request.fileName));
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return std::nullopt;
         QString chosen = dialog.selectedFiles().first();

@@ -14,12 +14,11 @@ struct MessageBoxRequest {
 };
 
 struct FileDialogRequest {
-    bool open; // an Open dialog; otherwise Save As
-    std::string defaultExtension;
-    std::string fileName;
-    bool confirmOverwrite;   // Save As asks before it replaces an existing file
-    QStringList nameFilters; // as Qt writes them: "Levels (*.txt)"; "*.*" means every file
-    std::string folder;      // where the dialog starts
+    bool open;                    // an Open dialog; otherwise Save As
+    std::string defaultExtension; // without its dot, as Qt takes it: "txt"
+    bool confirmOverwrite;        // Save As asks before it replaces an existing file
+    QStringList nameFilters;      // as Qt writes them: "Levels (*.txt)"; "*.*" means every file
+    std::string folder;           // where the dialog starts
 };
 
 class ModalAnswerer {

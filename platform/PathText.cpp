@@ -1,6 +1,6 @@
 #include "platform/PathText.h"
 
-#include "platform/FileSystem.h"
+#include "files/FileSystem.h"
 
 QString PathToQt(const std::string& path) {
     return QString::fromLocal8Bit(path);

@@ -1,6 +1,6 @@
 #include "settings/FolderDialog.h"
 
-#include "platform/FileSystem.h"
+#include "files/FileSystem.h"
 #include "platform/MessageBox.h"
 
 #include <QDialogButtonBox>

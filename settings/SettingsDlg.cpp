@@ -1,6 +1,6 @@
 #include "settings/SettingsDlg.h"
 
-#include "platform/FileSystem.h"
+#include "files/FileSystem.h"
 #include "platform/MessageBox.h"
 #include "platform/PathText.h"
 #include "res/DialogTemplates.h"

@@ -4,7 +4,7 @@
 // The failures are real for the superuser too, since the tests may run as root.
 #include "tests/editor/DocumentFixtures.h"
 
-#include "platform/FileSystem.h"
+#include "files/FileSystem.h"
 
 #include <QDir>
 #include <QFile>

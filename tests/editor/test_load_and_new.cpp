@@ -2,8 +2,8 @@
 // what Load reads and shows, and the window title.
 #include "tests/editor/DocumentFixtures.h"
 
+#include "files/FileSystem.h"
 #include "level/PathTitle.h"
-#include "platform/FileSystem.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,7 +2,7 @@
 // ways of closing it.
 #include "tests/support/EditorHarness.h"
 
-#include "platform/FileSystem.h"
+#include "files/FileSystem.h"
 #include "platform/StaticText.h"
 #include "res/DialogTemplates.h"
 #include "settings/SettingsRecord.h"
@@ -68,7 +68,9 @@ private slots:
             QVERIFY2(widget, qPrintable(QString::number(control.id)));
             QCOMPARE(widget->geometry(), control.rect);
             if (control.text)
-                QCOMPARE(QString::fromStdString(editor.GetDlgItemText(control.id)),
+                QCOMPARE(qobject_cast<QAbstractButton*>(widget)
+                             ? qobject_cast<QAbstractButton*>(widget)->text()
+                             : StatusLine(editor),
                          QString::fromLatin1(control.text));
         }
         for (int id :

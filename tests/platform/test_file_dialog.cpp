@@ -1,8 +1,8 @@
 // The real Open and Save As dialogs as the editor asks for them: the filter descriptions as
 // they stand, "All Files (*.*)" listing every file, the starting folder, the default extension,
 // and the current directory following the folder of the chosen file.
+#include "files/FileSystem.h"
 #include "platform/FileDialog.h"
-#include "platform/FileSystem.h"
 #include "tests/support/NextModal.h"
 #include "tests/support/ScriptedAnswerer.h"
 
@@ -22,7 +22,7 @@ namespace {
 const QStringList LevelFilters = {"Zapmaze Levels (*.txt)", "All Files (*.*)"};
 
 CFileDialog LevelDialog(bool open) {
-    return CFileDialog(open, ".txt", "", !open, LevelFilters, nullptr);
+    return CFileDialog(open, "txt", !open, LevelFilters, nullptr);
 }
 
 void Touch(const QString& path) {

@@ -1,5 +1,5 @@
 // The folder picker driven for real: what it lists and shows, and which folder it returns.
-#include "platform/FileSystem.h"
+#include "files/FileSystem.h"
 #include "settings/FolderDialog.h"
 #include "tests/support/FolderPicking.h"
 #include "tests/support/NextModal.h"

@@ -4,7 +4,7 @@
 #include "tests/support/NextModal.h"
 #include "tests/support/ScriptedAnswerer.h"
 
-#include "platform/FileSystem.h"
+#include "files/FileSystem.h"
 #include "res/DialogTemplates.h"
 #include "settings/SettingsDlg.h"
 #include "settings/SettingsRecord.h"
@@ -21,6 +21,10 @@ namespace {
 
 QLineEdit* Field(CDialog& dialog) {
     return qobject_cast<QLineEdit*>(dialog.GetDlgItem(IdDirectoryField));
+}
+
+std::string FieldText(CDialog& dialog) {
+    return Field(dialog)->text().toLocal8Bit().toStdString();
 }
 
 void TypeIntoField(CDialog& dialog, const std::string& text) {
@@ -61,7 +65,7 @@ private slots:
     void fieldShowsTheCurrentDirectoryWhenNoneIsStored() {
         CSettingsDlg dialog(Settings);
         dialog.Create();
-        QCOMPARE(dialog.GetDlgItemText(IdDirectoryField), Root);
+        QCOMPARE(FieldText(dialog), Root);
         QCOMPARE(Field(dialog)->selectedText(), Field(dialog)->text());
         QCOMPARE(dialog.focusWidget(), Field(dialog));
         QVERIFY(!dialog.windowIcon().isNull());
@@ -71,7 +75,7 @@ private slots:
         QVERIFY(StoreLevelDirectory(Settings, "/Games/Zapmaze/Levels"));
         CSettingsDlg dialog(Settings);
         dialog.Create();
-        QCOMPARE(dialog.GetDlgItemText(IdDirectoryField), std::string("/Games/Zapmaze/Levels"));
+        QCOMPARE(FieldText(dialog), std::string("/Games/Zapmaze/Levels"));
         QCOMPARE(Field(dialog)->selectedText(), Field(dialog)->text());
     }
 
@@ -169,7 +173,7 @@ private slots:
         });
         ClickControl(dialog, IdBrowse);
         QCOMPARE(startFolder, Dir.path());
-        QCOMPARE(dialog.GetDlgItemText(IdDirectoryField), Levels);
+        QCOMPARE(FieldText(dialog), Levels);
         QCOMPARE(LevelDirectoryText(Settings), std::string("/elsewhere"));
         QCOMPARE(GetCurrentDirectory(), Root);
 
@@ -186,7 +190,7 @@ private slots:
             PickInFolderDialog(shown, QStringLiteral("Levels"), QDialogButtonBox::Cancel);
         });
         ClickControl(dialog, IdBrowse);
-        QCOMPARE(dialog.GetDlgItemText(IdDirectoryField), std::string("/elsewhere"));
+        QCOMPARE(FieldText(dialog), std::string("/elsewhere"));
     }
 
     void aDirectoryTooLongToStoreIsRefused() {
@@ -195,7 +199,7 @@ private slots:
         CSettingsDlg dialog(Settings);
         dialog.Create();
         const std::string tooLong = "/" + std::string(LevelDirectoryMaxLength, 'd');
-        dialog.SetDlgItemText(IdDirectoryField, tooLong);
+        Field(dialog)->setText(QString::fromStdString(tooLong));
         ClickControl(dialog, IdSettingsSave);
         QCOMPARE(answerer.Boxes.size(), std::size_t(1));
         QCOMPARE(answerer.Boxes[0].caption, std::string("Warning!"));
@@ -203,10 +207,10 @@ private slots:
         QCOMPARE(KindOf(answerer.Boxes[0]), WarningBox);
         QVERIFY(dialog.isVisible());
         QCOMPARE(LevelDirectoryText(Settings), std::string("/old"));
-        QCOMPARE(dialog.GetDlgItemText(IdDirectoryField), tooLong);
+        QCOMPARE(FieldText(dialog), tooLong);
 
         const std::string longest = tooLong.substr(1);
-        dialog.SetDlgItemText(IdDirectoryField, longest);
+        Field(dialog)->setText(QString::fromStdString(longest));
         ClickControl(dialog, IdSettingsSave);
         QCOMPARE(answerer.Boxes.size(), std::size_t(1));
         QVERIFY(!dialog.isVisible());
@@ -224,7 +228,7 @@ private slots:
             OnNextModal([&](QWidget* shown) {
                 auto* dialog = dynamic_cast<CSettingsDlg*>(shown);
                 QVERIFY(dialog);
-                dialog->SetDlgItemText(IdDirectoryField, levels);
+                Field(*dialog)->setText(QString::fromStdString(levels));
                 ClickControl(*dialog, IdSettingsSave);
             });
             harness.ClickControl(IdSettings);

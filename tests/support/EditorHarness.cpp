@@ -1,6 +1,6 @@
 #include "tests/support/EditorHarness.h"
 
-#include "platform/FileSystem.h"
+#include "files/FileSystem.h"
 #include "platform/StaticText.h"
 #include "res/DialogTemplates.h"
 

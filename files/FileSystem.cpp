@@ -1,4 +1,4 @@
-#include "platform/FileSystem.h"
+#include "files/FileSystem.h"
 
 #include <fcntl.h>
 #include <filesystem>
