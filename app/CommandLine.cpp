@@ -2,10 +2,53 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <algorithm>
+#include <array>
 #include <filesystem>
 #include <system_error>
 
 namespace {
+
+// Options that every Qt program takes and that the application object consumes (with one or
+// two dashes): those followed by a value, those that stand alone, and those that also take
+// their value as -option=VALUE.
+constexpr std::array QtOptionsWithValue{
+    "platform", "platformpluginpath", "platformtheme", "plugin",      "qwindowgeometry",
+    "geometry", "qwindowtitle",       "title",         "qwindowicon", "icon",
+    "style",    "stylesheet",         "session",       "display",     "name",
+    "visual",   "qmljsdebugger"};
+constexpr std::array QtFlags{"reverse", "widgetcount", "sync", "nograb", "dograb", "testability"};
+constexpr std::array QtOptionsWithJoinedValue{"style=", "stylesheet=", "qmljsdebugger="};
+
+// The name of an argument spelt -name or --name; empty for anything else.
+QString QtOptionName(const QString& argument) {
+    if (argument.startsWith(QStringLiteral("--")))
+        return argument.mid(2);
+    return argument.startsWith('-') ? argument.mid(1) : QString();
+}
+
+bool IsOneOf(const QString& name, const auto& names) {
+    return std::any_of(names.begin(), names.end(),
+                       [&](const char* candidate) { return name == QLatin1String(candidate); });
+}
+
+bool HasJoinedQtValue(const QString& name) {
+    return std::any_of(QtOptionsWithJoinedValue.begin(), QtOptionsWithJoinedValue.end(),
+                       [&](const char* prefix) { return name.startsWith(QLatin1String(prefix)); });
+}
+
+// The arguments without Qt's own options and their values, which QApplication takes later.
+QStringList WithoutQtOptions(const QStringList& arguments) {
+    QStringList remaining;
+    for (qsizetype index = 0; index < arguments.size(); ++index) {
+        const QString name = QtOptionName(arguments[index]);
+        if (IsOneOf(name, QtOptionsWithValue))
+            ++index;
+        else if (!IsOneOf(name, QtFlags) && !HasJoinedQtValue(name))
+            remaining.append(arguments[index]);
+    }
+    return remaining;
+}
 
 // Qt turns bytes that are not valid text into U+FFFD; a file name keeps the bytes it was given.
 std::string ArgumentBytes(const QString& argument, int argc, char* argv[]) {
@@ -42,7 +85,9 @@ CommandLine UsageError(const QCommandLineParser& parser, const QString& message)
 CommandLine ReadArguments(int argc, char* argv[]) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Paints the levels of Zapmaze, checks them and saves them."));
+        QStringLiteral("Paints the levels of Zapmaze, checks them and saves them.\n"
+                       "Also takes Qt's own options, such as -platform, -display, -style and\n"
+                       "-geometry (see zapmaze-editor(1))."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("Shows this help and ends."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
@@ -52,7 +97,7 @@ CommandLine ReadArguments(int argc, char* argv[]) {
     parser.addPositionalArgument(QStringLiteral("LEVEL_FILE"),
                                  QStringLiteral("A level file to open at start."),
                                  QStringLiteral("[LEVEL_FILE]"));
-    if (!parser.parse(ArgumentsOf(argc, argv)))
+    if (!parser.parse(WithoutQtOptions(ArgumentsOf(argc, argv))))
         return UsageError(parser, parser.errorText());
     if (parser.isSet(help))
         return {0, parser.helpText().toLocal8Bit().toStdString(), {}, std::nullopt};

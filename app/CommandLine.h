@@ -1,8 +1,10 @@
 #pragma once
-// The editor's command line: --help, --version and at most one level file to open.
+// The editor's command line: --help, --version and at most one level file to open, beside
+// Qt's own options, which the application object takes.
 #include <optional>
 #include <string>
 
+constexpr const char* ProgramName = "zapmaze-editor";
 constexpr const char* VersionText = "Zapmaze Level Editor 1.02";
 
 struct CommandLine {

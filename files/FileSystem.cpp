@@ -47,9 +47,8 @@ CurrentDirectoryMark::~CurrentDirectoryMark() {
         ::close(Handle);
 }
 
-void CurrentDirectoryMark::Restore() const {
-    if (Handle >= 0)
-        (void)::fchdir(Handle);
+bool CurrentDirectoryMark::Restore() const {
+    return Handle >= 0 && ::fchdir(Handle) == 0;
 }
 
 std::string JoinPath(const std::string& directory, const std::string& name) {

@@ -23,7 +23,9 @@ public:
     ~CurrentDirectoryMark();
     CurrentDirectoryMark(const CurrentDirectoryMark&) = delete;
     CurrentDirectoryMark& operator=(const CurrentDirectoryMark&) = delete;
-    void Restore() const;
+    // Makes the marked directory current again; false when it cannot be entered any more,
+    // which leaves the current directory as it is.
+    bool Restore() const;
 
 private:
     int Handle;

@@ -1,6 +1,7 @@
 #include "res/Resources.h"
 
 #include <QCoreApplication>
+#include <QDirIterator>
 #include <QPixmap>
 #include <QPointer>
 #include <QString>
@@ -49,13 +50,22 @@ QImage LoadBitmapResource(int id) {
 
 namespace {
 
+// The program icon at every size of the icon theme, built with the theme's pictures.
+QIcon ProgramIcon() {
+    QIcon icon;
+    QDirIterator sizes(QStringLiteral(":/icon"), {QStringLiteral("*.png")}, QDir::Files,
+                       QDirIterator::Subdirectories);
+    while (sizes.hasNext())
+        icon.addFile(sizes.next());
+    return icon;
+}
+
 // The program icon, loaded once for the application's life. Qt caches the pixmaps it makes
 // from an icon under that icon's key, so an icon loaded afresh for every dialog would add
 // cache entries at every opening.
 class LoadedIcon : public QObject {
 public:
-    explicit LoadedIcon(QObject* application)
-        : QObject(application), Icon(QStringLiteral(":/res/icon.xpm")) {}
+    explicit LoadedIcon(QObject* application) : QObject(application), Icon(ProgramIcon()) {}
     const QIcon Icon;
 };
 

@@ -20,6 +20,15 @@ private slots:
                                    << "zapmaze-editor: Give at most one level file.\nUsage: ";
         QTest::newRow("empty name")
             << QStringList{""} << 2 << "zapmaze-editor: The level file name is empty.\nUsage: ";
+        QTest::newRow("Qt options")
+            << QStringList{"-style", "fusion", "--geometry", "9x9", "-reverse", "-stylesheet=a.qss",
+                           "-v"}
+            << 0 << "Zapmaze Level Editor 1.02\n";
+        QTest::newRow("no display")
+            << QStringList{} << 1 << "zapmaze-editor: cannot open a display: DISPLAY is not set\n";
+        QTest::newRow("no such platform")
+            << QStringList{"-platform", "none"} << 1
+            << "zapmaze-editor: cannot open a display: Could not find the Qt platform plugin";
     }
 
     void endsWithoutAWindow() {
@@ -40,6 +49,25 @@ private slots:
         QVERIFY2((exitCode == 0 ? printed : reported).startsWith(output.toLocal8Bit()),
                  printed + reported);
         QVERIFY2((exitCode == 0 ? reported : printed).isEmpty(), printed + reported);
+        QVERIFY2(reported.count('\n') <= 1 || exitCode == 2, reported);
+    }
+
+    // Output that cannot be written is an error, not a silent success.
+    void reportsAFullDevice_data() {
+        QTest::addColumn<QString>("option");
+        QTest::newRow("help") << "--help";
+        QTest::newRow("version") << "--version";
+    }
+
+    void reportsAFullDevice() {
+        QFETCH(QString, option);
+        QProcess process;
+        process.setStandardOutputFile(QStringLiteral("/dev/full"));
+        process.start(QStringLiteral(ZM_EDITOR_EXECUTABLE), {option});
+        QVERIFY(process.waitForFinished(10000));
+        QCOMPARE(process.exitCode(), 1);
+        QCOMPARE(process.readAllStandardError(),
+                 "zapmaze-editor: cannot write the output: No space left on device\n");
     }
 };
 

@@ -63,6 +63,8 @@ private slots:
             {IdSaveAs, PixelRect(441, 180, 509, 203), "Save &As"},
             {IdSettings, PixelRect(440, 213, 509, 236), "Se&ttings"},
         };
+        // The rectangles fit this font (the package depends on it); another cuts "Show Grid".
+        QCOMPARE(QFontInfo(editor.font()).family(), QStringLiteral("DejaVu Sans Condensed"));
         for (const Expected& control : controls) {
             QWidget* widget = editor.GetDlgItem(control.id);
             QVERIFY2(widget, qPrintable(QString::number(control.id)));

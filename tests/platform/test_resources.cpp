@@ -10,7 +10,7 @@ private slots:
     void tileBitmapsAre20By20InTileOrder();
     void floorIsExactlyTheGridHidingGreen();
     void playerTilesCarryAYellowDigitOnFloor();
-    void iconIs32By32WithAtMost16Colours();
+    void iconHasEveryThemeSizeAnd32By32WithAtMost16Colours();
     void iconIsLoadedOnce();
     void crosshairHasItsHotSpotOnTheCentreDot();
     void unknownIdsGiveNothing();
@@ -45,9 +45,11 @@ void TestResources::playerTilesCarryAYellowDigitOnFloor() {
     }
 }
 
-void TestResources::iconIs32By32WithAtMost16Colours() {
+void TestResources::iconHasEveryThemeSizeAnd32By32WithAtMost16Colours() {
     const QIcon icon = LoadIconResource(IconProgram);
-    QVERIFY(icon.availableSizes().contains(QSize(32, 32)));
+    for (int size : {16, 24, 32, 48, 64, 128, 256}) // the sizes of the icon theme
+        QVERIFY2(icon.availableSizes().contains(QSize(size, size)),
+                 qPrintable(QString::number(size)));
     const QImage image = icon.pixmap(32, 32).toImage();
     QSet<QRgb> colours;
     for (int y = 0; y < image.height(); ++y)
