@@ -5,27 +5,19 @@
 # previous "settings.dat", and a level directory whose name is no UTF-8 survives Settings.
 #   files_and_paths.sh EDITOR ARTIFACTS_DIR
 set -euo pipefail
+source "$(dirname "$0")/xsession.sh"
 editor=$1
 artifacts=$2
 rm -rf "$artifacts"
 mkdir -p "$artifacts"
 work=$(mktemp -d)
-xvfb_pid=""
 editor_pid=""
-# Waits for Xvfb to end: a server still dying could remove the socket of the next test's server
-# on the same display.
 cleanup() {
     [ -n "$editor_pid" ] && kill "$editor_pid" 2>/dev/null || true
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null || true
+    stop_xvfb
     rm -rf "$work"
 }
 trap cleanup EXIT
-
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" 2>/dev/null &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-export DISPLAY=":$(cat "$work/display")"
-unset QT_QPA_PLATFORM
 
 step=0
 shot() {
@@ -39,63 +31,33 @@ fail() {
     echo "0 passed, 1 failed"
     exit 1
 }
-pixel() { convert "$current_shot" -crop "1x1+$1+$2" txt:- | grep -o '#[0-9A-F]\{6\}' | head -n 1; }
-expect_pixel() { # expect_pixel NAME X Y COLOUR: polls until the editor shows COLOUR at (X,Y)
-    local got=""
-    for _ in $(seq 40); do
-        shot "$1"
-        got=$(pixel "$2" "$3")
-        [ "$got" = "$4" ] && return 0
-        sleep 0.1
-    done
-    fail "$1: expected $4 at ($2,$3), the screenshot shows $got"
+pixel() { pixel_of "$wid" "$1" "$2"; }
+expect_pixel() { # expect_pixel NAME X Y COLOUR: waits until the editor shows COLOUR at (X,Y)
+    wait_pixel "$wid" "$2" "$3" "$4" || exit 1
+    shot "$1"
 }
-find_window() {
-    local found=""
-    for _ in $(seq 100); do
-        found=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1 || true)
-        [ -n "$found" ] && { echo "$found"; return 0; }
-        sleep 0.05
-    done
-    return 1
-}
-answer() { # answer TITLE KEYS...: focuses the window titled TITLE and types the keys
-    local window
-    window=$(find_window "$1") || { shot "missing-$1"; fail "expected a window titled '$1'"; }
+answer() { # answer TITLE XDOTOOL_ARGS...: focuses the window titled TITLE and sends the keys
     import -window root "png:$artifacts/$(printf '%02d' "$step")-dialog-$1.png"
-    shift
-    xdotool windowfocus --sync "$window"
-    xdotool "$@"
+    focus_and_type "$@" || exit 1
 }
-gone() {
-    for _ in $(seq 100); do
-        xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
-        sleep 0.05
-    done
-    fail "the window '$1' stayed open"
-}
-choose_file() { # choose_file TITLE NAME: types NAME into the file dialog and accepts it
+# choose_file TITLE NAME: types NAME into the file dialog and accepts it. A completion list that
+# opened while typing takes the first Return; a second one accepts the dialog.
+choose_file() {
     answer "$1" type --delay 20 "$2"
     xdotool key Return
-    for _ in $(seq 10); do
-        xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
-        sleep 0.1
-    done
-    xdotool key Return
-    gone "$1"
+    x_deadline=1 wait_until has_no_window "$1" || xdotool key Return
+    wait_window_gone "$1"
 }
 click() { xdotool mousemove --window "$wid" "$1" "$2" click 1; }
 start_editor() { # start_editor FOLDER [FILE_SIZE_LIMIT]
     (cd "$1" && ulimit -f "${2:-unlimited}" && exec "$editor") &
     editor_pid=$!
-    wid=$(find_window "Zapmaze Level Editor v1\.02") || fail "the editor window did not map"
-    xdotool windowfocus --sync "$wid"
+    wid=$(wait_window "Zapmaze Level Editor v1\.02") || exit 1
+    focus_window "$wid" || exit 1
 }
 close_editor() { # clicks Close on an unmodified level and waits for the editor to end
     click 475 274
-    for _ in $(seq 100); do kill -0 "$editor_pid" 2>/dev/null || break; sleep 0.05; done
-    kill -0 "$editor_pid" 2>/dev/null && fail "the editor stayed open after Close"
-    wait "$editor_pid" || fail "the editor exited with an error"
+    wait_exit "$editor_pid" || exit 1
     editor_pid=""
 }
 no_temporary_files_in() {
@@ -104,6 +66,7 @@ no_temporary_files_in() {
     [ -z "$left" ] || fail "a temporary file was left behind: $left"
 }
 
+start_xvfb "$work"
 floor="#008000"
 solid="#B2B2B2"
 solid_cell_x=135 # cell (6,10): solid in the playable level, floor in the default one
@@ -139,15 +102,15 @@ case "$title" in "Zapmaze Level Editor v1.02 - "*L1.txt) ;; *) fail "title after
 click 475 128
 choose_file "Open" binary.bin
 answer "Load Failed" key Return
-gone "Load Failed"
+wait_window_gone "Load Failed"
 shot after-failed-load
 [ "$(pixel "$solid_cell_x" "$solid_cell_y")" = "$solid" ] || fail "the failed Load changed the picture"
 [ "$(xdotool getwindowname "$wid")" = "$title" ] || fail "the failed Load changed the title"
 
 inode=$(stat -c %i "$one/L1.txt")
+replaced() { [ "$(stat -c %i "$one/L1.txt")" != "$inode" ]; }
 click 475 159
-for _ in $(seq 100); do [ "$(stat -c %i "$one/L1.txt")" != "$inode" ] && break; sleep 0.05; done
-[ "$(stat -c %i "$one/L1.txt")" != "$inode" ] || fail "Save did not replace L1.txt"
+wait_until replaced || fail "Save did not replace L1.txt"
 no_temporary_files_in "$one"
 cmp -s "$one/L1.txt" "$work/L1.before" || fail "Save after the failed Load changed L1.txt"
 cmp -s "$one/binary.bin" "$work/binary.before" || fail "Save after the failed Load changed binary.bin"
@@ -183,7 +146,7 @@ length=$(printf '%s' "$levels" | wc -c)
 start_editor "$three"
 click 474 224
 answer "Zapmaze Level Editor - Settings" key Return
-gone "Zapmaze Level Editor - Settings"
+wait_window_gone "Zapmaze Level Editor - Settings"
 close_editor
 stored=$(head -c 260 "$three/settings.dat" | tr -d '\0' | od -An -tx1 | tr -d ' \n')
 expected=$(printf '%s' "$levels" | od -An -tx1 | tr -d ' \n')
