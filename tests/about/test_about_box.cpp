@@ -5,12 +5,11 @@
 #include "res/DialogTemplates.h"
 #include "res/Resources.h"
 #include "tests/support/EditorHarness.h"
+#include "tests/support/NextModal.h"
 
 #include "platform/StaticText.h"
 
-#include <QApplication>
 #include <QTest>
-#include <QTimer>
 #include <functional>
 
 namespace {
@@ -18,29 +17,6 @@ namespace {
 const QPoint CreditsPoint(370, 260);
 const QPoint BackgroundPoint(3, 3);
 const QRgb Mark = qRgb(255, 0, 255);
-
-// Runs `answer` on the About box once it is the active modal window.
-class AboutAnswerer {
-public:
-    explicit AboutAnswerer(std::function<void(CAboutDlg&)> answer) : Answer(std::move(answer)) {
-        Timer.setInterval(10);
-        QObject::connect(&Timer, &QTimer::timeout, [this] {
-            if (auto* box = dynamic_cast<CAboutDlg*>(QApplication::activeModalWidget())) {
-                Timer.stop();
-                Seen = true;
-                Answer(*box);
-                if (box->isVisible()) // a failed check left it open
-                    box->close();
-            }
-        });
-        Timer.start();
-    }
-    bool Seen = false;
-
-private:
-    std::function<void(CAboutDlg&)> Answer;
-    QTimer Timer;
-};
 
 // Marks the editor's whole surface, so that a full repaint shows as the marks being gone.
 void MarkSurface(CLevelEditorDlg& editor) {
@@ -79,16 +55,19 @@ struct Opening {
 
 Opening OpenAndAnswer(EditorHarness& h, std::function<void(CAboutDlg&)> answer) {
     Opening result;
-    AboutAnswerer answerer([&](CAboutDlg& box) {
-        MarkSurface(h.Editor());
-        answer(box);
-        if (box.isVisible())
-            return;
-        result.repainted = SurfaceRepainted(h.Editor());
+    OnNextModal([&](QWidget* shown) {
+        auto* box = dynamic_cast<CAboutDlg*>(shown);
+        result.seen = box != nullptr;
+        if (box) {
+            MarkSurface(h.Editor());
+            answer(*box);
+            result.repainted = !box->isVisible() && SurfaceRepainted(h.Editor());
+        }
+        if (shown->isVisible()) // a failed check left it open
+            shown->close();
     });
     h.Press(Qt::LeftButton, CreditsPoint);
     h.Release(Qt::LeftButton, CreditsPoint);
-    result.seen = answerer.Seen;
     return result;
 }
 

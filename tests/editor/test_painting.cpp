@@ -237,50 +237,44 @@ private slots:
         QVERIFY(h.Editor().Document().Starts().placed[0]);
     }
 
+    void theOtherButtonIsDroppedEverywhereDuringADrag_data() {
+        QTest::addColumn<Qt::MouseButton>("dragging");
+        QTest::newRow("left drag") << Qt::LeftButton;
+        QTest::newRow("right drag") << Qt::RightButton;
+    }
+
     void theOtherButtonIsDroppedEverywhereDuringADrag() {
+        QFETCH(Qt::MouseButton, dragging);
+        const Qt::MouseButton other = dragging == Qt::LeftButton ? Qt::RightButton : Qt::LeftButton;
         EditorHarness h;
         ModalClicker about;
-        PickLeft(h, Brick);
-        h.Press(Qt::LeftButton, CellCentre({1, 1}));
-        const QPoint presses[] = {
-            SlotCentre(Player3), {360, 160}, {420, 200}, CellCentre({5, 5}), {370, 260}};
-        for (QPoint point : presses) {
-            h.Press(Qt::RightButton, point);
-            h.Release(Qt::RightButton, point);
+        const auto tile = [&](Qt::MouseButton b) {
+            return b == Qt::LeftButton ? h.Editor().GetLeftTile() : h.Editor().GetRightTile();
+        };
+        const auto drags = [&](Qt::MouseButton b) {
+            return b == Qt::LeftButton ? h.Editor().GetLeftDrag() : h.Editor().GetRightDrag();
+        };
+        const int otherTile = tile(other);
+        h.PickTile(dragging, Brick);
+        h.Press(dragging, CellCentre({1, 1}));
+        for (QPoint point : {SlotCentre(Player3), QPoint(360, 160), QPoint(420, 200),
+                             CellCentre({5, 5}), QPoint(370, 260)}) {
+            h.Press(other, point);
+            h.Release(other, point);
         }
         QCOMPARE(about.Opened, 0);
-        QCOMPARE(h.Editor().GetRightTile(), int(Floor));
-        QCOMPARE(h.Editor().GetLeftTile(), int(Brick));
-        QVERIFY(!h.Editor().GetRightDrag());
-        // The drag goes on: the drop left the hover and the left drag alone.
-        QVERIFY(h.Editor().GetLeftDrag());
+        QCOMPARE(tile(other), otherTile);
+        QCOMPARE(tile(dragging), int(Brick));
+        QCOMPARE(At(h, {5, 5}), Floor);
+        QVERIFY(!drags(other));
+        // The drag goes on: the drop left the hover and the drag alone.
+        QVERIFY(drags(dragging));
         QCOMPARE(h.Editor().GetHoverCell(), (Cell{1, 1}));
         h.Move(CellCentre({1, 2}));
         QCOMPARE(At(h, {1, 2}), Brick);
-        h.Release(Qt::LeftButton, CellCentre({1, 2}));
-        PickRight(h, Player3);
-        QCOMPARE(h.Editor().GetRightTile(), int(Player3));
-    }
-
-    void theLeftButtonIsDroppedDuringARightDrag() {
-        EditorHarness h;
-        ModalClicker about;
-        PickRight(h, Brick);
-        h.Press(Qt::RightButton, CellCentre({1, 1}));
-        for (QPoint point :
-             {SlotCentre(Player5), QPoint(420, 200), CellCentre({5, 5}), QPoint(370, 260)}) {
-            h.Press(Qt::LeftButton, point);
-            h.Release(Qt::LeftButton, point);
-        }
-        QCOMPARE(about.Opened, 0);
-        QCOMPARE(h.Editor().GetLeftTile(), int(SolidBlock));
-        QCOMPARE(At(h, {5, 5}), Floor);
-        QVERIFY(!h.Editor().GetLeftDrag());
-        h.Move(CellCentre({2, 1}));
-        h.Release(Qt::RightButton, CellCentre({2, 1}));
-        QCOMPARE(At(h, {2, 1}), Brick);
-        PickLeft(h, Player5);
-        QCOMPARE(h.Editor().GetLeftTile(), int(Player5));
+        h.Release(dragging, CellCentre({1, 2}));
+        h.PickTile(other, Player3);
+        QCOMPARE(tile(other), int(Player3));
     }
 
     void secondPressOfADoubleClickIsNoButtonDown() {

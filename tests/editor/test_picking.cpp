@@ -82,34 +82,41 @@ private slots:
         QVERIFY(FrontSwatchShows(h.Editor(), Brick));
     }
 
-    void leftPressOnTheVisibleBackSwatchTakesTheRightTile() {
-        for (QPoint copies : {QPoint(406, 150), QPoint(350, 220), QPoint(429, 230)}) {
-            EditorHarness h;
-            Click(h, Qt::LeftButton, copies);
-            QCOMPARE(h.Editor().GetLeftTile(), int(Floor));
-            QVERIFY(FrontSwatchShows(h.Editor(), Floor));
-        }
-        for (QPoint keeps : {QPoint(405, 206), QPoint(380, 180), QPoint(430, 200), QPoint(420, 231),
-                             QPoint(340, 220)}) {
-            EditorHarness h;
-            Click(h, Qt::LeftButton, keeps);
-            QCOMPARE(h.Editor().GetLeftTile(), int(SolidBlock));
-        }
+    // A left press takes the right tile where the back swatch shows; a right press takes the
+    // left tile anywhere on the front swatch's image.
+    void aPressOnTheOtherSwatchTakesItsTile_data() {
+        QTest::addColumn<Qt::MouseButton>("button");
+        QTest::addColumn<QPoint>("point");
+        QTest::addColumn<bool>("takes");
+        const auto add = [](Qt::MouseButton button, QPoint point, bool takes) {
+            QTest::addRow("%s at (%d,%d)", button == Qt::LeftButton ? "left" : "right", point.x(),
+                          point.y())
+                << button << point << takes;
+        };
+        for (QPoint point : {QPoint(406, 150), QPoint(350, 220), QPoint(429, 230)})
+            add(Qt::LeftButton, point, true);
+        for (QPoint point : {QPoint(405, 206), QPoint(380, 180), QPoint(430, 200), QPoint(420, 231),
+                             QPoint(340, 220)})
+            add(Qt::LeftButton, point, false);
+        for (QPoint point : {QPoint(404, 205), QPoint(316, 117)})
+            add(Qt::RightButton, point, true);
+        for (QPoint point :
+             {QPoint(405, 150), QPoint(315, 150), QPoint(406, 150), QPoint(350, 220)})
+            add(Qt::RightButton, point, false);
     }
 
-    void rightPressOnTheFrontSwatchTakesTheLeftTile() {
-        for (QPoint copies : {QPoint(404, 205), QPoint(316, 117)}) {
-            EditorHarness h;
-            Click(h, Qt::RightButton, copies);
-            QCOMPARE(h.Editor().GetRightTile(), int(SolidBlock));
-            QVERIFY(BackSwatchShows(h.Editor(), SolidBlock));
-        }
-        for (QPoint keeps :
-             {QPoint(405, 150), QPoint(315, 150), QPoint(406, 150), QPoint(350, 220)}) {
-            EditorHarness h;
-            Click(h, Qt::RightButton, keeps);
-            QCOMPARE(h.Editor().GetRightTile(), int(Floor));
-        }
+    void aPressOnTheOtherSwatchTakesItsTile() {
+        QFETCH(Qt::MouseButton, button);
+        QFETCH(QPoint, point);
+        QFETCH(bool, takes);
+        EditorHarness h;
+        const int own = TileOf(h, button);
+        const int other =
+            button == Qt::LeftButton ? h.Editor().GetRightTile() : h.Editor().GetLeftTile();
+        Click(h, button, point);
+        QCOMPARE(TileOf(h, button), takes ? other : own);
+        if (takes)
+            QVERIFY(SwatchOfShows(h, button, other));
     }
 
     void swatchPressesWithEqualTilesDrawNothing() {
