@@ -16,7 +16,6 @@ namespace {
 
 const QPoint CreditsPoint(370, 260);
 const QPoint BackgroundPoint(3, 3);
-const QRgb Mark = qRgb(255, 0, 255);
 
 // Marks the editor's whole surface, so that a full repaint shows as the marks being gone.
 void MarkSurface(CLevelEditorDlg& editor) {

@@ -88,9 +88,8 @@ inline bool BackSwatchShows(CLevelEditorDlg& editor, int tile) {
                        [](int x, int y) { return x > 405 || y > 206; });
 }
 
-// Paints a magenta mark onto the surface, so that a test can tell whether a later step redrew
-// that spot.
-inline const QRgb Mark = qRgb(255, 0, 255);
+// Paints the mark onto the surface, so that a test can tell whether a later step redrew that
+// spot.
 inline void Scribble(CLevelEditorDlg& editor, QPoint at) {
     const_cast<QImage&>(editor.Surface()).setPixel(at, Mark);
 }

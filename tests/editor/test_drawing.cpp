@@ -8,9 +8,6 @@
 
 namespace {
 
-const QRgb Black = qRgb(0, 0, 0);
-const QRgb Green = qRgb(0, 128, 0);
-const QRgb Red = qRgb(255, 0, 0);
 const QRgb SolidLight = qRgb(227, 227, 227);
 const QRgb SolidFace = qRgb(178, 178, 178);
 const QRgb SolidDark = qRgb(95, 95, 95);

@@ -7,9 +7,6 @@ using namespace mouse_testing;
 
 namespace {
 
-const QRgb Black = qRgb(0, 0, 0);
-const QRgb Green = qRgb(0, 128, 0);
-
 int CountTiles(const LevelGrid& grid, TileType tile, bool border) {
     int count = 0;
     for (int column = 0; column < GridColumns; ++column)

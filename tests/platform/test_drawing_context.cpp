@@ -9,11 +9,6 @@
 
 namespace {
 
-const QRgb Black = qRgb(0, 0, 0);
-const QRgb White = qRgb(255, 255, 255);
-const QRgb Blue = qRgb(0, 0, 255);
-const QRgb Mark = qRgb(255, 0, 255);
-
 // Clears a square of the surface to the mark colour, so that every pixel drawn shows.
 void ClearToMark(CLevelEditorDlg& editor, const QRect& area) {
     QPainter(&const_cast<QImage&>(editor.Surface())).fillRect(area, QColor(Mark));

@@ -46,6 +46,11 @@ private:
     std::unique_ptr<CLevelEditorDlg> Window;
 };
 
+// Colours of the editor's pictures, and a mark that it never draws: a pixel so marked shows
+// whether a later step drew it again.
+inline const QRgb Black = qRgb(0, 0, 0), White = qRgb(255, 255, 255), Red = qRgb(255, 0, 0);
+inline const QRgb Green = qRgb(0, 128, 0), Blue = qRgb(0, 0, 255), Mark = qRgb(255, 0, 255);
+
 // A real click on one of a dialog's controls.
 void ClickControl(CDialog& dialog, int id);
 QString StatusLine(CLevelEditorDlg& editor);
