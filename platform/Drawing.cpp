@@ -9,10 +9,6 @@
 
 namespace {
 
-QRgb ToPixel(const QColor& colour) {
-    return colour.rgb();
-}
-
 // For each of `count` target pixels, the source pixel that it takes: the one under its centre,
 // walked in 16.16 fixed point the way Qt's own unsmoothed scaling walks it, so that a bitmap
 // looks the same whether it went through here or through a QPainter.
@@ -50,13 +46,13 @@ void CDC::FillArea(QRect area, QRgb colour) {
 void CDC::FillRect(const QRect& rect, const CBrush& brush) {
     if (rect.isEmpty())
         return;
-    FillArea(rect, ToPixel(brush.Colour));
+    FillArea(rect, brush.Colour);
 }
 
 void CDC::FrameRect(const QRect& rect, const CBrush& brush) {
     if (rect.isEmpty())
         return;
-    const QRgb colour = ToPixel(brush.Colour);
+    const QRgb colour = brush.Colour;
     FillArea(QRect(rect.left(), rect.top(), rect.width(), 1), colour);
     FillArea(QRect(rect.left(), rect.bottom(), rect.width(), 1), colour);
     FillArea(QRect(rect.left(), rect.top(), 1, rect.height()), colour);
@@ -64,8 +60,8 @@ void CDC::FrameRect(const QRect& rect, const CBrush& brush) {
 }
 
 void CDC::Rectangle(int left, int top, int right, int bottom) {
-    FillRect(QRect(QPoint(left + 1, top + 1), QPoint(right - 2, bottom - 2)), Brush);
-    FrameRect(QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)), CBrush(Pen.Colour));
+    FillArea(QRect(QPoint(left + 1, top + 1), QPoint(right - 2, bottom - 2)), qRgb(255, 255, 255));
+    FrameRect(QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)), CBrush(QColor(Pen.Colour)));
 }
 
 void CDC::MoveTo(int x, int y) {
@@ -74,7 +70,7 @@ void CDC::MoveTo(int x, int y) {
 
 // Bresenham's walk from the current position towards (x, y), which itself stays undrawn.
 void CDC::LineTo(int x, int y) {
-    const QRgb colour = ToPixel(Pen.Colour);
+    const QRgb colour = Pen.Colour;
     const int dx = std::abs(x - Position.x());
     const int dy = -std::abs(y - Position.y());
     const int stepX = Position.x() < x ? 1 : -1;

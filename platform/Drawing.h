@@ -1,7 +1,7 @@
 #pragma once
 // Drawing with the classic conventions onto a surface (a window's client area, or a picture
 // for a file): rectangles exclude their right and bottom edges, lines exclude their end point,
-// bitmaps stretch by nearest neighbour. A fresh context has a black pen and a white brush.
+// bitmaps stretch by nearest neighbour. A fresh context has a black pen.
 // Everything is clipped to the surface. The operations write the surface's pixels directly, so
 // one small drawing operation costs a few hundred pixel writes and nothing more.
 #include <QColor>
@@ -32,18 +32,19 @@ protected:
     QImage ClientSurface;
 };
 
+// Pens and brushes keep their colour as the pixel value that the surface stores.
 class CPen {
 public:
     CPen() = default;
-    explicit CPen(const QColor& colour) : Colour(colour) {}
-    QColor Colour{Qt::black};
+    explicit CPen(const QColor& colour) : Colour(colour.rgb()) {}
+    QRgb Colour = qRgb(0, 0, 0);
 };
 
 class CBrush {
 public:
     CBrush() = default;
-    explicit CBrush(const QColor& colour) : Colour(colour) {}
-    QColor Colour{Qt::black};
+    explicit CBrush(const QColor& colour) : Colour(colour.rgb()) {}
+    QRgb Colour = qRgb(0, 0, 0);
 };
 
 // A drawing context on a surface, held for one drawing operation. The surface learns what it
@@ -60,7 +61,7 @@ public:
     void FillRect(const QRect& rect, const CBrush& brush);
     // The rectangle's outermost ring of pixels.
     void FrameRect(const QRect& rect, const CBrush& brush);
-    // Outlined with the pen, filled with the brush.
+    // Outlined with the pen, filled with white.
     void Rectangle(int left, int top, int right, int bottom);
     void MoveTo(int x, int y);
     void LineTo(int x, int y);
@@ -79,7 +80,6 @@ private:
     qsizetype Stride;
     QRect Bounds;
     CPen Pen;
-    CBrush Brush{Qt::white};
     QPoint Position;
     QRect Dirty;
 };

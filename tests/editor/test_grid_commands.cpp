@@ -232,7 +232,7 @@ private slots:
         QVERIFY(!ShowGridBox(editor)->isChecked());
         QCOMPARE(int(editor.GetSettings().ShowGrid), 0);
         QCOMPARE(editor.GetSettings().GridColor, 0x008000u);
-        QCOMPARE(editor.GetGridPen().Colour, QColor(0, 128, 0));
+        QCOMPARE(editor.GetGridPen().Colour, Green);
         QCOMPARE(editor.Surface().pixel(2, 2), background);
         // The lines vanish into the floor: one unbroken green area, framed in black.
         for (int y = 25; y <= 245; ++y)

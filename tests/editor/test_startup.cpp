@@ -129,7 +129,7 @@ private slots:
         EditorHarness harness;
         CLevelEditorDlg& editor = harness.Editor();
         QVERIFY(ShowGridBox(editor)->isChecked());
-        QCOMPARE(editor.GetGridPen().Colour, QColor(Qt::black));
+        QCOMPARE(editor.GetGridPen().Colour, Black);
         QCOMPARE(LevelDirectoryText(editor.GetSettings()), std::string());
         QCOMPARE(GetCurrentDirectory(), harness.Folder());
         QCOMPARE(editor.GetSettingsPath(), harness.SettingsPath());
@@ -145,7 +145,7 @@ private slots:
         EditorHarness harness(SettingsBytesOf(record));
         CLevelEditorDlg& editor = harness.Editor();
         QVERIFY(!ShowGridBox(editor)->isChecked());
-        QCOMPARE(editor.GetGridPen().Colour, QColor(Qt::black));
+        QCOMPARE(editor.GetGridPen().Colour, Black);
         QCOMPARE(GetCurrentDirectory(), levelFolder);
         QCOMPARE(editor.GetSettingsPath(), harness.SettingsPath());
     }
