@@ -1,5 +1,6 @@
 #include "editor/LevelEditorDlg.h"
 
+#include "files/RecoveryFolder.h"
 #include "platform/FileSystem.h"
 #include "res/DialogTemplates.h"
 #include "res/Resources.h"
@@ -8,11 +9,16 @@
 #include <QCheckBox>
 
 CLevelEditorDlg::CLevelEditorDlg(QWidget* parent)
-    : CPaintedDialog(EditorTemplate(), parent), Icon(LoadIconResource(IconProgram)) {
+    : CPaintedDialog(EditorTemplate(), parent), Icon(LoadIconResource(IconProgram)),
+      RecoveryFolder(RecoveryFolderPath()), Recovery(RecoveryFolder) {
     setMouseTracking(true);
+    StartRecovery();
 }
 
-CLevelEditorDlg::~CLevelEditorDlg() = default;
+// An editor that goes away ends its session: no level of it is left to recover.
+CLevelEditorDlg::~CLevelEditorDlg() {
+    Recovery.DiscardNow();
+}
 
 void CLevelEditorDlg::BindControls() {
     ShowGridBox = qobject_cast<QCheckBox*>(GetDlgItem(IdShowGrid));
