@@ -1,5 +1,6 @@
 #include "app/LevelEditorApp.h"
 
+#include "app/AbruptEnd.h"
 #include "editor/LevelEditorDlg.h"
 #include "files/FileSystem.h"
 
@@ -28,7 +29,10 @@ bool CLevelEditorApp::InitInstance() {
     auto editor = std::make_unique<CLevelEditorDlg>();
     SetMainWindow(editor.get());
     editor->CreateAsApplicationWindow();
-    if (LevelPath)
+    const AbruptEndWatch watch([&editor] { editor->PreserveUnsavedWork(); });
+    editor->OfferRecoveredLevels();
+    // A recovered level is not dropped for the file named at start without asking.
+    if (LevelPath && editor->AskSaveChanges(false))
         OpenLevelFile(*editor, *LevelPath);
     QObject::connect(editor.get(), &QDialog::finished, qApp, &QCoreApplication::quit);
     QApplication::exec();

@@ -104,13 +104,16 @@ bool CLevelEditorDlg::LoadLevelFromPath(const std::string& path) {
     return true;
 }
 
-// A stroke in progress goes on over the opened level, as a step of its new history.
+// A stroke in progress goes on over the opened level, as a step of its new history. A level
+// opened modified has no saved state in that history: no undo makes it unmodified.
 void CLevelEditorDlg::OpenDocument(const LevelDocument& document) {
     Level = document;
     if (Stroke)
         Stroke->before = Level.State();
     SetLevelPath(Level.Path());
     StartHistory();
+    if (Level.IsModified())
+        History.resetClean();
     DrawAllCells();
 }
 
@@ -144,12 +147,15 @@ void CLevelEditorDlg::CloseEditor() {
     if (!AskSaveChanges(true))
         return;
     WriteSettings();
+    RecoveryTimer.stop();
+    Recovery.DiscardNow();
     CPaintedDialog::OnCancel();
 }
 
 void CLevelEditorDlg::SetLevelPath(const std::string& path) {
     Level.SetPath(path);
     SetWindowText(path.empty() ? BaseTitle : BaseTitle + " - " + AbbreviatePathForTitle(path));
+    NoteLevelChange();
 }
 
 bool CLevelEditorDlg::CheckLevelForSave() {
@@ -169,5 +175,6 @@ bool CLevelEditorDlg::WriteLevelFile() {
         return false;
     Level.SetModified(false);
     MarkSaved();
+    NoteLevelChange();
     return true;
 }

@@ -8,8 +8,10 @@
 //   DocumentCommands.cpp  New, Load, Save, Save As, Close and the window title
 //   SettingsCommand.cpp   the Settings button
 //   UndoHistory.cpp       strokes and grid commands as steps that undo and redo replay
+//   Recovery.cpp          the recovery file of unsaved changes, and recovering at start
 #include "editor/EditorGeometry.h"
 #include "editor/GridDrawing.h"
+#include "files/RecoveryWriter.h"
 #include "level/LevelDocument.h"
 #include "platform/Drawing.h"
 #include "platform/PaintedDialog.h"
@@ -18,6 +20,7 @@
 
 #include <QIcon>
 #include <QImage>
+#include <QTimer>
 #include <QUndoStack>
 #include <array>
 #include <optional>
@@ -64,6 +67,15 @@ public:
     bool SaveLevel();
     bool SaveLevelAs();
     void CloseEditor();
+    // Asks whether to save unsaved changes first; false when the user stops.
+    bool AskSaveChanges(bool closing);
+
+    // Recovery.cpp
+    // Offers the levels of editors that ended without saving, newest first.
+    void OfferRecoveredLevels();
+    // Writes the recovery file at once when the level has unsaved changes: the process is
+    // about to end without closing the window.
+    void PreserveUnsavedWork();
 
 protected:
     bool OnInitDialog() override;
@@ -126,12 +138,17 @@ private:
     // SettingsCommand.cpp
     void OnSettings();
 
+    // Recovery.cpp
+    void StartRecovery();
+    void NoteLevelChange();
+    void KeepRecoveryFile();
+    std::optional<std::string> RecoveryBytes() const;
+
     // DocumentCommands.cpp
     void NewLevel();
     void LoadLevel();
     void OnSave() { SaveLevel(); }
     void OnSaveAs() { SaveLevelAs(); }
-    bool AskSaveChanges(bool closing);
     void SetLevelPath(const std::string& path);
     bool CheckLevelForSave();
     bool WriteLevelFile();
@@ -163,4 +180,7 @@ private:
     QCheckBox* ShowGridBox = nullptr;
     CStaticText* StatusBox = nullptr;
     QIcon Icon;
+    std::string RecoveryFolder;
+    RecoveryWriter Recovery;
+    QTimer RecoveryTimer;
 };

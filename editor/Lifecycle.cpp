@@ -1,6 +1,7 @@
 #include "editor/LevelEditorDlg.h"
 
 #include "files/FileSystem.h"
+#include "files/RecoveryFolder.h"
 #include "res/DialogTemplates.h"
 #include "res/Resources.h"
 
@@ -9,12 +10,17 @@
 #include <QShortcut>
 
 CLevelEditorDlg::CLevelEditorDlg(QWidget* parent)
-    : CPaintedDialog(EditorTemplate(), parent), Icon(LoadIconResource(IconProgram)) {
+    : CPaintedDialog(EditorTemplate(), parent), Icon(LoadIconResource(IconProgram)),
+      RecoveryFolder(RecoveryFolderPath()), Recovery(RecoveryFolder) {
     setMouseTracking(true);
     ConnectCommands();
+    StartRecovery();
 }
 
-CLevelEditorDlg::~CLevelEditorDlg() = default;
+// An editor that goes away ends its session: no level of it is left to recover.
+CLevelEditorDlg::~CLevelEditorDlg() {
+    Recovery.DiscardNow();
+}
 
 void CLevelEditorDlg::BindControls() {
     ShowGridBox = qobject_cast<QCheckBox*>(GetDlgItem(IdShowGrid));

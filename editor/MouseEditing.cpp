@@ -106,6 +106,7 @@ void CLevelEditorDlg::PlaceTile(TileType tile) {
     DrawCells(Level.PlaceTile(HoverCell, tile));
     DrawHoverFrame();
     RefreshStatus();
+    NoteLevelChange();
 }
 
 // A click on the credits text, its right and bottom edge lines included, opens the About box.

@@ -65,6 +65,7 @@ void CLevelEditorDlg::RecordStep(const LevelState& before) {
     LevelEdit edit = DiffLevels(before, Level.State());
     if (!edit.IsEmpty())
         History.push(new EditStep(*this, std::move(edit)));
+    NoteLevelChange();
 }
 
 bool CLevelEditorDlg::MouseButtonHeld() const {
@@ -76,6 +77,7 @@ void CLevelEditorDlg::OnUndo() {
         return;
     History.undo();
     Level.SetModified(!History.isClean());
+    NoteLevelChange();
 }
 
 void CLevelEditorDlg::OnRedo() {
@@ -83,6 +85,7 @@ void CLevelEditorDlg::OnRedo() {
         return;
     History.redo();
     Level.SetModified(!History.isClean());
+    NoteLevelChange();
 }
 
 // The cells that an undo or redo changed, with the hover frame and the status line over them.

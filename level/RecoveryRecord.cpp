@@ -1,0 +1,136 @@
+#include "level/RecoveryRecord.h"
+
+#include "level/LevelText.h"
+
+#include <array>
+
+namespace {
+
+constexpr std::string_view Magic = "ZMRECOV\n";
+constexpr std::size_t LevelTextBytes = GridRows * (GridColumns + 2);
+constexpr std::size_t FixedBytes = Magic.size() + 2 + 8 + 3 * PlayerCount + 4;
+
+void PutNumber(std::string& out, std::uint64_t value, int bytes) {
+    for (int index = 0; index < bytes; ++index)
+        out.push_back(static_cast<char>((value >> (8 * index)) & 0xFF));
+}
+
+// Reads numbers from the front of the bytes; the caller has checked the length.
+class Cursor {
+public:
+    explicit Cursor(std::string_view bytes) : Rest(bytes) {}
+    std::uint64_t Number(int bytes) {
+        std::uint64_t value = 0;
+        for (int index = 0; index < bytes; ++index)
+            value |= std::uint64_t(static_cast<unsigned char>(Rest[index])) << (8 * index);
+        Rest.remove_prefix(bytes);
+        return value;
+    }
+    std::int8_t SignedByte() { return static_cast<std::int8_t>(Number(1)); }
+    std::string_view Take(std::size_t count) {
+        const std::string_view taken = Rest.substr(0, count);
+        Rest.remove_prefix(count);
+        return taken;
+    }
+
+private:
+    std::string_view Rest;
+};
+
+bool IsPosition(int column, int row) {
+    return column >= 0 && column < GridColumns && row >= 0 && row < GridRows;
+}
+
+// A start as the editor keeps it: a placed player stands inside the grid; an unplaced one
+// remembers a cell of the grid or none.
+bool IsValidStart(int placed, int column, int row) {
+    if (placed == 1)
+        return IsPosition(column, row);
+    return placed == 0 && (IsPosition(column, row) || (column == -1 && row == -1));
+}
+
+// The grid of a level text that is exactly as the writer makes it.
+std::optional<LevelGrid> GridOfText(std::string_view text) {
+    LevelGrid grid{};
+    for (int row = 0; row < GridRows; ++row) {
+        const std::string_view line = text.substr(row * (GridColumns + 2), GridColumns + 2);
+        if (line.substr(GridColumns) != "\r\n")
+            return std::nullopt;
+        for (int column = 0; column < GridColumns; ++column) {
+            const std::optional<TileType> tile = CharToTile(line[column]);
+            if (!tile)
+                return std::nullopt;
+            grid[column][row] = *tile;
+        }
+    }
+    return grid;
+}
+
+std::optional<PlayerStarts> ReadStarts(Cursor& cursor) {
+    PlayerStarts starts;
+    for (int player = 0; player < PlayerCount; ++player) {
+        const int placed = cursor.SignedByte();
+        const int column = cursor.SignedByte();
+        const int row = cursor.SignedByte();
+        if (!IsValidStart(placed, column, row))
+            return std::nullopt;
+        starts.placed[player] = placed == 1;
+        starts.position[player] = Cell{column, row};
+    }
+    return starts;
+}
+
+} // namespace
+
+std::uint32_t Crc32(std::string_view bytes) {
+    std::uint32_t crc = 0xFFFFFFFFu;
+    for (const char byte : bytes) {
+        crc ^= static_cast<unsigned char>(byte);
+        for (int bit = 0; bit < 8; ++bit)
+            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+    }
+    return ~crc;
+}
+
+std::optional<std::string> EncodeRecovery(const RecoveryRecord& record) {
+    if (record.path.size() > MaxRecoveryPathBytes || record.path.find('\0') != std::string::npos)
+        return std::nullopt;
+    std::string out(Magic);
+    PutNumber(out, RecoveryFormatVersion, 2);
+    PutNumber(out, static_cast<std::uint64_t>(record.savedAt), 8);
+    for (int player = 0; player < PlayerCount; ++player) {
+        const Cell position = record.level.starts.position[player];
+        PutNumber(out, record.level.starts.placed[player] ? 1 : 0, 1);
+        PutNumber(out, static_cast<std::uint8_t>(position.column), 1);
+        PutNumber(out, static_cast<std::uint8_t>(position.row), 1);
+    }
+    PutNumber(out, record.path.size(), 4);
+    out += record.path;
+    out += LevelText(record.level.grid);
+    PutNumber(out, Crc32(out), 4);
+    return out;
+}
+
+std::optional<RecoveryRecord> DecodeRecovery(std::string_view bytes) {
+    if (bytes.size() < FixedBytes + LevelTextBytes + 4 || !bytes.starts_with(Magic))
+        return std::nullopt;
+    const std::string_view body = bytes.substr(0, bytes.size() - 4);
+    if (Cursor(bytes.substr(body.size())).Number(4) != Crc32(body))
+        return std::nullopt;
+    Cursor cursor(body.substr(Magic.size()));
+    if (cursor.Number(2) != RecoveryFormatVersion)
+        return std::nullopt;
+    RecoveryRecord record;
+    record.savedAt = static_cast<std::int64_t>(cursor.Number(8));
+    const std::optional<PlayerStarts> starts = ReadStarts(cursor);
+    const std::uint64_t pathBytes = cursor.Number(4);
+    if (!starts || pathBytes > MaxRecoveryPathBytes ||
+        body.size() != FixedBytes + pathBytes + LevelTextBytes)
+        return std::nullopt;
+    record.path = cursor.Take(pathBytes);
+    const std::optional<LevelGrid> grid = GridOfText(cursor.Take(LevelTextBytes));
+    if (!grid || record.path.find('\0') != std::string::npos)
+        return std::nullopt;
+    record.level = {*grid, *starts};
+    return record;
+}
