@@ -10,6 +10,7 @@
 //   UndoHistory.cpp       strokes and grid commands as steps that undo and redo replay
 #include "editor/EditorGeometry.h"
 #include "editor/GridDrawing.h"
+#include "files/FileAccess.h"
 #include "level/LevelDocument.h"
 #include "platform/Drawing.h"
 #include "platform/PaintedDialog.h"
@@ -136,7 +137,7 @@ private:
     bool AskSaveChanges(bool closing);
     void SetLevelPath(const std::string& path);
     bool CheckLevelForSave();
-    bool WriteLevelFile();
+    ReplaceResult WriteLevelFile();
     bool WriteOrReport();
 
     // A stroke in progress: the level as it was at the press, and the button that made it.

@@ -63,3 +63,24 @@ FolderEntry OpenFolderOf(const std::string& path) {
     entry.folder = OpenPath(folder, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     return entry;
 }
+
+std::string FollowLinks(const std::string& path) {
+    constexpr int MostLinks = 40; // as many as the kernel follows in one path
+    std::string target = path;
+    for (int link = 0; link < MostLinks; ++link) {
+        const FolderEntry entry = OpenFolderOf(target);
+        std::string content(PATH_MAX, '\0');
+        const ssize_t length = entry.folder.valid()
+                                   ? ::readlinkat(entry.folder.get(), entry.name.c_str(),
+                                                  content.data(), content.size())
+                                   : -1;
+        if (length < 0)
+            return target;
+        content.resize(static_cast<std::size_t>(length));
+        const std::size_t separator = target.rfind('/');
+        target = content.starts_with('/') || separator == std::string::npos
+                     ? content
+                     : target.substr(0, separator + 1) + content;
+    }
+    return target;
+}

@@ -19,3 +19,8 @@ struct FolderEntry {
     std::string name;
 };
 FolderEntry OpenFolderOf(const std::string& path);
+
+// The path that symbolic links at the end of path lead to, followed link by link up to the
+// first name that is no link. A dangling link leads to the name it holds, which may not exist
+// yet. A relative link is joined to the folder of the link, never shortened as text.
+std::string FollowLinks(const std::string& path);

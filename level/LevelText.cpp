@@ -1,16 +1,12 @@
 #include "level/LevelText.h"
 
 #include "files/FileAccess.h"
+#include "files/PathOpen.h"
 
 #include <cctype>
-#include <fcntl.h>
-#include <filesystem>
 #include <istream>
 #include <sstream>
 #include <string_view>
-#include <unistd.h>
-
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -55,34 +51,6 @@ bool StoreCharacter(char character, int column, int row, LevelGrid& grid, Player
         starts.placed[player] = true;
     }
     return true;
-}
-
-// An existing file may be replaced only if it is a regular file (probing a named pipe would
-// wait for a reader), it can be opened for writing and some write permission is set on it: a
-// file marked read-only stays untouched even for the superuser.
-bool IsReplaceable(const fs::path& target, const fs::file_status& status) {
-    if (!fs::is_regular_file(status))
-        return false;
-    constexpr fs::perms anyWrite =
-        fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
-    if ((status.permissions() & anyWrite) == fs::perms::none)
-        return false;
-    const int probe =
-        ::open(target.c_str(), O_WRONLY | O_APPEND | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (probe < 0)
-        return false;
-    ::close(probe);
-    return true;
-}
-
-// The file that a save replaces: the target of a symbolic link rather than the link itself.
-fs::path ResolvedTarget(const std::string& path) {
-    const fs::path target(path);
-    std::error_code error;
-    if (!fs::is_symlink(fs::symlink_status(target, error)))
-        return target;
-    const fs::path resolved = fs::weakly_canonical(target, error);
-    return error ? target : resolved;
 }
 
 constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
@@ -183,17 +151,8 @@ LevelFileRead ReadLevelFile(const std::string& path, LevelGrid& grid, PlayerStar
     return {ReadFailure::None, ReadLevelText(in, grid, starts)};
 }
 
-bool WriteLevelFile(const std::string& path, const LevelGrid& grid) {
-    const fs::path target = ResolvedTarget(path);
-    std::error_code error;
-    const fs::file_status status = fs::status(target, error);
-    const bool targetExists = fs::exists(status);
-    if (targetExists && !IsReplaceable(target, status))
-        return false;
-    std::optional<mode_t> mode;
-    if (targetExists)
-        mode = static_cast<mode_t>(status.permissions() & fs::perms::mask);
-    return ReplaceFile(target.string(), LevelText(grid), mode);
+ReplaceResult WriteLevelFile(const std::string& path, const LevelGrid& grid) {
+    return ReplaceFile(FollowLinks(path), LevelText(grid), std::nullopt, OtherFileAtName::Refuse);
 }
 
 std::string LoadFailedMessage(const std::string& path, const LevelFileRead& read) {

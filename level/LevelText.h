@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "files/FileAccess.h"
 #include "files/ReadFile.h"
 #include "level/Level.h"
 
@@ -45,11 +46,12 @@ struct LevelFileRead {
 // file (a folder, a named pipe, a device).
 LevelFileRead ReadLevelFile(const std::string& path, LevelGrid& grid, PlayerStarts& starts);
 
-// Replaces the file at path with the level text in one step, through a temporary file in the
-// same folder that reaches the disk before it takes the file's name. A symbolic link at path
-// has its target replaced. Returns whether the file was completely written; on failure the
-// previous file is left exactly as it was.
-bool WriteLevelFile(const std::string& path, const LevelGrid& grid);
+// Replaces the file at path with the level text in one step, as ReplaceFile does, keeping its
+// mode, owner and group. A symbolic link at path has its target replaced, or created when the
+// link dangles; anything else at the name that is no regular file (a named pipe, a folder) is
+// left alone. Tells whether the file was completely written and reached the disk; when the
+// write failed before the new file took the name, the previous file is left exactly as it was.
+ReplaceResult WriteLevelFile(const std::string& path, const LevelGrid& grid);
 
 // The boxes that Load shows when a file holds no level, saying why, or gave fewer than all 13
 // rows.

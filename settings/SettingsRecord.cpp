@@ -34,7 +34,7 @@ void DeserialiseSettings(const std::uint8_t* bytes, std::size_t count, SettingsR
 }
 
 bool ReadSettingsFile(const std::string& path, SettingsRecord& record) {
-    const FileStart start = ReadFileStart(path, SettingsRecordSize);
+    const FileStart start = ReadFileStart(path, SettingsRecordSize, FinalLink::Refuse);
     if (start.failure != ReadFailure::None) {
         record.ShowGrid = 1;
         record.GridColor = GridColorShown;

@@ -317,13 +317,14 @@ private slots:
         QTemporaryDir folder;
         const fs::path dir = folder.path().toStdString();
         const auto twoHoursAgo = fs::file_time_type::clock::now() - std::chrono::hours(2);
-        for (const char* name : {".zapmaze-editor-1-2-3.tmp", ".other-editor.tmp", "L2.txt"}) {
+        const char* stale = ".zapmaze-editor-1-0123456789abcdef-3.tmp";
+        for (const char* name : {stale, ".other-editor.tmp", "L2.txt"}) {
             WriteBytes(dir / name, "left over");
             fs::last_write_time(dir / name, twoHoursAgo);
         }
-        WriteBytes(dir / ".zapmaze-editor-4-5-6.tmp", "a save still running");
+        WriteBytes(dir / ".zapmaze-editor-4-0123456789abcdef-6.tmp", "a save still running");
         QVERIFY(WriteLevelFile((dir / "L1.txt").string(), DefaultGrid()));
-        QVERIFY(!fs::exists(dir / ".zapmaze-editor-1-2-3.tmp"));
+        QVERIFY(!fs::exists(dir / stale));
         QCOMPARE(EntriesIn(dir), 4);
     }
 
