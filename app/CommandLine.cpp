@@ -49,8 +49,15 @@ CommandLine ReadArguments(int argc, char* argv[]) {
                                   QStringLiteral("Shows this help and ends."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
                                      QStringLiteral("Shows the version and ends."));
+    const QCommandLineOption configFolder(
+        QStringLiteral("config-folder"),
+        QStringLiteral("Starts in the folder $XDG_CONFIG_HOME/zapmaze-editor (by default "
+                       "~/.config/zapmaze-editor), made private to the user when missing, so "
+                       "that settings.dat is kept there rather than in the folder the editor was "
+                       "started in. The desktop menu starts the editor so."));
     parser.addOption(help);
     parser.addOption(version);
+    parser.addOption(configFolder);
     parser.addPositionalArgument(QStringLiteral("LEVEL_FILE"),
                                  QStringLiteral("A level file to open at start."),
                                  QStringLiteral("[LEVEL_FILE]"));
@@ -63,11 +70,14 @@ CommandLine ReadArguments(int argc, char* argv[]) {
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1)
         return UsageError(parser, QStringLiteral("Give at most one level file."));
+    CommandLine commandLine;
+    commandLine.configFolder = parser.isSet(configFolder);
     if (files.isEmpty())
-        return {};
+        return commandLine;
     if (files.first().isEmpty())
         return UsageError(parser, QStringLiteral("The level file name is empty."));
-    return {std::nullopt, {}, {}, AbsolutePath(ArgumentBytes(files.first(), argc, argv))};
+    commandLine.levelPath = AbsolutePath(ArgumentBytes(files.first(), argc, argv));
+    return commandLine;
 }
 
 } // namespace
