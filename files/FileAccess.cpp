@@ -134,6 +134,15 @@ bool WriteInPlace(int folder, const std::string& name, const struct stat& examin
            ::fsync(file.get()) == 0 && file.Close();
 }
 
+// A folder that the user may not write, or a sticky one that keeps another user's file from
+// being renamed over, leaves the file itself to be written, as long as the user may write it.
+ReplaceResult InPlaceInstead(int error, int folder, const std::string& name,
+                             const Existing& existing, std::string_view bytes) {
+    const bool written = (error == EACCES || error == EPERM) && existing.regular &&
+                         WriteInPlace(folder, name, *existing.regular, bytes);
+    return {written, written};
+}
+
 bool IsStale(const struct stat& status) {
     const auto modified = std::chrono::system_clock::from_time_t(status.st_mtime);
     return S_ISREG(status.st_mode) && status.st_uid == ::geteuid() && status.st_nlink == 1 &&
@@ -184,16 +193,17 @@ ReplaceResult ReplaceFile(const std::string& path, std::string_view bytes,
         return {};
     std::string temporary;
     Descriptor file = CreateTemporary(folder, temporary);
-    if (!file.valid()) {
-        const bool inPlace = (errno == EACCES || errno == EPERM) && existing.regular &&
-                             WriteInPlace(folder, target.name, *existing.regular, bytes);
-        return {inPlace, inPlace};
-    }
+    if (!file.valid())
+        return InPlaceInstead(errno, folder, target.name, existing, bytes);
     const mode_t finalMode = FinalMode(file.get(), existing, mode);
-    if (!WriteTemporary(std::move(file), bytes, finalMode) ||
-        ::renameat(folder, temporary.c_str(), folder, target.name.c_str()) != 0) {
+    if (!WriteTemporary(std::move(file), bytes, finalMode)) {
         ::unlinkat(folder, temporary.c_str(), 0);
         return {};
+    }
+    if (::renameat(folder, temporary.c_str(), folder, target.name.c_str()) != 0) {
+        const int error = errno;
+        ::unlinkat(folder, temporary.c_str(), 0);
+        return InPlaceInstead(error, folder, target.name, existing, bytes);
     }
     // The rename itself reaches the disk only with the folder's entry.
     const bool durable = ::fsync(folder) == 0;

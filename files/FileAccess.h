@@ -29,8 +29,9 @@ enum class OtherFileAtName { Replace, Refuse };
 // A regular file that has no write permission bit, or that the process may not open for
 // writing, is left untouched even for the superuser, and so is anything else at the name with
 // OtherFileAtName::Refuse. When no temporary file can be made in the folder (the user may not
-// write there) but the file itself may be written, it is written in place: truncated, written
-// and forced to the disk. On failure before the rename the previous file is left as it was, and
+// write there), or it may not take the name (a sticky folder and another user's file), but the
+// file itself may be written, it is written in place: truncated, written and forced to the
+// disk. On failure before the rename the previous file is left as it was, and
 // no temporary file remains. A successful replace also removes stale temporary files of the
 // editor in the same folder. Paths of any length are taken.
 ReplaceResult ReplaceFile(const std::string& path, std::string_view bytes,

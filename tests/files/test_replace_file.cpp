@@ -155,19 +155,35 @@ private slots:
             QVERIFY(!IsEditorTemporaryName(entry.path().filename().string()));
     }
 
-    // A folder that takes no new file: a writable file in it is written in place.
-    void writesInPlaceWhereTheFolderTakesNoFile() {
+    // A folder that takes no new file, or a sticky one around another user's file: a file that
+    // the user may write is written in place.
+    void writesInPlaceWhereTheFileMayNotBeReplaced_data() {
+        QTest::addColumn<bool>("sticky");
+        QTest::newRow("folder taking no new file") << false;
+        QTest::newRow("sticky folder") << true;
+    }
+
+    void writesInPlaceWhereTheFileMayNotBeReplaced() {
+        QFETCH(bool, sticky);
         const fs::path path = Dir / "L1.txt";
         std::ofstream(path) << "old contents";
+        fs::permissions(path, fs::perms(0666));
         const ino_t inode = StatusOf(path).st_ino;
-        const bool immutable = ::geteuid() == 0 && SetImmutable(Dir, true);
-        if (::geteuid() != 0)
-            fs::permissions(Dir, fs::perms(0555));
-        else if (!immutable)
+        const bool root = ::geteuid() == 0;
+        if (sticky && !root)
+            QSKIP("saving as another user needs the superuser");
+        bool immutable = false;
+        if (sticky)
+            QCOMPARE(::chmod(Dir.c_str(), 01777) + ::seteuid(OtherUser), 0);
+        else if (root && !(immutable = SetImmutable(Dir, true)))
             QSKIP("this file system cannot make a folder take no new file for the superuser");
+        else if (!root)
+            fs::permissions(Dir, fs::perms(0555));
         const ReplaceResult result = ReplaceFile(path.string(), "new", std::nullopt);
         if (immutable)
             SetImmutable(Dir, false);
+        if (sticky)
+            QCOMPARE(::seteuid(0), 0);
         fs::permissions(Dir, fs::perms::all);
         QVERIFY(result);
         QCOMPARE(Contents(path), std::string("new"));
