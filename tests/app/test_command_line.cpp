@@ -46,50 +46,17 @@ private slots:
         QVERIFY2((exitCode == 0 ? reported : printed).isEmpty(), printed + reported);
     }
 
-    // A relative level file is put after the current folder and never shortened as text.
-    void readsTheLevelFileAndTheStartFolder_data() {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<QString>("levelPath"); // a relative one: below the current folder
-        QTest::addColumn<bool>("configFolder");
-        QTest::newRow("plain name") << QStringList{"L5.txt"} << "L5.txt" << false;
-        QTest::newRow("through a link")
-            << QStringList{"--config-folder", "link/../L5.txt"} << "link/../L5.txt" << true;
-        QTest::newRow("absolute") << QStringList{"/a/./b/../L5.txt"} << "/a/./b/../L5.txt" << false;
-    }
-
-    void readsTheLevelFileAndTheStartFolder() {
-        QFETCH(QStringList, arguments);
-        QFETCH(QString, levelPath);
-        QFETCH(bool, configFolder);
-        std::vector<std::string> texts{"zapmaze-editor"};
-        for (const QString& argument : arguments)
-            texts.push_back(argument.toStdString());
-        std::vector<char*> argv;
-        for (std::string& text : texts)
-            argv.push_back(text.data());
-        const CommandLine read = ReadCommandLine(int(argv.size()), argv.data());
-        const QString expected =
-            levelPath.startsWith('/') ? levelPath : QDir::currentPath() + '/' + levelPath;
-        QCOMPARE(QString::fromStdString(read.levelPath.value_or("")), expected);
-        QCOMPARE(read.configFolder, configFolder);
-    }
-
-    // An unset, empty or relative XDG_CONFIG_HOME counts as unset.
-    void configFolderFollowsXdgConfigHome_data() {
-        QTest::addColumn<QByteArray>("configHome"); // null: unset
-        QTest::addColumn<QString>("folder");
-        const QString inHome = "/home/ann/.config/zapmaze-editor";
-        QTest::newRow("set") << QByteArray("/cfg") << "/cfg/zapmaze-editor";
-        QTest::newRow("unset") << QByteArray() << inHome;
-        QTest::newRow("empty") << QByteArray("") << inHome;
-        QTest::newRow("relative") << QByteArray("cfg") << inHome;
-    }
-
-    void configFolderFollowsXdgConfigHome() {
-        QFETCH(QByteArray, configHome);
-        QFETCH(QString, folder);
-        const char* value = configHome.isNull() ? nullptr : configHome.constData();
-        QCOMPARE(QString::fromStdString(ConfigFolderPath(value, "/home/ann")), folder);
+    // A relative level file is put after the current folder and never shortened as text; an
+    // unset, empty or relative XDG_CONFIG_HOME counts as unset.
+    void keepsPathsAsWrittenAndFindsTheSettingsFolder() {
+        char program[] = "zapmaze-editor", option[] = "--config-folder", file[] = "link/../L5.txt";
+        char* argv[] = {program, option, file};
+        const CommandLine read = ReadCommandLine(3, argv);
+        QCOMPARE(QString::fromStdString(*read.levelPath), QDir::currentPath() + "/link/../L5.txt");
+        QVERIFY(read.configFolder);
+        QCOMPARE(ConfigFolderPath("/cfg", "/home/ann"), std::string("/cfg/zapmaze-editor"));
+        for (const char* unset : {static_cast<const char*>(nullptr), "", "cfg"})
+            QCOMPARE(ConfigFolderPath(unset, "/home/ann"), "/home/ann/.config/zapmaze-editor");
     }
 };
 

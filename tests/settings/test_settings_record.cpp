@@ -26,12 +26,6 @@ void Write(const QString& path, const QByteArray& bytes) {
     file.write(bytes);
 }
 
-mode_t CurrentUmask() {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return mask;
-}
-
 QByteArray Read(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -174,42 +168,15 @@ private slots:
         QFile::remove(other);
     }
 
-    // A link is never read through: it reads as no file and a regular file takes its place. A
-    // file keeps its permissions, and one without any write permission is left untouched.
-    void aFileKeepsItsModeAndALinkIsNotRead_data() {
-        QTest::addColumn<bool>("link");
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<bool>("written");
-        QTest::newRow("link to a private file") << true << 0600 << true;
-        QTest::newRow("private file") << false << 0600 << true;
-        QTest::newRow("group-writable file") << false << 0664 << true;
-        QTest::newRow("read-only file") << false << 0444 << false;
-    }
-
-    void aFileKeepsItsModeAndALinkIsNotRead() {
-        QFETCH(bool, link);
-        QFETCH(int, mode);
-        QFETCH(bool, written);
-        const QString other = Dir.filePath("private");
+    // A link at the name is never read through (it may lead to another user's private file):
+    // it reads as no file.
+    void aLinkIsNeverReadThrough() {
+        Write(Dir.filePath("private"), Pattern(268));
         QFile::remove(Path());
-        const QByteArray original = Pattern(268);
-        Write(link ? other : Path(), original);
-        QCOMPARE(::chmod((link ? other : Path()).toLocal8Bit().constData(), mode_t(mode)), 0);
-        if (link)
-            QCOMPARE(::symlink(other.toLocal8Bit().constData(), Path().toLocal8Bit().constData()),
-                     0);
+        QVERIFY(QFile::link(Dir.filePath("private"), Path()));
         SettingsRecord record;
-        QCOMPARE(ReadSettingsFile(PathText(), record), !link);
-        record.ShowGrid = 7;
-        QCOMPARE(WriteSettingsFile(PathText(), record), written);
-        struct stat status {};
-        QCOMPARE(::lstat(Path().toLocal8Bit().constData(), &status), 0);
-        QVERIFY(S_ISREG(status.st_mode));
-        QCOMPARE(int(status.st_mode & 07777), link ? 0666 & ~int(CurrentUmask()) : mode);
-        QCOMPARE(Read(Path()).at(260) == 7, written);
-        if (link)
-            QCOMPARE(Read(other), original);
-        ::chmod(Path().toLocal8Bit().constData(), 0644);
+        QVERIFY(!ReadSettingsFile(PathText(), record));
+        QFile::remove(Path());
     }
 
     void bytesAfterTheTerminatorAreKept() {
