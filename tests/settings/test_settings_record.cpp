@@ -168,8 +168,7 @@ private slots:
         QFile::remove(other);
     }
 
-    // A link at the name is never read through (it may lead to another user's private file):
-    // it reads as no file.
+    // A link at the name (perhaps to another user's private file) reads as no file.
     void aLinkIsNeverReadThrough() {
         Write(Dir.filePath("private"), Pattern(268));
         QFile::remove(Path());
