@@ -65,11 +65,13 @@ QStringList ArgumentsOf(int argc, char* argv[]) {
     return arguments;
 }
 
-// The editor changes the current directory as it starts, so a relative name is resolved first.
+// The editor changes the current directory as it starts, so a relative name is made absolute
+// first, by putting the current folder before it. It is never shortened as text: "link/../L5.txt"
+// names what the kernel finds through the link.
 std::string AbsolutePath(const std::string& path) {
     std::error_code error;
     const std::filesystem::path absolute = std::filesystem::absolute(path, error);
-    return error ? path : absolute.lexically_normal().string();
+    return error ? path : absolute.string();
 }
 
 CommandLine UsageError(const QCommandLineParser& parser, const QString& message) {
@@ -92,8 +94,15 @@ CommandLine ReadArguments(int argc, char* argv[]) {
                                   QStringLiteral("Shows this help and ends."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
                                      QStringLiteral("Shows the version and ends."));
+    const QCommandLineOption configFolder(
+        QStringLiteral("config-folder"),
+        QStringLiteral("Starts in the folder $XDG_CONFIG_HOME/zapmaze-editor (by default "
+                       "~/.config/zapmaze-editor), made private to the user when missing, so "
+                       "that settings.dat is kept there rather than in the folder the editor was "
+                       "started in. The desktop menu starts the editor so."));
     parser.addOption(help);
     parser.addOption(version);
+    parser.addOption(configFolder);
     parser.addPositionalArgument(QStringLiteral("LEVEL_FILE"),
                                  QStringLiteral("A level file to open at start."),
                                  QStringLiteral("[LEVEL_FILE]"));
@@ -106,11 +115,14 @@ CommandLine ReadArguments(int argc, char* argv[]) {
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1)
         return UsageError(parser, QStringLiteral("Give at most one level file."));
+    CommandLine commandLine;
+    commandLine.configFolder = parser.isSet(configFolder);
     if (files.isEmpty())
-        return {};
+        return commandLine;
     if (files.first().isEmpty())
         return UsageError(parser, QStringLiteral("The level file name is empty."));
-    return {std::nullopt, {}, {}, AbsolutePath(ArgumentBytes(files.first(), argc, argv))};
+    commandLine.levelPath = AbsolutePath(ArgumentBytes(files.first(), argc, argv));
+    return commandLine;
 }
 
 } // namespace

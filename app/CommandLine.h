@@ -1,6 +1,6 @@
 #pragma once
-// The editor's command line: --help, --version and at most one level file to open, beside
-// Qt's own options, which the application object takes.
+// The editor's command line: --help, --version, --config-folder and at most one level file to
+// open, beside Qt's own options, which the application object takes.
 #include <optional>
 #include <string>
 
@@ -15,6 +15,8 @@ struct CommandLine {
     std::string error;  // for standard error
     // The level file to open, as an absolute path in the file name's own bytes.
     std::optional<std::string> levelPath;
+    // --config-folder: start in the editor's own settings folder, as the launcher does.
+    bool configFolder = false;
 };
 
 // Reads argv; needs no display, so it runs before the application object exists.

@@ -30,8 +30,10 @@ void ShowWarning(QWidget* owner, const std::string& text, const std::string& cap
     MessageBox(owner, text, caption, QMessageBox::Ok, QMessageBox::Warning);
 }
 
-void ReportSaveFailed(QWidget* owner, const std::string& path) {
-    ShowWarning(owner, SaveFailedMessage(path), SaveFailedCaption);
+// A file that took the new level but was not confirmed on the disk is in place all the same.
+void ReportSaveFailed(QWidget* owner, const std::string& path, const ReplaceResult& written) {
+    ShowWarning(owner, written.replaced ? SaveNotDurableMessage(path) : SaveFailedMessage(path),
+                SaveFailedCaption);
 }
 
 // The full path of the file that the user accepted, or nothing.
@@ -46,10 +48,10 @@ std::optional<std::string> ChooseLevelFile(QWidget* owner, bool open) {
 
 // Writes the level to its file and tells the user when that failed.
 bool CLevelEditorDlg::WriteOrReport() {
-    if (WriteLevelFile())
-        return true;
-    ReportSaveFailed(this, Level.Path());
-    return false;
+    const ReplaceResult written = WriteLevelFile();
+    if (!written)
+        ReportSaveFailed(this, Level.Path(), written);
+    return written;
 }
 
 bool CLevelEditorDlg::AskSaveChanges(bool closing) {
@@ -90,17 +92,17 @@ void CLevelEditorDlg::LoadLevel() {
 
 bool CLevelEditorDlg::LoadLevelFromPath(const std::string& path) {
     LevelState read = Level.FileReadBase();
-    const int rows = ::ReadLevelFile(path, read.grid, read.starts);
-    if (rows == 0) {
-        ShowWarning(this, LoadFailedMessage(path), LoadFailedCaption);
+    const LevelFileRead file = ::ReadLevelFile(path, read.grid, read.starts);
+    if (!file.HoldsLevel()) {
+        ShowWarning(this, LoadFailedMessage(path, file), LoadFailedCaption);
         return false;
     }
     const std::vector<Cell> loaded = Level.TakeFileRead(path, read);
     SetLevelPath(path);
     StartHistory();
     DrawChangedCells(loaded);
-    if (rows < GridRows)
-        ShowWarning(this, PartlyLoadedMessage(rows, path), WarningCaption);
+    if (file.text.rows < GridRows)
+        ShowWarning(this, PartlyLoadedMessage(file.text.rows, path), WarningCaption);
     return true;
 }
 
@@ -133,9 +135,11 @@ bool CLevelEditorDlg::SaveLevelAs() {
         return false;
     const std::string previousPath = Level.Path();
     SetLevelPath(*path);
-    if (!WriteLevelFile()) {
-        SetLevelPath(previousPath);
-        ReportSaveFailed(this, *path);
+    const ReplaceResult written = WriteLevelFile();
+    if (!written) {
+        if (!written.replaced)
+            SetLevelPath(previousPath);
+        ReportSaveFailed(this, *path, written);
         return false;
     }
     if (!IsValidLevelFileName(*path))
@@ -169,12 +173,13 @@ bool CLevelEditorDlg::CheckLevelForSave() {
     return true;
 }
 
-// A level that reached its file is the saved state of the history.
-bool CLevelEditorDlg::WriteLevelFile() {
-    if (!::WriteLevelFile(Level.Path(), Level.Grid()))
-        return false;
-    Level.SetModified(false);
-    MarkSaved();
-    NoteLevelChange();
-    return true;
+// A level that reached its file and the disk is the saved state of the history.
+ReplaceResult CLevelEditorDlg::WriteLevelFile() {
+    const ReplaceResult written = ::WriteLevelFile(Level.Path(), Level.Grid());
+    if (written) {
+        Level.SetModified(false);
+        MarkSaved();
+        NoteLevelChange();
+    }
+    return written;
 }

@@ -11,6 +11,7 @@
 //   Recovery.cpp          the recovery file of unsaved changes, and recovering at start
 #include "editor/EditorGeometry.h"
 #include "editor/GridDrawing.h"
+#include "files/FileAccess.h"
 #include "files/RecoveryWriter.h"
 #include "level/LevelDocument.h"
 #include "platform/Drawing.h"
@@ -151,7 +152,7 @@ private:
     void OnSaveAs() { SaveLevelAs(); }
     void SetLevelPath(const std::string& path);
     bool CheckLevelForSave();
-    bool WriteLevelFile();
+    ReplaceResult WriteLevelFile();
     bool WriteOrReport();
 
     // A stroke in progress: the level as it was at the press, and the button that made it.

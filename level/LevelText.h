@@ -4,6 +4,8 @@
 #include <optional>
 #include <string>
 
+#include "files/FileAccess.h"
+#include "files/ReadFile.h"
 #include "level/Level.h"
 
 // "*" solid block, "-" brick, " " floor, "1".."5" player starts.
@@ -13,30 +15,46 @@ std::optional<TileType> CharToTile(char character);
 // The 221-byte text of a level: every line ended by CR LF, floor written as spaces.
 std::string LevelText(const LevelGrid& grid);
 
+// What a read took: the rows, and the tile characters stored from them.
+struct LevelTextRead {
+    int rows = 0;
+    int tiles = 0;
+};
+
 // Reads up to 13 lines into the grid without clearing it first and returns how many rows it
-// took. A line end is LF, with a CR directly before it belonging to the line end. A line of more
-// than 15 characters stops the reading and changes nothing of its row; a last line without a
-// line end is not used. Unknown characters keep their cell but take their column; player
-// characters also record the start. Holds at most one line of 15 characters in memory, whatever
-// the stream holds.
-int ReadLevelText(std::istream& in, LevelGrid& grid, PlayerStarts& starts);
+// took, and how many tile characters. A line end is LF, with a CR directly before it belonging to
+// the line end. A line of more than 15 characters stops the reading and changes nothing of its row;
+// a last line without a line end is not used. Unknown characters keep their cell but take their
+// column; player characters also record the start. Holds at most one line of 15 characters in
+// memory, whatever the stream holds.
+LevelTextRead ReadLevelText(std::istream& in, LevelGrid& grid, PlayerStarts& starts);
 
 // Steps over a UTF-8 byte order mark at the stream's position, which a text editor may have put
 // at the start of a level file; returns whether there was one.
 bool SkipByteOrderMark(std::istream& in);
 
-// Reads the level at path as ReadLevelText does, after a UTF-8 byte order mark at its start, and
-// returns the rows taken: 0 when the file cannot be opened or is no regular file (a folder, a
-// named pipe, a device). Reads no more of the file than a level can use.
-int ReadLevelFile(const std::string& path, LevelGrid& grid, PlayerStarts& starts);
+// What reading a level file gave. A file that gives no tile character from any row (a picture,
+// a program, an empty file) holds no level, and Load takes nothing from it.
+struct LevelFileRead {
+    ReadFailure failure = ReadFailure::None; // why the file could not be opened or read
+    LevelTextRead text;
+    bool HoldsLevel() const { return failure == ReadFailure::None && text.tiles > 0; }
+};
 
-// Replaces the file at path with the level text in one step, through a temporary file in the
-// same folder that reaches the disk before it takes the file's name. A symbolic link at path
-// has its target replaced. Returns whether the file was completely written; on failure the
-// previous file is left exactly as it was.
-bool WriteLevelFile(const std::string& path, const LevelGrid& grid);
+// Reads the level at path as ReadLevelText does, after a UTF-8 byte order mark at its start.
+// Reads no more of the file than a level can use, and nothing from a file that is no regular
+// file (a folder, a named pipe, a device).
+LevelFileRead ReadLevelFile(const std::string& path, LevelGrid& grid, PlayerStarts& starts);
 
-// The boxes that Load shows when a file gave no rows, or fewer than all 13.
+// Replaces the file at path with the level text in one step, as ReplaceFile does, keeping its
+// mode, owner and group. A symbolic link at path has its target replaced, or created when the
+// link dangles; anything else at the name that is no regular file (a named pipe, a folder) is
+// left alone. Tells whether the file was completely written and reached the disk; when the
+// write failed before the new file took the name, the previous file is left exactly as it was.
+ReplaceResult WriteLevelFile(const std::string& path, const LevelGrid& grid);
+
+// The boxes that Load shows when a file holds no level, saying why, or gave fewer than all 13
+// rows.
 inline constexpr const char* LoadFailedCaption = "Load Failed";
-std::string LoadFailedMessage(const std::string& path);
+std::string LoadFailedMessage(const std::string& path, const LevelFileRead& read);
 std::string PartlyLoadedMessage(int rows, const std::string& path);

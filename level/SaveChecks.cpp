@@ -41,3 +41,9 @@ std::string OpenBlockMessage(Cell topLeft) {
 std::string SaveFailedMessage(const std::string& path) {
     return "The level could not be written to " + path + ". File not saved.";
 }
+
+std::string SaveNotDurableMessage(const std::string& path) {
+    return "The level was written to " + path +
+           ", but the disk did not confirm that it was stored. The new file is already in place; "
+           "save again to make sure that it is kept.";
+}

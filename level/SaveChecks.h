@@ -36,3 +36,5 @@ std::string OpenBlockMessage(Cell topLeft);
 
 // The refusal for a level file that could not be written.
 std::string SaveFailedMessage(const std::string& path);
+// The report for a level file that took the new level but that the disk did not confirm.
+std::string SaveNotDurableMessage(const std::string& path);

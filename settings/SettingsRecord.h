@@ -29,10 +29,13 @@ SettingsBytes SerialiseSettings(const SettingsRecord& record);
 void DeserialiseSettings(const std::uint8_t* bytes, std::size_t count, SettingsRecord& record);
 
 // Fills `record` from the file; returns false, with ShowGrid 1 and black lines, when the file
-// cannot be opened. A short file replaces only the leading part of the record.
+// cannot be opened or is no regular file. A symbolic link is never followed: it reads as no
+// file. A short file replaces only the leading part of the record.
 bool ReadSettingsFile(const std::string& path, SettingsRecord& record);
-// Replaces the file in one step; a link at path is replaced, never written through. Returns
-// false, leaving the previous file as it was, when the file could not be written.
+// Replaces the file in one step, keeping its mode, owner and group; a link or anything else
+// that is no regular file at path is replaced by a regular file, never written through. A file
+// without any write permission bit is left untouched. Returns false, leaving the previous file
+// as it was, when the file could not be written.
 bool WriteSettingsFile(const std::string& path, const SettingsRecord& record);
 
 // The level directory as text: up to its terminator, and never more than 259 characters.

@@ -1,5 +1,9 @@
 // The command line: what the program prints and returns without a display. Opening a named
 // level file is shown with the real window (window_manager.sh).
+#include "app/CommandLine.h"
+#include "app/ConfigFolder.h"
+
+#include <QDir>
 #include <QProcess>
 #include <QTest>
 
@@ -68,6 +72,19 @@ private slots:
         QCOMPARE(process.exitCode(), 1);
         QCOMPARE(process.readAllStandardError(),
                  "zapmaze-editor: cannot write the output: No space left on device\n");
+    }
+
+    // A relative level file is put after the current folder and never shortened as text; an
+    // unset, empty or relative XDG_CONFIG_HOME counts as unset.
+    void keepsPathsAsWrittenAndFindsTheSettingsFolder() {
+        char program[] = "zapmaze-editor", option[] = "--config-folder", file[] = "link/../L5.txt";
+        char* argv[] = {program, option, file};
+        const CommandLine read = ReadCommandLine(3, argv);
+        QCOMPARE(QString::fromStdString(*read.levelPath), QDir::currentPath() + "/link/../L5.txt");
+        QVERIFY(read.configFolder);
+        QCOMPARE(ConfigFolderPath("/cfg", "/home/ann"), std::string("/cfg/zapmaze-editor"));
+        for (const char* unset : {static_cast<const char*>(nullptr), "", "cfg"})
+            QCOMPARE(ConfigFolderPath(unset, "/home/ann"), "/home/ann/.config/zapmaze-editor");
     }
 };
 

@@ -33,17 +33,17 @@ poll wm_running || fail "openbox did not start"
 
 # The level's folder name holds a byte that is no UTF-8, which the file name must keep; the
 # title shows the folder as "x...", its last three characters becoming dots.
-levels="$work/x"$'\xe9'"yz"
-mkdir "$work/start" "$levels"
+levels="$work/s/x"$'\xe9'"yz"
+mkdir -p "$levels"
 {
     printf '***************\r\n*-------------*\r\n'
     for _ in $(seq 10); do printf '*             *\r\n'; done
     printf '***************\r\n'
 } >"$levels/L3.txt"
-(cd "$work/start" && exec "$editor" "../${levels##*/}/L3.txt") &
+(cd "$work/s" && exec "$editor" "${levels##*/}/L3.txt") &
 editor_pid=$!
 pids+=($editor_pid)
-title="^Zapmaze Level Editor v1\\.02 - $work/x\\.\\.\\./L3\\.txt\$"
+title="^Zapmaze Level Editor v1\\.02 - $work/s/x\\.\\.\\./L3\\.txt\$"
 poll found "$title" || fail "no window titled with the level's path"
 wid=$(window "$title")
 hex=$(printf '0x%x' "$wid")
@@ -85,5 +85,5 @@ xdotool windowfocus --sync "$box" key n
 ended() { ! kill -0 "$editor_pid" 2>/dev/null; }
 poll ended || fail "the editor stayed open after answering No"
 wait "$editor_pid" || fail "the editor exited with an error"
-[ "$(stat -c %s "$work/start/settings.dat")" = 268 ] || fail "no 268-byte settings.dat"
+[ "$(stat -c %s "$work/s/settings.dat")" = 268 ] || fail "no 268-byte settings.dat"
 echo "1 passed, 0 failed"

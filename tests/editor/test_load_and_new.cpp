@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QTest>
 #include <QWindow>
+#include <numeric>
 
 namespace {
 
@@ -300,14 +301,18 @@ private slots:
         QCOMPARE(ReadBytes(harness.SettingsPath()).size(), 268);
     }
 
-    // A chosen file that gives not a single row is reported and changes nothing: the level, its
-    // path, title and Modified, and the current directory that the file dialog moved.
+    // A chosen file that gives not a single tile is reported with the reason and changes
+    // nothing: the level, its path, title and Modified, and the current directory that the file
+    // dialog moved.
     void loadThatReadsNothingChangesNothing_data() {
         QTest::addColumn<QByteArray>("content"); // null: there is no such file
         QTest::newRow("missing file") << QByteArray();
         QTest::newRow("binary data") << QByteArray("\x7f"
                                                    "ELF\x02\x01\x01\0\0\0\0\0\0\0\0\0\x03",
                                                    17);
+        QByteArray everyByte(256, '\0');
+        std::iota(everyByte.begin(), everyByte.end(), '\0');
+        QTest::newRow("bytes 0 to 255") << everyByte;
         QTest::newRow("space after each line") << QByteArray("*************** \r\n");
         QTest::newRow("a line without its end") << QByteArray("***************");
     }
@@ -334,8 +339,9 @@ private slots:
 
         QCOMPARE(answerer.Boxes.size(), std::size_t(2));
         QCOMPARE(answerer.Boxes[1].caption, std::string("Load Failed"));
-        QCOMPARE(answerer.Boxes[1].text,
-                 "The file " + chosen + " could not be read as a level. Nothing was loaded.");
+        const std::string reason = content.isNull() ? "It does not exist." : "It holds no level.";
+        QCOMPARE(answerer.Boxes[1].text, "The file " + chosen + " could not be read as a level. " +
+                                             reason + " Nothing was loaded.");
         QCOMPARE(KindOf(answerer.Boxes[1]), WarningBox);
         QCOMPARE(editor.Document().Path(), path);
         QCOMPARE(WindowTitle(editor), title);

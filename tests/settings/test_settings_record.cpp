@@ -168,6 +168,16 @@ private slots:
         QFile::remove(other);
     }
 
+    // A link at the name (perhaps to another user's private file) reads as no file.
+    void aLinkIsNeverReadThrough() {
+        Write(Dir.filePath("private"), Pattern(268));
+        QFile::remove(Path());
+        QVERIFY(QFile::link(Dir.filePath("private"), Path()));
+        SettingsRecord record;
+        QVERIFY(!ReadSettingsFile(PathText(), record));
+        QFile::remove(Path());
+    }
+
     void bytesAfterTheTerminatorAreKept() {
         QByteArray bytes = Pattern(268);
         bytes[3] = '\0';
