@@ -1,6 +1,7 @@
 #include "files/RecoveryFolder.h"
 
 #include "files/FileAccess.h"
+#include "files/ReadFile.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -149,7 +150,10 @@ bool RecoverySlot::HasLevelFile() const {
 }
 
 std::optional<std::string> RecoverySlot::Read() const {
-    return ReadFileStart(PathOf(LevelExtension), MaxLevelFileBytes);
+    FileStart start = ReadFileStart(PathOf(LevelExtension), MaxLevelFileBytes, FinalLink::Refuse);
+    if (start.failure != ReadFailure::None)
+        return std::nullopt;
+    return std::move(start.bytes);
 }
 
 bool RecoverySlot::Write(std::string_view bytes) const {

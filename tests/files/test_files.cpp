@@ -97,7 +97,8 @@ private slots:
         QCOMPARE(saver ? ::setegid(saver) + ::seteuid(saver) : 0, 0);
         const bool done = ReplaceFile(path, "new\n", std::nullopt);
         QCOMPARE(saver ? ::seteuid(0) + ::setegid(0) : 0, 0);
-        std::system(("chattr -i " + Dir + " 2>/dev/null").toLocal8Bit());
+        [[maybe_unused]] const int unfrozen =
+            std::system(("chattr -i " + Dir + " 2>/dev/null").toLocal8Bit());
         QFile file(QString::fromStdString(path));
         QVERIFY(::lstat(path.c_str(), &status) == 0 && file.open(QIODevice::ReadOnly));
         const QString ends =
