@@ -212,7 +212,7 @@ std::vector<Finding> SaveCheckFindings(const LevelGrid& grid, const PlayerStarts
     std::vector<Finding> findings;
     const SaveCheck check = CheckLevel(grid, starts);
     if (check.warnMissingPlayers)
-        findings.push_back({Finding::Severity::Error, 0, 0, MissingPlayersMessage});
+        findings.push_back({Finding::Severity::Warning, 0, 0, MissingPlayersMessage});
     if (check.openBlock)
         findings.push_back({Finding::Severity::Error, check.openBlock->row + 1,
                             check.openBlock->column + 1, OpenBlockMessage(*check.openBlock)});
@@ -240,7 +240,7 @@ std::optional<std::vector<Finding>> CheckLevelStream(std::istream& in) {
 LevelSetFiles SortLevelSetFiles(const std::vector<std::string>& names) {
     LevelSetFiles files;
     for (const std::string& name : names) {
-        if (const std::optional<int> number = LevelFileNumber(name))
+        if (const std::optional<int> number = LevelSetNumber(name))
             files.levels[*number - 1].push_back(name);
         else if (EndsWithTxt(name))
             files.strays.push_back(name);

@@ -28,8 +28,9 @@ struct Finding {
 // or after the 13th line), so it reads at most a few hundred bytes and keeps one line.
 std::vector<Finding> ScanLevelText(std::istream& in);
 
-// The save checks of a level as errors in the editor's own words: a player start missing,
-// and the first open 2 x 2 block at its top-left cell.
+// The save checks of a level in the editor's own words: a player start missing as a warning,
+// since the editor warns and saves, and the first open 2 x 2 block at its top-left cell as an
+// error, since the editor refuses to save it.
 std::vector<Finding> SaveCheckFindings(const LevelGrid& grid, const PlayerStarts& starts);
 
 // Both of the above for one level file, errors first: the scan, then the file read over the
@@ -37,9 +38,9 @@ std::vector<Finding> SaveCheckFindings(const LevelGrid& grid, const PlayerStarts
 // when the stream reports a read error.
 std::optional<std::vector<Finding>> CheckLevelStream(std::istream& in);
 
-// The files of a folder sorted by the file-name rule: for each level 1..10 the names that the
-// rule gives that number, and the other names ending in ".txt" (in any case), each in the
-// order given.
+// The files of a folder sorted into the game's level set: for each level 1..10 the names
+// "L<n>.txt" in any letter case, and the other names ending in ".txt" (in any case, look-alikes
+// such as L01.txt included), each in the order given.
 struct LevelSetFiles {
     std::array<std::vector<std::string>, 10> levels;
     std::vector<std::string> strays;
