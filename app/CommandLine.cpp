@@ -22,11 +22,13 @@ QStringList ArgumentsOf(int argc, char* argv[]) {
     return arguments;
 }
 
-// The editor changes the current directory as it starts, so a relative name is resolved first.
+// The editor changes the current directory as it starts, so a relative name is made absolute
+// first, by putting the current folder before it. It is never shortened as text: "link/../L5.txt"
+// names what the kernel finds through the link.
 std::string AbsolutePath(const std::string& path) {
     std::error_code error;
     const std::filesystem::path absolute = std::filesystem::absolute(path, error);
-    return error ? path : absolute.lexically_normal().string();
+    return error ? path : absolute.string();
 }
 
 CommandLine UsageError(const QCommandLineParser& parser, const QString& message) {

@@ -90,17 +90,17 @@ void CLevelEditorDlg::LoadLevel() {
 
 bool CLevelEditorDlg::LoadLevelFromPath(const std::string& path) {
     LevelState read = Level.FileReadBase();
-    const int rows = ::ReadLevelFile(path, read.grid, read.starts);
-    if (rows == 0) {
-        ShowWarning(this, LoadFailedMessage(path), LoadFailedCaption);
+    const LevelFileRead file = ::ReadLevelFile(path, read.grid, read.starts);
+    if (!file.HoldsLevel()) {
+        ShowWarning(this, LoadFailedMessage(path, file), LoadFailedCaption);
         return false;
     }
     const std::vector<Cell> loaded = Level.TakeFileRead(path, read);
     SetLevelPath(path);
     StartHistory();
     DrawChangedCells(loaded);
-    if (rows < GridRows)
-        ShowWarning(this, PartlyLoadedMessage(rows, path), WarningCaption);
+    if (file.text.rows < GridRows)
+        ShowWarning(this, PartlyLoadedMessage(file.text.rows, path), WarningCaption);
     return true;
 }
 

@@ -1,5 +1,7 @@
 #include "files/FileAccess.h"
 
+#include "files/Descriptor.h"
+
 #include <atomic>
 #include <cerrno>
 #include <dirent.h>
@@ -15,28 +17,6 @@ namespace {
 
 constexpr std::string_view TemporaryPrefix = ".zapmaze-editor-";
 constexpr std::string_view TemporarySuffix = ".tmp";
-
-// Closes the descriptor when the scope ends.
-class Descriptor {
-public:
-    explicit Descriptor(int fd) : Fd(fd) {}
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    ~Descriptor() {
-        if (Fd >= 0)
-            ::close(Fd);
-    }
-    int get() const { return Fd; }
-    // Closes now and tells whether the close succeeded (a delayed write error shows here).
-    bool Close() {
-        const int fd = Fd;
-        Fd = -1;
-        return ::close(fd) == 0;
-    }
-
-private:
-    int Fd;
-};
 
 bool WriteAll(int fd, std::string_view bytes) {
     while (!bytes.empty()) {
@@ -119,29 +99,6 @@ void RemoveStaleTemporaryFiles(const std::string& folder) {
 }
 
 } // namespace
-
-std::optional<std::string> ReadFileStart(const std::string& path, std::size_t maxBytes) {
-    // Without O_NONBLOCK, opening a named pipe would wait for a writer; the descriptor is
-    // checked afterwards, so that the file cannot be swapped between check and open.
-    Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-    struct stat status {};
-    if (file.get() < 0 || ::fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode))
-        return std::nullopt;
-    std::string bytes(maxBytes, '\0');
-    std::size_t filled = 0;
-    while (filled < maxBytes) {
-        const ssize_t got = ::read(file.get(), bytes.data() + filled, maxBytes - filled);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0)
-            return std::nullopt;
-        if (got == 0)
-            break;
-        filled += static_cast<std::size_t>(got);
-    }
-    bytes.resize(filled);
-    return bytes;
-}
 
 bool ReplaceFile(const std::string& path, std::string_view bytes, std::optional<mode_t> mode) {
     if (path.empty())

@@ -1,17 +1,12 @@
 #pragma once
-// Reading and replacing the editor's files. Reading never waits on a named pipe or a device.
-// Replacing writes a temporary file beside the target, forces it to the disk and renames it over
-// the target, so that the name always holds either the previous file or the complete new one,
-// also after a crash or a power cut.
+// Replacing the editor's files. Replacing writes a temporary file beside the target, forces it to
+// the disk and renames it over the target, so that the name always holds either the previous file
+// or the complete new one, also after a crash or a power cut.
 #include <chrono>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <sys/types.h>
-
-// At most maxBytes from the start of the regular file at path. Nothing when it cannot be opened
-// or is no regular file (a folder, a named pipe, a device), checked on the opened file itself.
-std::optional<std::string> ReadFileStart(const std::string& path, std::size_t maxBytes);
 
 // Puts a file holding bytes at path. Whatever stood at that name (a symbolic link, a hard link)
 // is replaced by the new file; no existing file is ever opened for writing. The new file gets

@@ -2,6 +2,7 @@
 
 #include "files/FileAccess.h"
 
+#include <cctype>
 #include <fcntl.h>
 #include <filesystem>
 #include <istream>
@@ -42,16 +43,18 @@ LineRead ReadLine(std::streambuf& source, LineBuffer& line, int& length) {
     }
 }
 
-void StoreCharacter(char character, int column, int row, LevelGrid& grid, PlayerStarts& starts) {
+// Stores the tile of a character and tells whether it was one.
+bool StoreCharacter(char character, int column, int row, LevelGrid& grid, PlayerStarts& starts) {
     const std::optional<TileType> tile = CharToTile(character);
     if (!tile)
-        return;
+        return false;
     grid[column][row] = *tile;
     if (IsPlayerTile(*tile)) {
         const int player = PlayerOfTile(*tile);
         starts.position[player] = Cell{column, row};
         starts.placed[player] = true;
     }
+    return true;
 }
 
 // An existing file may be replaced only if it is a regular file (probing a named pipe would
@@ -115,12 +118,12 @@ std::string LevelText(const LevelGrid& grid) {
 
 namespace {
 
-// Reads the lines, counting in rows the ones taken, and tells how the reading stopped, as the
-// state that the stream then takes.
+// Reads the lines, counting the rows and tiles taken, and tells how the reading stopped, as
+// the state that the stream then takes.
 std::ios::iostate ReadRows(std::streambuf& source, LevelGrid& grid, PlayerStarts& starts,
-                           int& rows) {
+                           LevelTextRead& taken) {
     LineBuffer line{};
-    for (int row = 0; row < GridRows; rows = ++row) {
+    for (int row = 0; row < GridRows; taken.rows = ++row) {
         int length = 0;
         const LineRead read = ReadLine(source, line, length);
         if (read == LineRead::Ended)
@@ -128,28 +131,28 @@ std::ios::iostate ReadRows(std::streambuf& source, LevelGrid& grid, PlayerStarts
         if (read == LineRead::TooLong)
             return std::ios::failbit;
         for (int column = 0; column < length; ++column)
-            StoreCharacter(line[column], column, row, grid, starts);
+            taken.tiles += StoreCharacter(line[column], column, row, grid, starts) ? 1 : 0;
     }
     return std::ios::goodbit;
 }
 
 } // namespace
 
-int ReadLevelText(std::istream& in, LevelGrid& grid, PlayerStarts& starts) {
+LevelTextRead ReadLevelText(std::istream& in, LevelGrid& grid, PlayerStarts& starts) {
     std::streambuf* source = in.rdbuf();
+    LevelTextRead read;
     if (!source || !in.good())
-        return 0;
-    int rows = 0;
+        return read;
     std::ios::iostate state = std::ios::goodbit;
     try {
-        state = ReadRows(*source, grid, starts, rows);
+        state = ReadRows(*source, grid, starts, read);
     } catch (...) {
         // A read error (such as a folder opened as a file) ends the reading as a failed stream
         // does: the rows read before it stay.
         state = std::ios::badbit;
     }
     in.setstate(state);
-    return rows;
+    return read;
 }
 
 // Bytes that only begin like the mark are put back, so that the reader sees them as they are.
@@ -171,13 +174,13 @@ bool SkipByteOrderMark(std::istream& in) {
     return false;
 }
 
-int ReadLevelFile(const std::string& path, LevelGrid& grid, PlayerStarts& starts) {
-    const std::optional<std::string> bytes = ReadFileStart(path, LongestLevelFile);
-    if (!bytes)
-        return 0;
-    std::istringstream in(*bytes);
+LevelFileRead ReadLevelFile(const std::string& path, LevelGrid& grid, PlayerStarts& starts) {
+    FileStart start = ReadFileStart(path, LongestLevelFile);
+    if (start.failure != ReadFailure::None)
+        return {start.failure, {}};
+    std::istringstream in(std::move(start.bytes));
     SkipByteOrderMark(in);
-    return ReadLevelText(in, grid, starts);
+    return {ReadFailure::None, ReadLevelText(in, grid, starts)};
 }
 
 bool WriteLevelFile(const std::string& path, const LevelGrid& grid) {
@@ -193,8 +196,12 @@ bool WriteLevelFile(const std::string& path, const LevelGrid& grid) {
     return ReplaceFile(target.string(), LevelText(grid), mode);
 }
 
-std::string LoadFailedMessage(const std::string& path) {
-    return "The file " + path + " could not be read as a level. Nothing was loaded.";
+std::string LoadFailedMessage(const std::string& path, const LevelFileRead& read) {
+    std::string reason(read.failure == ReadFailure::None ? std::string_view("it holds no level")
+                                                         : ReadFailureText(read.failure));
+    reason.front() = static_cast<char>(std::toupper(static_cast<unsigned char>(reason.front())));
+    return "The file " + path + " could not be read as a level. " + reason +
+           ". Nothing was loaded.";
 }
 
 std::string PartlyLoadedMessage(int rows, const std::string& path) {

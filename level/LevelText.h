@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "files/ReadFile.h"
 #include "level/Level.h"
 
 // "*" solid block, "-" brick, " " floor, "1".."5" player starts.
@@ -13,22 +14,36 @@ std::optional<TileType> CharToTile(char character);
 // The 221-byte text of a level: every line ended by CR LF, floor written as spaces.
 std::string LevelText(const LevelGrid& grid);
 
+// What a read took: the rows, and the tile characters stored from them.
+struct LevelTextRead {
+    int rows = 0;
+    int tiles = 0;
+};
+
 // Reads up to 13 lines into the grid without clearing it first and returns how many rows it
-// took. A line end is LF, with a CR directly before it belonging to the line end. A line of more
-// than 15 characters stops the reading and changes nothing of its row; a last line without a
-// line end is not used. Unknown characters keep their cell but take their column; player
-// characters also record the start. Holds at most one line of 15 characters in memory, whatever
-// the stream holds.
-int ReadLevelText(std::istream& in, LevelGrid& grid, PlayerStarts& starts);
+// took, and how many tile characters. A line end is LF, with a CR directly before it belonging to
+// the line end. A line of more than 15 characters stops the reading and changes nothing of its row;
+// a last line without a line end is not used. Unknown characters keep their cell but take their
+// column; player characters also record the start. Holds at most one line of 15 characters in
+// memory, whatever the stream holds.
+LevelTextRead ReadLevelText(std::istream& in, LevelGrid& grid, PlayerStarts& starts);
 
 // Steps over a UTF-8 byte order mark at the stream's position, which a text editor may have put
 // at the start of a level file; returns whether there was one.
 bool SkipByteOrderMark(std::istream& in);
 
-// Reads the level at path as ReadLevelText does, after a UTF-8 byte order mark at its start, and
-// returns the rows taken: 0 when the file cannot be opened or is no regular file (a folder, a
-// named pipe, a device). Reads no more of the file than a level can use.
-int ReadLevelFile(const std::string& path, LevelGrid& grid, PlayerStarts& starts);
+// What reading a level file gave. A file that gives no tile character from any row (a picture,
+// a program, an empty file) holds no level, and Load takes nothing from it.
+struct LevelFileRead {
+    ReadFailure failure = ReadFailure::None; // why the file could not be opened or read
+    LevelTextRead text;
+    bool HoldsLevel() const { return failure == ReadFailure::None && text.tiles > 0; }
+};
+
+// Reads the level at path as ReadLevelText does, after a UTF-8 byte order mark at its start.
+// Reads no more of the file than a level can use, and nothing from a file that is no regular
+// file (a folder, a named pipe, a device).
+LevelFileRead ReadLevelFile(const std::string& path, LevelGrid& grid, PlayerStarts& starts);
 
 // Replaces the file at path with the level text in one step, through a temporary file in the
 // same folder that reaches the disk before it takes the file's name. A symbolic link at path
@@ -36,7 +51,8 @@ int ReadLevelFile(const std::string& path, LevelGrid& grid, PlayerStarts& starts
 // previous file is left exactly as it was.
 bool WriteLevelFile(const std::string& path, const LevelGrid& grid);
 
-// The boxes that Load shows when a file gave no rows, or fewer than all 13.
+// The boxes that Load shows when a file holds no level, saying why, or gave fewer than all 13
+// rows.
 inline constexpr const char* LoadFailedCaption = "Load Failed";
-std::string LoadFailedMessage(const std::string& path);
+std::string LoadFailedMessage(const std::string& path, const LevelFileRead& read);
 std::string PartlyLoadedMessage(int rows, const std::string& path);

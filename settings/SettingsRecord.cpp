@@ -1,6 +1,7 @@
 #include "settings/SettingsRecord.h"
 
 #include "files/FileAccess.h"
+#include "files/ReadFile.h"
 
 #include <algorithm>
 #include <cstring>
@@ -33,14 +34,14 @@ void DeserialiseSettings(const std::uint8_t* bytes, std::size_t count, SettingsR
 }
 
 bool ReadSettingsFile(const std::string& path, SettingsRecord& record) {
-    const std::optional<std::string> bytes = ReadFileStart(path, SettingsRecordSize);
-    if (!bytes) {
+    const FileStart start = ReadFileStart(path, SettingsRecordSize);
+    if (start.failure != ReadFailure::None) {
         record.ShowGrid = 1;
         record.GridColor = GridColorShown;
         return false;
     }
-    DeserialiseSettings(reinterpret_cast<const std::uint8_t*>(bytes->data()), bytes->size(),
-                        record);
+    DeserialiseSettings(reinterpret_cast<const std::uint8_t*>(start.bytes.data()),
+                        start.bytes.size(), record);
     return true;
 }
 

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QTest>
 #include <QWindow>
+#include <numeric>
 
 namespace {
 
@@ -300,16 +301,24 @@ private slots:
         QCOMPARE(ReadBytes(harness.SettingsPath()).size(), 268);
     }
 
-    // A chosen file that gives not a single row is reported and changes nothing: the level, its
-    // path, title and Modified, and the current directory that the file dialog moved.
+    // A chosen file that gives not a single tile is reported, with the reason, and changes
+    // nothing: the level, its path, title and Modified, and the current directory that the file
+    // dialog moved.
     void loadThatReadsNothingChangesNothing_data() {
         QTest::addColumn<QByteArray>("content"); // null: there is no such file
-        QTest::newRow("missing file") << QByteArray();
+        QTest::addColumn<QString>("reason");
+        QByteArray everyByte(256, '\0');
+        std::iota(everyByte.begin(), everyByte.end(), '\0');
+        QTest::newRow("missing file") << QByteArray() << "It does not exist.";
         QTest::newRow("binary data") << QByteArray("\x7f"
                                                    "ELF\x02\x01\x01\0\0\0\0\0\0\0\0\0\x03",
-                                                   17);
-        QTest::newRow("space after each line") << QByteArray("*************** \r\n");
-        QTest::newRow("a line without its end") << QByteArray("***************");
+                                                   17)
+                                     << "It holds no level.";
+        QTest::newRow("bytes 0 to 255") << everyByte << "It holds no level.";
+        QTest::newRow("space after each line")
+            << QByteArray("*************** \r\n") << "It holds no level.";
+        QTest::newRow("a line without its end")
+            << QByteArray("***************") << "It holds no level.";
     }
 
     void loadThatReadsNothingChangesNothing() {
@@ -334,8 +343,9 @@ private slots:
 
         QCOMPARE(answerer.Boxes.size(), std::size_t(2));
         QCOMPARE(answerer.Boxes[1].caption, std::string("Load Failed"));
-        QCOMPARE(answerer.Boxes[1].text,
-                 "The file " + chosen + " could not be read as a level. Nothing was loaded.");
+        QFETCH(QString, reason);
+        QCOMPARE(answerer.Boxes[1].text, "The file " + chosen + " could not be read as a level. " +
+                                             reason.toStdString() + " Nothing was loaded.");
         QCOMPARE(answerer.Boxes[1].flags, WarningFlags);
         QCOMPARE(editor.Document().Path(), path);
         QCOMPARE(WindowTitle(editor), title);

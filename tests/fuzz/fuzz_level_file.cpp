@@ -15,14 +15,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     LevelGrid fromMemory = fromFile;
     PlayerStarts memoryStarts = fileStarts;
 
-    const int fileRows = ReadLevelFile(WriteFuzzFile(data, size), fromFile, fileStarts);
+    const LevelFileRead fileRead = ReadLevelFile(WriteFuzzFile(data, size), fromFile, fileStarts);
     std::string_view bytes(reinterpret_cast<const char*>(data), size);
     if (bytes.starts_with("\xEF\xBB\xBF"))
         bytes.remove_prefix(3);
     std::istringstream in{std::string(bytes)};
-    const int memoryRows = ReadLevelText(in, fromMemory, memoryStarts);
+    const LevelTextRead memoryRead = ReadLevelText(in, fromMemory, memoryStarts);
 
-    if (fileRows < 0 || fileRows > GridRows || fileRows != memoryRows || fromFile != fromMemory)
+    if (fileRead.text.rows < 0 || fileRead.text.rows > GridRows ||
+        fileRead.text.rows != memoryRead.rows || fileRead.text.tiles != memoryRead.tiles ||
+        fromFile != fromMemory)
         std::abort();
     for (int player = 0; player < PlayerCount; ++player)
         if (fileStarts.placed[player] != memoryStarts.placed[player] ||

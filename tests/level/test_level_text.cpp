@@ -306,7 +306,7 @@ private slots:
         WriteBytes(path, content.toStdString());
         LevelGrid grid = DefaultGrid();
         PlayerStarts starts;
-        QCOMPARE(ReadLevelFile(path.string(), grid, starts), rows);
+        QCOMPARE(ReadLevelFile(path.string(), grid, starts).text.rows, rows);
         if (rows == GridRows)
             QVERIFY(grid == DefaultGrid());
     }
