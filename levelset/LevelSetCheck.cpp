@@ -1,7 +1,6 @@
 #include "levelset/LevelSetCheck.h"
 
 #include "level/LevelFileName.h"
-#include "levelset/RegularFile.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -45,13 +44,13 @@ void AddFileFindings(CheckResult& result, const std::string& path,
 
 // Whether the file could be read.
 bool CheckLevelFileAt(CheckResult& result, const std::string& path) {
-    std::string reason;
-    const auto findings = CheckLevelFile(path, reason);
-    if (findings)
-        AddFileFindings(result, path, *findings);
-    else
-        result.unreadable.push_back({path, reason});
-    return findings.has_value();
+    const CheckedLevelFile checked = CheckLevelFile(path);
+    if (checked.failure != ReadFailure::None) {
+        result.unreadable.push_back({path, std::string(ReadFailureText(checked.failure))});
+        return false;
+    }
+    AddFileFindings(result, path, checked.findings);
+    return true;
 }
 
 // The warning that Save As gives after writing a file under another name than Ln.txt.
@@ -151,17 +150,6 @@ std::string JsonString(const std::string& text) {
 }
 
 } // namespace
-
-std::optional<std::vector<Finding>> CheckLevelFile(const std::string& path, std::string& error) {
-    const std::unique_ptr<FileReadBuffer> file = OpenRegularFile(path, error);
-    if (!file)
-        return std::nullopt;
-    std::istream in(file.get());
-    std::optional<std::vector<Finding>> findings = CheckLevelStream(in);
-    if (!findings)
-        error = "reading failed";
-    return findings;
-}
 
 std::optional<std::vector<std::string>> FolderNames(const std::string& folder) {
     std::error_code error;

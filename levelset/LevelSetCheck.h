@@ -24,9 +24,6 @@ struct CheckResult {
     std::vector<UnreadablePath> unreadable;
 };
 
-// The findings of one level file, or nothing when it cannot be read (error says why).
-std::optional<std::vector<Finding>> CheckLevelFile(const std::string& path, std::string& error);
-
 // The names in a folder, sorted so that the output does not depend on the file system's
 // order; nothing when the folder cannot be listed.
 std::optional<std::vector<std::string>> FolderNames(const std::string& folder);

@@ -8,15 +8,12 @@
 #include "levelset/LevelSetCheck.h"
 #include "levelset/OutputFile.h"
 #include "levelset/PngFile.h"
-#include "levelset/RegularFile.h"
 #include "render/GridPicture.h"
 
 #include <algorithm>
 #include <charconv>
 #include <cstdio>
 #include <filesystem>
-#include <istream>
-#include <memory>
 #include <optional>
 
 namespace {
@@ -43,23 +40,18 @@ int Print(const std::string& text, int status) {
     return Failure;
 }
 
+// The level as the editor's Load at start-up shows it: the file read over the default level.
 std::optional<LevelGrid> ReadLevel(const std::string& path, std::string& error) {
-    const std::unique_ptr<FileReadBuffer> file = OpenRegularFile(path, error);
-    if (!file)
-        return std::nullopt;
-    std::istream in(file.get());
     LevelGrid grid{};
     PlayerStarts starts;
     ResetToDefaultLevel(grid, starts);
-    SkipByteOrderMark(in);
-    ReadLevelText(in, grid, starts);
-    if (in.bad()) {
-        error = "reading failed";
+    const LevelFileRead read = ReadLevelFile(path, grid, starts);
+    if (read.failure != ReadFailure::None) {
+        error = ReadFailureText(read.failure);
         return std::nullopt;
     }
     return grid;
 }
-
 int WritePicture(const render::PixelBuffer& picture, const LevelsArguments& arguments,
                  const std::vector<std::string>& inputs) {
     const std::string& output = *arguments.output;
@@ -123,21 +115,19 @@ SheetEntry SheetEntryFor(const std::string& folder, const std::vector<std::strin
     if (candidates.empty())
         return entry;
     const std::string path = (std::filesystem::path(folder) / entry.name).string();
-    const auto findings = CheckLevelFile(path, error);
-    const std::optional<LevelGrid> grid = findings ? ReadLevel(path, error) : std::nullopt;
-    if (!grid) {
-        error = "cannot read " + path + ": " + error;
+    const CheckedLevelFile checked = CheckLevelFile(path);
+    if (checked.failure != ReadFailure::None) {
+        error = "cannot read " + path + ": " + std::string(ReadFailureText(checked.failure));
         entry.state = SheetEntry::State::Unreadable;
         return entry;
     }
-    const bool fails = std::any_of(findings->begin(), findings->end(), [](const Finding& f) {
-        return f.severity == Finding::Severity::Error;
-    });
+    const bool fails =
+        std::any_of(checked.findings.begin(), checked.findings.end(),
+                    [](const Finding& f) { return f.severity == Finding::Severity::Error; });
     entry.state = fails ? SheetEntry::State::Fails : SheetEntry::State::Passes;
-    entry.grid = *grid;
+    entry.grid = checked.grid;
     return entry;
 }
-
 int RunSheet(const LevelsArguments& arguments) {
     if (arguments.paths.size() != 1 || !arguments.output)
         return Usage("sheet needs one FOLDER and -o OUT.png");

@@ -119,12 +119,12 @@ private slots:
         };
         row("unreadable paths", {"check", "pipe", "gone.txt"}, 2,
             "cannot read pipe: it is not a regular file\nzapmaze-levels: cannot read gone.txt: "
-            "No such file or directory");
+            "it does not exist");
         row("render of a pipe", {"render", "pipe", "-o", "out.png"}, 2, "cannot read pipe");
-        row("- is a file name", {"check", "-"}, 2, "cannot read -: No such file");
+        row("- is a file name", {"check", "-"}, 2, "cannot read -: it does not exist");
         row("unreadable paths in JSON", {"check", "--json", "gone.txt"}, 2,
             "\"path\": \"gone.txt\", \"row\": null, \"column\": null, \"severity\": "
-            "\"error\", \"text\": \"cannot be read: No such file or directory\"");
+            "\"error\", \"text\": \"cannot be read: it does not exist\"");
         row("unreadable member of a set", {"check", "set"}, 2,
             "cannot read set/L2.txt: it is a folder");
         row("option of another command", {"check", "--scale", "7", "L1.txt"}, 2,
