@@ -34,7 +34,7 @@ void CLevelEditorDlg::PaintEditor() {
 void CLevelEditorDlg::DrawAllCells() {
     {
         CDC dc(*this);
-        GridDrawing::DrawGridCells(dc, Level.Grid(), TileBitmaps);
+        GridDrawing::DrawGridCells(dc, Level.Grid());
     }
     DrawHoverFrameOverCells();
 }

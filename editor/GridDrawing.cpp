@@ -1,10 +1,17 @@
 #include "editor/GridDrawing.h"
 
+#include "render/GridPicture.h"
 #include "res/Resources.h"
 
 using namespace EditorGeometry;
 
 namespace GridDrawing {
+
+namespace {
+
+const QRect GridArea(GridLeft, GridTop, GridRight - GridLeft, GridBottom - GridTop);
+
+} // namespace
 
 TileBitmapSet LoadTileBitmaps() {
     TileBitmapSet bitmaps;
@@ -15,35 +22,17 @@ TileBitmapSet LoadTileBitmaps() {
 }
 
 void DrawGridLines(CDC& dc, COLORREF gridColour) {
-    dc.FillRect(GridRect, CBrush(RGB(255, 255, 255)));
-    dc.SelectPen(CPen(gridColour));
-    for (int x = GridLeft + CellPitch; x < GridRight - 1; x += CellPitch) {
-        dc.MoveTo(x, GridTop);
-        dc.LineTo(x, GridBottom - 1);
-    }
-    for (int y = GridTop + CellPitch; y < GridBottom - 1; y += CellPitch) {
-        dc.MoveTo(GridLeft, y);
-        dc.LineTo(GridRight - 1, y);
-    }
-    dc.FrameRect(GridRect, CBrush(RGB(0, 0, 0)));
+    render::DrawGridLines(
+        dc.PixelsToPaint(GridArea),
+        render::Rgb(GetRValue(gridColour), GetGValue(gridColour), GetBValue(gridColour)));
 }
 
 void DrawTileImage(CDC& dc, int x, int y, const QImage& bitmap) {
     dc.StretchBlt(x + 1, y + 1, CellImageSize, CellImageSize, bitmap);
 }
 
-void DrawGridCells(CDC& dc, const LevelGrid& grid, const TileBitmapSet& bitmaps) {
-    for (int column = 0; column < GridColumns; ++column)
-        for (int row = 0; row < GridRows; ++row) {
-            const PixelPoint origin = CellOrigin(column, row);
-            DrawTileImage(dc, origin.x, origin.y, bitmaps[grid[column][row]]);
-        }
-}
-
-void DrawLevelGrid(CDC& dc, const LevelGrid& grid, const TileBitmapSet& bitmaps,
-                   COLORREF gridColour) {
-    DrawGridLines(dc, gridColour);
-    DrawGridCells(dc, grid, bitmaps);
+void DrawGridCells(CDC& dc, const LevelGrid& grid) {
+    render::DrawGridCells(dc.PixelsToPaint(GridArea), grid);
 }
 
 } // namespace GridDrawing

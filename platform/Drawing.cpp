@@ -1,36 +1,39 @@
 #include "platform/Drawing.h"
 
 #include <QPainter>
-#include <QVarLengthArray>
-#include <algorithm>
-#include <cmath>
-#include <cstdint>
 #include <cstdlib>
 
 namespace {
 
-QRgb ToPixel(COLORREF colour) {
-    return qRgb(GetRValue(colour), GetGValue(colour), GetBValue(colour));
+render::Pixel ToPixel(COLORREF colour) {
+    return render::Rgb(GetRValue(colour), GetGValue(colour), GetBValue(colour));
 }
 
-// For each of `count` target pixels, the source pixel that it takes: the one under its centre,
-// walked in 16.16 fixed point the way Qt's own unsmoothed scaling walks it, so that a bitmap
-// looks the same whether it went through here or through a QPainter.
-QVarLengthArray<int, 128> SampleIndices(int count, int sourceCount) {
-    const double scale = double(sourceCount) / count;
-    const auto step = static_cast<std::uint32_t>(65536 * scale);
-    auto at = static_cast<std::uint32_t>(std::ceil(0.5 * scale * 65536) - 1);
-    QVarLengthArray<int, 128> indices(count);
-    for (int i = 0; i < count; ++i, at += step)
-        indices[i] = std::min(static_cast<int>(at >> 16), sourceCount - 1);
-    return indices;
+render::Rect ToRect(const RECT& rect) {
+    return {rect.left, rect.top, rect.right, rect.bottom};
+}
+
+// What a drawing changed: nothing for a rectangle without pixels.
+QRect ToQRect(const RECT& rect) {
+    if (rect.right <= rect.left || rect.bottom <= rect.top)
+        return {};
+    return QRect(QPoint(rect.left, rect.top), QPoint(rect.right - 1, rect.bottom - 1));
 }
 
 } // namespace
 
+CDrawingSurface::CDrawingSurface(QSize size)
+    : Pixels(size.width(), size.height(), render::Rgb(0, 0, 0)),
+      ClientSurface(reinterpret_cast<uchar*>(Pixels.Data()), size.width(), size.height(),
+                    size.width() * qsizetype(sizeof(render::Pixel)), QImage::Format_RGB32) {}
+
+// bits() gives the image memory of its own first if a copy of it is kept elsewhere.
 CDC::CDC(CDrawingSurface& surface)
-    : Target(surface), Bits(surface.ClientSurface.bits()),
-      Stride(surface.ClientSurface.bytesPerLine()), Bounds(surface.ClientSurface.rect()) {}
+    : Target(surface), Pixels{reinterpret_cast<render::Pixel*>(surface.ClientSurface.bits()),
+                              surface.ClientSurface.width(), surface.ClientSurface.height(),
+                              surface.ClientSurface.bytesPerLine() /
+                                  qsizetype(sizeof(render::Pixel))},
+      Bounds(surface.ClientSurface.rect()) {}
 
 CDC::~CDC() {
     Target.MarkChanged(Dirty);
@@ -40,30 +43,19 @@ void CDC::Touch(const QRect& rect) {
     Dirty = Dirty.united(rect & Bounds);
 }
 
-void CDC::FillArea(QRect area, QRgb colour) {
-    area &= Bounds;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        std::fill_n(Row(y) + area.left(), area.width(), colour);
+const render::Canvas& CDC::PixelsToPaint(const QRect& area) {
     Touch(area);
+    return Pixels;
 }
 
 void CDC::FillRect(const RECT& rect, const CBrush& brush) {
-    if (rect.right <= rect.left || rect.bottom <= rect.top)
-        return;
-    FillArea(QRect(QPoint(rect.left, rect.top), QPoint(rect.right - 1, rect.bottom - 1)),
-             ToPixel(brush.Colour));
+    render::FillRect(Pixels, ToRect(rect), ToPixel(brush.Colour));
+    Touch(ToQRect(rect));
 }
 
 void CDC::FrameRect(const RECT& rect, const CBrush& brush) {
-    if (rect.right <= rect.left || rect.bottom <= rect.top)
-        return;
-    const QRgb colour = ToPixel(brush.Colour);
-    const int width = rect.right - rect.left;
-    const int height = rect.bottom - rect.top;
-    FillArea(QRect(rect.left, rect.top, width, 1), colour);
-    FillArea(QRect(rect.left, rect.bottom - 1, width, 1), colour);
-    FillArea(QRect(rect.left, rect.top, 1, height), colour);
-    FillArea(QRect(rect.right - 1, rect.top, 1, height), colour);
+    render::FrameRect(Pixels, ToRect(rect), ToPixel(brush.Colour));
+    Touch(ToQRect(rect));
 }
 
 void CDC::Rectangle(int left, int top, int right, int bottom) {
@@ -77,7 +69,7 @@ void CDC::MoveTo(int x, int y) {
 
 // Bresenham's walk from the current position towards (x, y), which itself stays undrawn.
 void CDC::LineTo(int x, int y) {
-    const QRgb colour = ToPixel(Pen.Colour);
+    const render::Pixel colour = ToPixel(Pen.Colour);
     const int dx = std::abs(x - Position.x());
     const int dy = -std::abs(y - Position.y());
     const int stepX = Position.x() < x ? 1 : -1;
@@ -86,7 +78,7 @@ void CDC::LineTo(int x, int y) {
     QPoint at = Position;
     while (at != QPoint(x, y)) {
         if (Bounds.contains(at))
-            Row(at.y())[at.x()] = colour;
+            Pixels.Row(at.y())[at.x()] = colour;
         const int doubled = 2 * error;
         if (doubled >= dy) {
             error += dy;
@@ -102,20 +94,15 @@ void CDC::LineTo(int x, int y) {
 }
 
 void CDC::StretchBlt(int x, int y, int width, int height, const QImage& bitmap) {
-    const QRect target = QRect(x, y, width, height) & Bounds;
-    if (target.isEmpty() || bitmap.isNull())
+    if (bitmap.isNull())
         return;
     const QImage source =
         bitmap.depth() == 32 ? bitmap : bitmap.convertToFormat(QImage::Format_RGB32);
-    const auto columns = SampleIndices(width, source.width());
-    const auto rows = SampleIndices(height, source.height());
-    for (int ty = target.top(); ty <= target.bottom(); ++ty) {
-        const auto* from = reinterpret_cast<const QRgb*>(source.constScanLine(rows[ty - y]));
-        QRgb* to = Row(ty);
-        for (int tx = target.left(); tx <= target.right(); ++tx)
-            to[tx] = from[columns[tx - x]] | 0xFF000000u;
-    }
-    Touch(target);
+    const render::PictureView picture{reinterpret_cast<const render::Pixel*>(source.constBits()),
+                                      source.width(), source.height(),
+                                      source.bytesPerLine() / qsizetype(sizeof(render::Pixel))};
+    render::StretchPicture(Pixels, {x, y, x + width, y + height}, picture);
+    Touch(QRect(x, y, width, height));
 }
 
 void CDC::DrawImage(int x, int y, const QImage& image) {
