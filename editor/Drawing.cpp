@@ -35,7 +35,7 @@ void CLevelEditorDlg::PaintEditor() {
 void CLevelEditorDlg::DrawAllCells() {
     {
         CDC dc(*this);
-        GridDrawing::DrawGridCells(dc, Level.Grid(), TileBitmaps);
+        GridDrawing::DrawGridCells(dc, Level.Grid());
     }
     DrawHoverFrameOverCells();
 }

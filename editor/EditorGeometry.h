@@ -2,6 +2,7 @@
 // Where things are in the editor's client area, in pixels, and the pure hit tests that turn a
 // client point into a grid cell, a palette slot or a swatch.
 #include "level/Level.h"
+#include "render/GridPicture.h"
 
 #include <array>
 #include <optional>
@@ -13,12 +14,16 @@ struct PixelPoint {
 
 namespace EditorGeometry {
 
-constexpr int CellPitch = 20;
-constexpr int GridOffset = 5;
-constexpr int GridLeft = 5, GridTop = 5, GridRight = 306, GridBottom = 266;
+// The grid's own measures, shared with the pure grid drawing.
+using GridGeometry::CellImageSize;
+using GridGeometry::CellPitch;
+using GridGeometry::GridBottom;
+using GridGeometry::GridLeft;
+using GridGeometry::GridOffset;
+using GridGeometry::GridRight;
+using GridGeometry::GridTop;
 constexpr int HitMapWidth = GridColumns * CellPitch; // 300
 constexpr int HitMapHeight = GridRows * CellPitch;   // 260
-constexpr int CellImageSize = 19;
 constexpr int PaletteBoxSize = 21;
 constexpr int SwatchImageSize = 90;
 

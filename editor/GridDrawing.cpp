@@ -1,5 +1,6 @@
 #include "editor/GridDrawing.h"
 
+#include "render/GridPicture.h"
 #include "res/Resources.h"
 
 using namespace EditorGeometry;
@@ -15,35 +16,15 @@ TileBitmapSet LoadTileBitmaps() {
 }
 
 void DrawGridLines(CDC& dc, const QColor& gridColour) {
-    dc.FillRect(GridRect, CBrush(Qt::white));
-    dc.SelectPen(CPen(gridColour));
-    for (int x = GridLeft + CellPitch; x < GridRight - 1; x += CellPitch) {
-        dc.MoveTo(x, GridTop);
-        dc.LineTo(x, GridBottom - 1);
-    }
-    for (int y = GridTop + CellPitch; y < GridBottom - 1; y += CellPitch) {
-        dc.MoveTo(GridLeft, y);
-        dc.LineTo(GridRight - 1, y);
-    }
-    dc.FrameRect(GridRect, CBrush(Qt::black));
+    render::DrawGridLines(dc.PixelsToPaint(GridRect), gridColour.rgb());
 }
 
 void DrawTileImage(CDC& dc, int x, int y, const QImage& bitmap) {
     dc.StretchBlt(x + 1, y + 1, CellImageSize, CellImageSize, bitmap);
 }
 
-void DrawGridCells(CDC& dc, const LevelGrid& grid, const TileBitmapSet& bitmaps) {
-    for (int column = 0; column < GridColumns; ++column)
-        for (int row = 0; row < GridRows; ++row) {
-            const PixelPoint origin = CellOrigin(column, row);
-            DrawTileImage(dc, origin.x, origin.y, bitmaps[grid[column][row]]);
-        }
-}
-
-void DrawLevelGrid(CDC& dc, const LevelGrid& grid, const TileBitmapSet& bitmaps,
-                   const QColor& gridColour) {
-    DrawGridLines(dc, gridColour);
-    DrawGridCells(dc, grid, bitmaps);
+void DrawGridCells(CDC& dc, const LevelGrid& grid) {
+    render::DrawGridCells(dc.PixelsToPaint(GridRect), grid);
 }
 
 } // namespace GridDrawing

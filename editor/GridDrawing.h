@@ -1,7 +1,7 @@
 #pragma once
-// The grid area of the editor window: the white ground, the inner grid lines, the black frame
-// and the tile picture of every cell. It needs Qt Gui only, so that a program without a window
-// draws exactly the pixels that the editor shows.
+// The grid area of the editor window painted on its surface by render/, the pure drawing that
+// zapmaze-levels uses too: the white ground, the inner grid lines, the black frame and the tile
+// picture of every cell.
 #include "editor/EditorGeometry.h"
 #include "level/Level.h"
 #include "platform/Drawing.h"
@@ -27,10 +27,6 @@ void DrawGridLines(CDC& dc, const QColor& gridColour);
 void DrawTileImage(CDC& dc, int x, int y, const QImage& bitmap);
 
 // The tile picture of every cell of the grid.
-void DrawGridCells(CDC& dc, const LevelGrid& grid, const TileBitmapSet& bitmaps);
-
-// The whole grid area: lines and frame, then every cell.
-void DrawLevelGrid(CDC& dc, const LevelGrid& grid, const TileBitmapSet& bitmaps,
-                   const QColor& gridColour);
+void DrawGridCells(CDC& dc, const LevelGrid& grid);
 
 } // namespace GridDrawing

@@ -146,7 +146,7 @@ ReplaceResult InPlaceInstead(int error, int folder, const std::string& name,
 bool IsStale(const struct stat& status) {
     const auto modified = std::chrono::system_clock::from_time_t(status.st_mtime);
     return S_ISREG(status.st_mode) && status.st_uid == ::geteuid() && status.st_nlink == 1 &&
-           static_cast<std::size_t>(status.st_size) <= LargestReplacedFile &&
+           static_cast<std::size_t>(status.st_size) <= LargestSweptFile &&
            std::chrono::system_clock::now() - modified > StaleTemporaryAge;
 }
 
@@ -182,8 +182,6 @@ bool IsRandomPart(std::string_view text) {
 
 ReplaceResult ReplaceFile(const std::string& path, std::string_view bytes,
                           std::optional<mode_t> mode, OtherFileAtName other) {
-    if (bytes.size() > LargestReplacedFile)
-        return {};
     const FolderEntry target = OpenFolderOf(path);
     if (!target.folder.valid())
         return {};

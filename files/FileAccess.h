@@ -38,12 +38,13 @@ ReplaceResult ReplaceFile(const std::string& path, std::string_view bytes,
                           std::optional<mode_t> mode,
                           OtherFileAtName other = OtherFileAtName::Replace);
 
-// The largest file that ReplaceFile writes; larger contents are refused.
-inline constexpr std::size_t LargestReplacedFile = 64 * 1024;
+// The largest temporary file that the sweep removes: larger than any level, settings or recovery
+// file, so that a larger file of that name was never left by a save of the editor.
+inline constexpr std::size_t LargestSweptFile = 64 * 1024;
 
 // Temporary files are named ".zapmaze-editor-<process>-<16 random hex digits>-<count>.tmp", a
 // name that only the editor uses. One left behind by a killed save is removed by a later save
 // when it is a regular file of the running user, with one link, no larger than
-// LargestReplacedFile and older than an hour.
+// LargestSweptFile and older than an hour.
 bool IsEditorTemporaryName(std::string_view name);
 inline constexpr std::chrono::hours StaleTemporaryAge{1};

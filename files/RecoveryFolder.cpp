@@ -150,7 +150,7 @@ bool RecoverySlot::HasLevelFile() const {
 }
 
 std::optional<std::string> RecoverySlot::Read() const {
-    FileStart start = ReadFileStart(PathOf(LevelExtension), MaxLevelFileBytes);
+    FileStart start = ReadFileStart(PathOf(LevelExtension), MaxLevelFileBytes, FinalLink::Refuse);
     if (start.failure != ReadFailure::None)
         return std::nullopt;
     return std::move(start.bytes);

@@ -7,18 +7,11 @@
 #include <cstdio>
 #include <istream>
 #include <optional>
+#include <sstream>
 
 namespace {
 
 using Traits = std::char_traits<char>;
-
-enum class LineEnd { CrLf, Lf, None, TooLong };
-
-struct ScannedLine {
-    std::array<char, GridColumns> characters{};
-    int length = 0;
-    LineEnd end = LineEnd::None;
-};
 
 std::string Describe(char character) {
     const auto byte = static_cast<unsigned char>(character);
@@ -39,19 +32,19 @@ class LevelTextScanner {
 public:
     explicit LevelTextScanner(std::streambuf& source) : Source(source) {}
 
-    std::vector<Finding> Scan() {
-        if (SkipByteOrderMark())
+    std::vector<Finding> Scan(bool byteOrderMark) {
+        if (byteOrderMark)
             Warn(1, 1, "the file starts with a byte order mark");
         int lines = 0;
         for (int row = 0; row < GridRows; ++row) {
-            const ScannedLine line = ReadLine();
-            if (line.end == LineEnd::TooLong) {
+            const LevelLine line = ReadLevelLine(Source);
+            if (line.end == LevelLine::End::TooLong) {
                 Warn(row + 1, GridColumns + 1,
                      "the line has more than 15 characters: reading stops here, so this row "
                      "and the rows below keep the tiles they had");
                 return std::move(Findings);
             }
-            if (line.end == LineEnd::None) {
+            if (line.end == LevelLine::End::EndOfFile) {
                 if (line.length > 0) {
                     ++lines;
                     Warn(row + 1, line.length + 1,
@@ -66,7 +59,7 @@ public:
             Warn(0, 0,
                  "the file has " + Counted(lines, "line") +
                      ", not 13: the rows without a line keep the tiles they had");
-        else if (!Traits::eq_int_type(Peek(), Traits::eof()))
+        else if (!Traits::eq_int_type(Source.sgetc(), Traits::eof()))
             Warn(GridRows + 1, 1,
                  "the file has more than 13 lines: the lines after the 13th "
                  "are not read");
@@ -74,71 +67,15 @@ public:
     }
 
 private:
-    Traits::int_type Next() {
-        if (PendingCount > 0) {
-            const char byte = Pending[0];
-            Pending[0] = Pending[1];
-            --PendingCount;
-            return Traits::to_int_type(byte);
-        }
-        return Source.sbumpc();
-    }
-
-    Traits::int_type Peek() {
-        return PendingCount > 0 ? Traits::to_int_type(Pending[0]) : Source.sgetc();
-    }
-
-    // Takes EF BB BF at the start; bytes that begin like it but differ stay to be read.
-    bool SkipByteOrderMark() {
-        static constexpr char Mark[] = {'\xEF', '\xBB', '\xBF'};
-        int matched = 0;
-        while (matched < 3 &&
-               Traits::eq_int_type(Source.sgetc(), Traits::to_int_type(Mark[matched]))) {
-            Source.sbumpc();
-            ++matched;
-        }
-        if (matched == 3)
-            return true;
-        for (int i = 0; i < matched; ++i)
-            Pending[PendingCount++] = Mark[i];
-        return false;
-    }
-
-    // One line of at most 15 characters without its line end (LF, or CR LF); the 16th
-    // character ends the reading, as it ends the reader's.
-    ScannedLine ReadLine() {
-        ScannedLine line;
-        for (;;) {
-            const Traits::int_type next = Next();
-            if (Traits::eq_int_type(next, Traits::eof()))
-                return line;
-            const char character = Traits::to_char_type(next);
-            if (character == '\n') {
-                line.end = LineEnd::Lf;
-                return line;
-            }
-            if (character == '\r' && Traits::eq_int_type(Peek(), Traits::to_int_type('\n'))) {
-                Next();
-                line.end = LineEnd::CrLf;
-                return line;
-            }
-            if (line.length == GridColumns) {
-                line.end = LineEnd::TooLong;
-                return line;
-            }
-            line.characters[line.length++] = character;
-        }
-    }
-
     // In the order of the places: the characters, then what follows the last of them.
-    void CheckLine(const ScannedLine& line, int row) {
+    void CheckLine(const LevelLine& line, int row) {
         for (int column = 0; column < line.length; ++column)
             CheckCharacter(line.characters[column], column, row);
         if (line.length < GridColumns)
             Warn(row + 1, line.length + 1,
                  "the line has " + Counted(line.length, "character") +
                      ", not 15: the cells after them keep the tiles they had");
-        if (line.end == LineEnd::Lf && !LfReported) {
+        if (line.end == LevelLine::End::Lf && !LfReported) {
             LfReported = true;
             Warn(row + 1, line.length + 1, "the line ends with LF, not CR LF");
         }
@@ -172,8 +109,6 @@ private:
     }
 
     std::streambuf& Source;
-    std::array<char, 2> Pending{};
-    int PendingCount = 0;
     bool LfReported = false;
     std::array<Cell, PlayerCount> FirstStart{NoCell, NoCell, NoCell, NoCell, NoCell};
     std::vector<Finding> Findings;
@@ -200,7 +135,8 @@ std::vector<Finding> ScanLevelText(std::istream& in) {
     if (!source || !in.good())
         return {};
     try {
-        return LevelTextScanner(*source).Scan();
+        const bool byteOrderMark = SkipByteOrderMark(in);
+        return LevelTextScanner(*source).Scan(byteOrderMark);
     } catch (...) {
         // A read error: the stream says so, and the file counts as unreadable.
         in.setstate(std::ios::badbit);
@@ -212,7 +148,7 @@ std::vector<Finding> SaveCheckFindings(const LevelGrid& grid, const PlayerStarts
     std::vector<Finding> findings;
     const SaveCheck check = CheckLevel(grid, starts);
     if (check.warnMissingPlayers)
-        findings.push_back({Finding::Severity::Error, 0, 0, MissingPlayersMessage});
+        findings.push_back({Finding::Severity::Warning, 0, 0, MissingPlayersMessage});
     if (check.openBlock)
         findings.push_back({Finding::Severity::Error, check.openBlock->row + 1,
                             check.openBlock->column + 1, OpenBlockMessage(*check.openBlock)});
@@ -220,27 +156,40 @@ std::vector<Finding> SaveCheckFindings(const LevelGrid& grid, const PlayerStarts
 }
 
 std::optional<std::vector<Finding>> CheckLevelStream(std::istream& in) {
-    const std::vector<Finding> warnings = ScanLevelText(in);
+    std::string bytes(LongestLevelFile + 1, '\0');
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     if (in.bad())
         return std::nullopt;
-    in.clear();
-    in.seekg(0);
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
     LevelGrid grid{};
+    return CheckLevelBytes(bytes, grid);
+}
+
+std::vector<Finding> CheckLevelBytes(const std::string& bytes, LevelGrid& grid) {
+    std::istringstream in(bytes);
+    const std::vector<Finding> warnings = ScanLevelText(in);
     PlayerStarts starts;
     ResetToDefaultLevel(grid, starts);
-    SkipByteOrderMark(in);
-    ReadLevelText(in, grid, starts);
-    if (in.bad())
-        return std::nullopt;
+    ReadLevelBytes(bytes, grid, starts);
     std::vector<Finding> findings = SaveCheckFindings(grid, starts);
     findings.insert(findings.end(), warnings.begin(), warnings.end());
     return findings;
 }
 
+CheckedLevelFile CheckLevelFile(const std::string& path) {
+    CheckedLevelFile checked;
+    // One byte past the longest level shows whether more lines follow.
+    const FileStart start = ReadFileStart(path, LongestLevelFile + 1);
+    checked.failure = start.failure;
+    if (start.failure == ReadFailure::None)
+        checked.findings = CheckLevelBytes(start.bytes, checked.grid);
+    return checked;
+}
+
 LevelSetFiles SortLevelSetFiles(const std::vector<std::string>& names) {
     LevelSetFiles files;
     for (const std::string& name : names) {
-        if (const std::optional<int> number = LevelFileNumber(name))
+        if (const std::optional<int> number = LevelSetNumber(name))
             files.levels[*number - 1].push_back(name);
         else if (EndsWithTxt(name))
             files.strays.push_back(name);

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "files/ReadFile.h"
 #include "level/Level.h"
 
 // One finding about a file. Row and column count from 1 and name a line and a character of
@@ -28,18 +29,32 @@ struct Finding {
 // or after the 13th line), so it reads at most a few hundred bytes and keeps one line.
 std::vector<Finding> ScanLevelText(std::istream& in);
 
-// The save checks of a level as errors in the editor's own words: a player start missing,
-// and the first open 2 x 2 block at its top-left cell.
+// The save checks of a level in the editor's own words: a player start missing as a warning,
+// since the editor warns and saves, and the first open 2 x 2 block at its top-left cell as an
+// error, since the editor refuses to save it.
 std::vector<Finding> SaveCheckFindings(const LevelGrid& grid, const PlayerStarts& starts);
 
-// Both of the above for one level file, errors first: the scan, then the file read over the
-// default level, as the editor shows it after a Load at start-up, and its save checks. Nothing
-// when the stream reports a read error.
+// Both of the above for the first bytes of one level file, in the order of the save checks
+// first: the scan, then the level read into grid over the default level, as the editor shows it
+// after a Load at start-up, and its save checks.
+std::vector<Finding> CheckLevelBytes(const std::string& bytes, LevelGrid& grid);
+
+// The same for a stream, of which it reads no more than a level file can use. Nothing when the
+// stream reports a read error.
 std::optional<std::vector<Finding>> CheckLevelStream(std::istream& in);
 
-// The files of a folder sorted by the file-name rule: for each level 1..10 the names that the
-// rule gives that number, and the other names ending in ".txt" (in any case), each in the
-// order given.
+// The same for the level file at path, read as the editor's Load reads it; failure says why
+// it could not be read.
+struct CheckedLevelFile {
+    ReadFailure failure = ReadFailure::None;
+    std::vector<Finding> findings;
+    LevelGrid grid{};
+};
+CheckedLevelFile CheckLevelFile(const std::string& path);
+
+// The files of a folder sorted into the game's level set: for each level 1..10 the names
+// "L<n>.txt" in any letter case, and the other names ending in ".txt" (in any case, look-alikes
+// such as L01.txt included), each in the order given.
 struct LevelSetFiles {
     std::array<std::vector<std::string>, 10> levels;
     std::vector<std::string> strays;

@@ -62,3 +62,11 @@ std::optional<int> LevelFileNumber(const std::string& path) {
         return std::nullopt;
     return number;
 }
+
+std::optional<int> LevelSetNumber(const std::string& name) {
+    const std::string upper = AsciiUpperCase(name);
+    for (int number = 1; number <= 10; ++number)
+        if (upper == "L" + std::to_string(number) + ".TXT")
+            return number;
+    return std::nullopt;
+}

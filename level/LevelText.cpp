@@ -13,32 +13,6 @@ namespace {
 constexpr std::array<char, TileCount> TileChars = {'*', '-', ' ', '1', '2', '3', '4', '5'};
 constexpr const char* LineEnd = "\r\n";
 
-using LineBuffer = std::array<char, GridColumns>;
-
-enum class LineRead { Complete, TooLong, Ended };
-
-// Reads one line of at most 15 characters into line and drops its line end (LF, or CR LF).
-// Stops at the 16th character, so a line without an end is never held whole.
-LineRead ReadLine(std::streambuf& source, LineBuffer& line, int& length) {
-    using Traits = std::char_traits<char>;
-    length = 0;
-    for (;;) {
-        const Traits::int_type next = source.sbumpc();
-        if (Traits::eq_int_type(next, Traits::eof()))
-            return LineRead::Ended;
-        const char character = Traits::to_char_type(next);
-        if (character == '\n')
-            return LineRead::Complete;
-        if (character == '\r' && Traits::eq_int_type(source.sgetc(), Traits::to_int_type('\n'))) {
-            source.sbumpc();
-            return LineRead::Complete;
-        }
-        if (length == static_cast<int>(line.size()))
-            return LineRead::TooLong;
-        line[length++] = character;
-    }
-}
-
 // Stores the tile of a character and tells whether it was one.
 bool StoreCharacter(char character, int column, int row, LevelGrid& grid, PlayerStarts& starts) {
     const std::optional<TileType> tile = CharToTile(character);
@@ -54,9 +28,6 @@ bool StoreCharacter(char character, int column, int row, LevelGrid& grid, Player
 }
 
 constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
-// The reader takes at most 13 lines of 15 characters and a CR LF each, after a byte order mark:
-// no byte further into a file can change what it reads.
-constexpr std::size_t LongestLevelFile = ByteOrderMark.size() + GridRows * (GridColumns + 2);
 
 } // namespace
 
@@ -84,22 +55,46 @@ std::string LevelText(const LevelGrid& grid) {
     return text;
 }
 
+LevelLine ReadLevelLine(std::streambuf& source) {
+    using Traits = std::char_traits<char>;
+    LevelLine line;
+    for (;;) {
+        const Traits::int_type next = source.sbumpc();
+        if (Traits::eq_int_type(next, Traits::eof()))
+            return line;
+        const char character = Traits::to_char_type(next);
+        if (character == '\n') {
+            line.end = LevelLine::End::Lf;
+            return line;
+        }
+        if (character == '\r' && Traits::eq_int_type(source.sgetc(), Traits::to_int_type('\n'))) {
+            source.sbumpc();
+            line.end = LevelLine::End::CrLf;
+            return line;
+        }
+        if (line.length == GridColumns) {
+            line.end = LevelLine::End::TooLong;
+            return line;
+        }
+        line.characters[line.length++] = character;
+    }
+}
+
 namespace {
 
 // Reads the lines, counting the rows and tiles taken, and tells how the reading stopped, as
 // the state that the stream then takes.
 std::ios::iostate ReadRows(std::streambuf& source, LevelGrid& grid, PlayerStarts& starts,
                            LevelTextRead& taken) {
-    LineBuffer line{};
     for (int row = 0; row < GridRows; taken.rows = ++row) {
-        int length = 0;
-        const LineRead read = ReadLine(source, line, length);
-        if (read == LineRead::Ended)
+        const LevelLine line = ReadLevelLine(source);
+        if (line.end == LevelLine::End::EndOfFile)
             return std::ios::eofbit;
-        if (read == LineRead::TooLong)
+        if (line.end == LevelLine::End::TooLong)
             return std::ios::failbit;
-        for (int column = 0; column < length; ++column)
-            taken.tiles += StoreCharacter(line[column], column, row, grid, starts) ? 1 : 0;
+        for (int column = 0; column < line.length; ++column)
+            taken.tiles +=
+                StoreCharacter(line.characters[column], column, row, grid, starts) ? 1 : 0;
     }
     return std::ios::goodbit;
 }
@@ -142,13 +137,17 @@ bool SkipByteOrderMark(std::istream& in) {
     return false;
 }
 
+LevelTextRead ReadLevelBytes(const std::string& bytes, LevelGrid& grid, PlayerStarts& starts) {
+    std::istringstream in(bytes);
+    SkipByteOrderMark(in);
+    return ReadLevelText(in, grid, starts);
+}
+
 LevelFileRead ReadLevelFile(const std::string& path, LevelGrid& grid, PlayerStarts& starts) {
-    FileStart start = ReadFileStart(path, LongestLevelFile);
+    const FileStart start = ReadFileStart(path, LongestLevelFile);
     if (start.failure != ReadFailure::None)
         return {start.failure, {}};
-    std::istringstream in(std::move(start.bytes));
-    SkipByteOrderMark(in);
-    return {ReadFailure::None, ReadLevelText(in, grid, starts)};
+    return {ReadFailure::None, ReadLevelBytes(start.bytes, grid, starts)};
 }
 
 ReplaceResult WriteLevelFile(const std::string& path, const LevelGrid& grid) {

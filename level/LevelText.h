@@ -1,5 +1,6 @@
 #pragma once
 // The level text file: 13 lines of 15 tile characters, one line per row, each ended by CR LF.
+#include <array>
 #include <iosfwd>
 #include <optional>
 #include <string>
@@ -14,6 +15,22 @@ std::optional<TileType> CharToTile(char character);
 
 // The 221-byte text of a level: every line ended by CR LF, floor written as spaces.
 std::string LevelText(const LevelGrid& grid);
+
+// One line of a level text as the reader takes it: at most 15 characters, without the line end
+// (LF, or CR LF). Reading stops at a 16th character (TooLong), so a line without an end is never
+// held whole; EndOfFile means the text ended before a line end (the characters before it are
+// kept). Every reader of level text, the level reader and the file check, reads lines with it.
+struct LevelLine {
+    enum class End { CrLf, Lf, EndOfFile, TooLong };
+    std::array<char, GridColumns> characters{};
+    int length = 0;
+    End end = End::EndOfFile;
+};
+LevelLine ReadLevelLine(std::streambuf& source);
+
+// The reader takes at most 13 lines of 15 characters and a CR LF each, after a byte order mark
+// of 3 bytes: no byte further into a file can change what it reads.
+inline constexpr std::size_t LongestLevelFile = 3 + GridRows * (GridColumns + 2);
 
 // What a read took: the rows, and the tile characters stored from them.
 struct LevelTextRead {
@@ -32,6 +49,10 @@ LevelTextRead ReadLevelText(std::istream& in, LevelGrid& grid, PlayerStarts& sta
 // Steps over a UTF-8 byte order mark at the stream's position, which a text editor may have put
 // at the start of a level file; returns whether there was one.
 bool SkipByteOrderMark(std::istream& in);
+
+// Reads the level in the first bytes of a level file as ReadLevelText does, after a UTF-8 byte
+// order mark at their start: what Load, check, render and sheet all read a file with.
+LevelTextRead ReadLevelBytes(const std::string& bytes, LevelGrid& grid, PlayerStarts& starts);
 
 // What reading a level file gave. A file that gives no tile character from any row (a picture,
 // a program, an empty file) holds no level, and Load takes nothing from it.

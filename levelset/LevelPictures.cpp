@@ -1,158 +1,91 @@
 #include "levelset/LevelPictures.h"
 
-#include "editor/GridDrawing.h"
-#include "settings/SettingsRecord.h"
+#include "render/GridPicture.h"
 
-#include <QBuffer>
-#include <QFont>
-#include <QPainter>
 #include <algorithm>
-#include <cerrno>
-#include <cstdlib>
-#include <cstring>
-#include <filesystem>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
-constexpr int PictureWidth = EditorGeometry::GridRight - EditorGeometry::GridLeft;
-constexpr int PictureHeight = EditorGeometry::GridBottom - EditorGeometry::GridTop;
+using namespace GridGeometry;
+
+constexpr int PictureWidth = GridRight - GridLeft;
+constexpr int PictureHeight = GridBottom - GridTop;
 constexpr int SheetColumns = 5;
 constexpr int SheetMargin = 12;
 constexpr int LabelHeight = 22;
+constexpr int FailFrameWidth = 3;
 
-const QColor FailColour(200, 0, 0);
-const QColor MissingColour(200, 200, 200);
+constexpr render::Pixel White = render::Rgb(255, 255, 255);
+constexpr render::Pixel Black = render::Rgb(0, 0, 0);
+constexpr render::Pixel FailColour = render::Rgb(200, 0, 0);
+constexpr render::Pixel GreyColour = render::Rgb(200, 200, 200);
 
-// Each target pixel takes the source pixel under it; for whole factors Qt's fast scaling
-// repeats every pixel exactly scale times in each direction.
-QImage ScaledByWholeFactor(const QImage& image, int scale) {
-    if (scale == 1)
-        return image;
-    return image.scaled(image.width() * scale, image.height() * scale, Qt::IgnoreAspectRatio,
-                        Qt::FastTransformation);
-}
-
-QRect SlotPicture(int index) {
+render::Rect SlotPicture(int index) {
     const int column = index % SheetColumns;
     const int row = index / SheetColumns;
     const int x = SheetMargin + column * (PictureWidth + SheetMargin);
     const int y = SheetMargin + LabelHeight + row * (LabelHeight + PictureHeight + SheetMargin);
-    return QRect(x, y, PictureWidth, PictureHeight);
+    return {x, y, x + PictureWidth, y + PictureHeight};
 }
 
-void DrawEntry(QPainter& painter, const QRect& picture, const SheetEntry& entry) {
-    const QRect label(picture.left(), picture.top() - LabelHeight, picture.width(), LabelHeight);
-    QString text = QString::fromLocal8Bit(entry.name.c_str()); // shown only, never opened
-    if (entry.state == SheetEntry::State::Missing) {
-        painter.fillRect(picture, MissingColour);
-        painter.setPen(Qt::black);
-        painter.drawText(picture, Qt::AlignCenter, QStringLiteral("missing"));
-        text += QStringLiteral(" (missing)");
-    } else {
-        painter.drawImage(picture.topLeft(), RenderLevel(entry.grid, true, 1));
-    }
-    if (entry.state == SheetEntry::State::Fails) {
-        painter.setPen(QPen(FailColour, 3));
-        painter.drawRect(picture.adjusted(-2, -2, 1, 1));
-        text += QStringLiteral(" (fails the check)");
-    }
-    painter.setPen(entry.state == SheetEntry::State::Passes ? Qt::black : FailColour);
-    painter.drawText(label, Qt::AlignLeft | Qt::AlignVCenter, text);
+// The grid area of one level copied into the picture's place.
+void DrawLevel(const render::Canvas& sheet, const render::Rect& picture, const LevelGrid& grid) {
+    const render::PixelBuffer level = render::RenderLevel(grid, render::GridLinesShown, 1);
+    for (int y = 0; y < level.Height(); ++y)
+        std::copy_n(level.Data() + static_cast<std::ptrdiff_t>(y) * level.Width(), level.Width(),
+                    sheet.Row(picture.top + y) + picture.left);
 }
 
-// The same picture with a colour table when it has at most 256 colours, as the tile pictures
-// do: its PNG file is a third of the size and written several times faster.
-QImage WithColourTable(const QImage& image) {
-    constexpr int TableSize = 256;
-    QList<QRgb> table;
-    for (int y = 0; y < image.height(); ++y) {
-        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        for (int x = 0; x < image.width(); ++x)
-            // Neighbouring pixels mostly share their colour; only a new one is looked up.
-            if ((x == 0 || line[x] != line[x - 1]) && !table.contains(line[x])) {
-                if (table.size() == TableSize)
-                    return image;
-                table.append(line[x]);
-            }
-    }
-    return image.convertToFormat(QImage::Format_Indexed8, table, Qt::AvoidDither);
+void DrawGreyBox(const render::Canvas& sheet, const render::Rect& picture,
+                 const std::string& word) {
+    render::FillRect(sheet, picture, GreyColour);
+    render::DrawText(sheet, (picture.left + picture.right - render::TextWidth(word)) / 2,
+                     (picture.top + picture.bottom - render::TextHeight) / 2, word, Black);
 }
 
-bool WriteAll(int descriptor, const QByteArray& bytes) {
-    for (qsizetype at = 0; at < bytes.size();) {
-        const ssize_t written = ::write(descriptor, bytes.constData() + at, bytes.size() - at);
-        if (written < 0 && errno != EINTR)
-            return false;
-        at += std::max<ssize_t>(written, 0);
-    }
-    return true;
+// The label, cut to the picture's width.
+void DrawLabel(const render::Canvas& sheet, const render::Rect& picture, std::string text,
+               render::Pixel colour) {
+    text.resize(std::min<std::size_t>(text.size(), PictureWidth / render::TextAdvance));
+    render::DrawText(sheet, picture.left,
+                     picture.top - LabelHeight + (LabelHeight - render::TextHeight) / 2, text,
+                     colour);
 }
 
-// Writes a temporary file beside path and renames it over path, so that a failed write never
-// leaves half a picture. A picture can be made again, so it is not forced to the disk first.
-bool ReplaceFile(const std::string& path, const QByteArray& bytes, std::string& error) {
-    const std::filesystem::path target(path);
-    std::string temporary =
-        (target.parent_path() / ("." + target.filename().string() + ".XXXXXX")).string();
-    const int descriptor = ::mkstemp(temporary.data());
-    if (descriptor < 0) {
-        error = std::strerror(errno);
-        return false;
+void DrawEntry(const render::Canvas& sheet, const render::Rect& picture, const SheetEntry& entry) {
+    switch (entry.state) {
+    case SheetEntry::State::Passes:
+        DrawLevel(sheet, picture, entry.grid);
+        DrawLabel(sheet, picture, entry.name, Black);
+        return;
+    case SheetEntry::State::Fails:
+        DrawLevel(sheet, picture, entry.grid);
+        for (int ring = 1; ring <= FailFrameWidth; ++ring)
+            render::FrameRect(sheet,
+                              {picture.left - ring, picture.top - ring, picture.right + ring,
+                               picture.bottom + ring},
+                              FailColour);
+        DrawLabel(sheet, picture, entry.name + " (fails the check)", FailColour);
+        return;
+    case SheetEntry::State::Missing:
+        DrawGreyBox(sheet, picture, "missing");
+        DrawLabel(sheet, picture, entry.name + " (missing)", FailColour);
+        return;
+    case SheetEntry::State::Unreadable:
+        DrawGreyBox(sheet, picture, "unreadable");
+        DrawLabel(sheet, picture, entry.name + " (unreadable)", FailColour);
+        return;
     }
-    // A new file gets the usual permissions rather than the private ones of mkstemp.
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    const bool written = WriteAll(descriptor, bytes) && ::fchmod(descriptor, 0666 & ~mask) == 0;
-    if (!written)
-        error = std::strerror(errno);
-    if (::close(descriptor) != 0 && written)
-        error = std::strerror(errno);
-    if (error.empty() && ::rename(temporary.c_str(), path.c_str()) != 0)
-        error = std::strerror(errno);
-    if (error.empty())
-        return true;
-    ::unlink(temporary.c_str());
-    return false;
 }
 
 } // namespace
 
-QImage RenderLevel(const LevelGrid& grid, bool gridLines, int scale) {
-    static const TileBitmapSet bitmaps = GridDrawing::LoadTileBitmaps();
-    CDrawingSurface surface(QSize(EditorGeometry::GridRight, EditorGeometry::GridBottom));
-    {
-        CDC dc(surface);
-        GridDrawing::DrawLevelGrid(dc, grid, bitmaps,
-                                   StoredColour(gridLines ? GridColorShown : GridColorHidden));
-    }
-    const QImage area = surface.Surface().copy(EditorGeometry::GridLeft, EditorGeometry::GridTop,
-                                               PictureWidth, PictureHeight);
-    return ScaledByWholeFactor(area, scale);
-}
-
-QImage RenderSheet(const std::array<SheetEntry, 10>& entries) {
+render::PixelBuffer RenderSheet(const std::array<SheetEntry, 10>& entries) {
     const int rows = static_cast<int>(entries.size()) / SheetColumns;
-    QImage sheet(SheetMargin + SheetColumns * (PictureWidth + SheetMargin),
-                 SheetMargin + rows * (LabelHeight + PictureHeight + SheetMargin),
-                 QImage::Format_RGB32);
-    sheet.fill(Qt::white);
-    QPainter painter(&sheet);
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(14);
-    painter.setFont(font);
+    render::PixelBuffer sheet(SheetMargin + SheetColumns * (PictureWidth + SheetMargin),
+                              SheetMargin + rows * (LabelHeight + PictureHeight + SheetMargin),
+                              White);
     for (int index = 0; index < static_cast<int>(entries.size()); ++index)
-        DrawEntry(painter, SlotPicture(index), entries[index]);
+        DrawEntry(sheet.Paint(), SlotPicture(index), entries[index]);
     return sheet;
-}
-
-bool SavePng(const QImage& image, const std::string& path, std::string& error) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    if (!buffer.open(QIODevice::WriteOnly) || !WithColourTable(image).save(&buffer, "PNG")) {
-        error = "the picture could not be encoded";
-        return false;
-    }
-    return ReplaceFile(path, bytes, error);
 }

@@ -1,13 +1,11 @@
 #include "levelset/LevelSetCheck.h"
 
 #include "level/LevelFileName.h"
-#include "levelset/RegularFile.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <istream>
-#include <ostream>
 
 namespace fs = std::filesystem;
 
@@ -44,12 +42,23 @@ void AddFileFindings(CheckResult& result, const std::string& path,
         result.findings.push_back({path, finding});
 }
 
-void CheckLevelSetMember(CheckResult& result, const std::string& path) {
-    std::string error;
-    if (const auto findings = CheckLevelFile(path, error))
-        AddFileFindings(result, path, *findings);
-    else
-        AddError(result, path, "cannot be read: " + error);
+// Whether the file could be read.
+bool CheckLevelFileAt(CheckResult& result, const std::string& path) {
+    const CheckedLevelFile checked = CheckLevelFile(path);
+    if (checked.failure != ReadFailure::None) {
+        result.unreadable.push_back({path, std::string(ReadFailureText(checked.failure))});
+        return false;
+    }
+    AddFileFindings(result, path, checked.findings);
+    return true;
+}
+
+// The warning that Save As gives after writing a file under another name than Ln.txt.
+void CheckFileName(CheckResult& result, const std::string& path) {
+    if (!IsValidLevelFileName(path))
+        AddWarning(result, path,
+                   "the editor warns about this name when saving: the valid filename format is "
+                   "\"Ln.txt\" where 'n' is a number between 1 and 10");
 }
 
 void CheckFolder(CheckResult& result, const std::string& folder,
@@ -69,7 +78,7 @@ void CheckFolder(CheckResult& result, const std::string& folder,
                 AddWarning(result, path,
                            "another file for level " + std::to_string(level) + " besides " +
                                candidates.front() + ": the game reads only one of them");
-            CheckLevelSetMember(result, path);
+            CheckLevelFileAt(result, path);
         }
     }
     for (const std::string& name : files.strays)
@@ -83,14 +92,11 @@ void CheckPath(CheckResult& result, const std::string& path) {
         if (const auto names = FolderNames(path))
             CheckFolder(result, path, *names);
         else
-            result.unreadable.push_back(path + ": the folder cannot be listed");
+            result.unreadable.push_back({path, "the folder cannot be listed"});
         return;
     }
-    std::string reason;
-    if (const auto findings = CheckLevelFile(path, reason))
-        AddFileFindings(result, path, *findings);
-    else
-        result.unreadable.push_back(path + ": " + reason);
+    if (CheckLevelFileAt(result, path))
+        CheckFileName(result, path);
 }
 
 // The length of the well-formed UTF-8 sequence at text[at] that encodes a character above
@@ -145,17 +151,6 @@ std::string JsonString(const std::string& text) {
 
 } // namespace
 
-std::optional<std::vector<Finding>> CheckLevelFile(const std::string& path, std::string& error) {
-    const std::unique_ptr<FileReadBuffer> file = OpenRegularFile(path, error);
-    if (!file)
-        return std::nullopt;
-    std::istream in(file.get());
-    std::optional<std::vector<Finding>> findings = CheckLevelStream(in);
-    if (!findings)
-        error = "reading failed";
-    return findings;
-}
-
 std::optional<std::vector<std::string>> FolderNames(const std::string& folder) {
     std::error_code error;
     std::vector<std::string> names;
@@ -184,44 +179,63 @@ std::string FindingLine(const PathFinding& reported) {
 }
 
 std::string SummaryLine(const CheckResult& result) {
+    const int unreadable = static_cast<int>(result.unreadable.size());
     return Plural(result.filesChecked, "file") +
            " checked: " + Plural(Count(result, Finding::Severity::Error), "error") + ", " +
-           Plural(Count(result, Finding::Severity::Warning), "warning");
+           Plural(Count(result, Finding::Severity::Warning), "warning") +
+           (unreadable > 0 ? ", " + Plural(unreadable, "path") + " unreadable" : "");
 }
 
 std::string JsonDocument(const CheckResult& result) {
+    const int unreadable = static_cast<int>(result.unreadable.size());
     std::string json =
         "{\"files\": " + std::to_string(result.filesChecked) +
-        ", \"errors\": " + std::to_string(Count(result, Finding::Severity::Error)) +
+        ", \"errors\": " + std::to_string(Count(result, Finding::Severity::Error) + unreadable) +
         ", \"warnings\": " + std::to_string(Count(result, Finding::Severity::Warning)) +
-        ", \"findings\": [";
+        ", \"unreadable\": " + std::to_string(unreadable) + ", \"findings\": [";
     const char* separator = "\n  ";
+    auto add = [&json, &separator](const std::string& path, const std::string& row,
+                                   const std::string& column, const char* severity,
+                                   const std::string& text) {
+        json += separator;
+        json += "{\"path\": " + JsonString(path) + ", \"row\": " + row + ", \"column\": " + column +
+                ", \"severity\": \"" + severity + "\", \"text\": " + JsonString(text) + "}";
+        separator = ",\n  ";
+    };
+    for (const UnreadablePath& path : result.unreadable)
+        add(path.path, "null", "null", "error", "cannot be read: " + path.reason);
     for (const PathFinding& reported : result.findings) {
         const Finding& finding = reported.finding;
-        const std::string row = finding.row > 0 ? std::to_string(finding.row) : "null";
-        const std::string column = finding.row > 0 ? std::to_string(finding.column) : "null";
-        json += separator;
-        json += "{\"path\": " + JsonString(reported.path) + ", \"row\": " + row +
-                ", \"column\": " + column + ", \"severity\": \"" + SeverityName(finding.severity) +
-                "\", \"text\": " + JsonString(finding.text) + "}";
-        separator = ",\n  ";
+        const bool placed = finding.row > 0;
+        add(reported.path, placed ? std::to_string(finding.row) : "null",
+            placed ? std::to_string(finding.column) : "null", SeverityName(finding.severity),
+            finding.text);
     }
-    return json + (result.findings.empty() ? "]}" : "\n]}");
+    const bool empty = result.findings.empty() && result.unreadable.empty();
+    return json + (empty ? "]}" : "\n]}");
 }
 
-int PrintCheckResult(const CheckResult& result, CheckOutput output, std::ostream& out,
-                     std::ostream& err) {
-    for (const std::string& message : result.unreadable)
-        err << "zapmaze-levels: cannot read " << message << '\n';
-    if (output == CheckOutput::Json) {
-        out << JsonDocument(result) << '\n';
-    } else {
-        if (output == CheckOutput::Lines)
-            for (const PathFinding& reported : result.findings)
-                out << FindingLine(reported) << '\n';
-        out << SummaryLine(result) << '\n';
-    }
+std::string CheckReport(const CheckResult& result, CheckOutput output) {
+    if (output == CheckOutput::Json)
+        return JsonDocument(result) + '\n';
+    std::string report;
+    if (output == CheckOutput::Lines)
+        for (const PathFinding& reported : result.findings)
+            report += FindingLine(reported) + '\n';
+    return report + SummaryLine(result) + '\n';
+}
+
+std::string UnreadableLines(const CheckResult& result) {
+    std::string lines;
+    for (const UnreadablePath& path : result.unreadable)
+        lines += "zapmaze-levels: cannot read " + path.path + ": " + path.reason + '\n';
+    return lines;
+}
+
+int CheckStatus(const CheckResult& result, bool strict) {
     if (!result.unreadable.empty())
         return 2;
-    return Count(result, Finding::Severity::Error) > 0 ? 1 : 0;
+    if (Count(result, Finding::Severity::Error) > 0)
+        return 1;
+    return strict && Count(result, Finding::Severity::Warning) > 0 ? 1 : 0;
 }

@@ -3,7 +3,6 @@
 // per line, as one JSON document, or as the summary line alone.
 #include "level/LevelFileCheck.h"
 
-#include <iosfwd>
 #include <optional>
 #include <string>
 #include <vector>
@@ -13,29 +12,37 @@ struct PathFinding {
     Finding finding;
 };
 
+struct UnreadablePath {
+    std::string path;
+    std::string reason;
+};
+
 struct CheckResult {
     std::vector<PathFinding> findings;
     int filesChecked = 0;
-    // Paths named by the user that could not be read, each with the reason.
-    std::vector<std::string> unreadable;
+    // Paths named by the user, and members of their level sets, that could not be read.
+    std::vector<UnreadablePath> unreadable;
 };
-
-// The findings of one level file, or nothing when it cannot be read (error says why).
-std::optional<std::vector<Finding>> CheckLevelFile(const std::string& path, std::string& error);
 
 // The names in a folder, sorted so that the output does not depend on the file system's
 // order; nothing when the folder cannot be listed.
 std::optional<std::vector<std::string>> FolderNames(const std::string& folder);
 
-// Checks each path: a level file, or a folder whose level set is L1.txt to L10.txt.
+// Checks each path: a level file, or a folder whose level set is L1.txt to L10.txt. A file
+// named by the user also draws the warning that the editor gives when saving under a name
+// other than Ln.txt.
 CheckResult CheckPaths(const std::vector<std::string>& paths);
 
 enum class CheckOutput { Lines, Json, Summary };
 
-// Prints the result and returns the exit status: 0 without errors, 1 with an error, 2 when a
-// path could not be read.
-int PrintCheckResult(const CheckResult& result, CheckOutput output, std::ostream& out,
-                     std::ostream& err);
+// What check prints on standard output.
+std::string CheckReport(const CheckResult& result, CheckOutput output);
+
+// One "zapmaze-levels: cannot read <path>: <reason>" line for each unreadable path.
+std::string UnreadableLines(const CheckResult& result);
+
+// 2 when a path could not be read, else 1 with an error (or, when strict, a warning), else 0.
+int CheckStatus(const CheckResult& result, bool strict);
 
 // "<path>:<row>:<column>: <error|warning>: <text>", without row and column where none applies.
 std::string FindingLine(const PathFinding& reported);

@@ -1,32 +1,33 @@
 #include "platform/Drawing.h"
 
 #include <QPainter>
-#include <QVarLengthArray>
-#include <algorithm>
-#include <cmath>
-#include <cstdint>
 #include <cstdlib>
 
 namespace {
 
-// For each of `count` target pixels, the source pixel that it takes: the one under its centre,
-// walked in 16.16 fixed point the way Qt's own unsmoothed scaling walks it, so that a bitmap
-// looks the same whether it went through here or through a QPainter.
-QVarLengthArray<int, 128> SampleIndices(int count, int sourceCount) {
-    const double scale = double(sourceCount) / count;
-    const auto step = static_cast<std::uint32_t>(65536 * scale);
-    auto at = static_cast<std::uint32_t>(std::ceil(0.5 * scale * 65536) - 1);
-    QVarLengthArray<int, 128> indices(count);
-    for (int i = 0; i < count; ++i, at += step)
-        indices[i] = std::min(static_cast<int>(at >> 16), sourceCount - 1);
-    return indices;
+render::Rect ToRect(const QRect& rect) {
+    return {rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height()};
+}
+
+// What a drawing changed: nothing for a rectangle without pixels.
+QRect Changed(const QRect& rect) {
+    return rect.isEmpty() ? QRect() : rect;
 }
 
 } // namespace
 
+CDrawingSurface::CDrawingSurface(QSize size)
+    : Pixels(size.width(), size.height(), render::Rgb(0, 0, 0)),
+      ClientSurface(reinterpret_cast<uchar*>(Pixels.Data()), size.width(), size.height(),
+                    size.width() * qsizetype(sizeof(render::Pixel)), QImage::Format_RGB32) {}
+
+// bits() gives the image memory of its own first if a copy of it is kept elsewhere.
 CDC::CDC(CDrawingSurface& surface)
-    : Target(surface), Bits(surface.ClientSurface.bits()),
-      Stride(surface.ClientSurface.bytesPerLine()), Bounds(surface.ClientSurface.rect()) {}
+    : Target(surface), Pixels{reinterpret_cast<render::Pixel*>(surface.ClientSurface.bits()),
+                              surface.ClientSurface.width(), surface.ClientSurface.height(),
+                              surface.ClientSurface.bytesPerLine() /
+                                  qsizetype(sizeof(render::Pixel))},
+      Bounds(surface.ClientSurface.rect()) {}
 
 CDC::~CDC() {
     Target.MarkChanged(Dirty);
@@ -36,32 +37,28 @@ void CDC::Touch(const QRect& rect) {
     Dirty = Dirty.united(rect & Bounds);
 }
 
-void CDC::FillArea(QRect area, QRgb colour) {
-    area &= Bounds;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        std::fill_n(Row(y) + area.left(), area.width(), colour);
+const render::Canvas& CDC::PixelsToPaint(const QRect& area) {
     Touch(area);
+    return Pixels;
 }
 
 void CDC::FillRect(const QRect& rect, const CBrush& brush) {
-    if (rect.isEmpty())
-        return;
-    FillArea(rect, brush.Colour);
+    render::FillRect(Pixels, ToRect(rect), brush.Colour);
+    Touch(Changed(rect));
 }
 
 void CDC::FrameRect(const QRect& rect, const CBrush& brush) {
-    if (rect.isEmpty())
-        return;
-    const QRgb colour = brush.Colour;
-    FillArea(QRect(rect.left(), rect.top(), rect.width(), 1), colour);
-    FillArea(QRect(rect.left(), rect.bottom(), rect.width(), 1), colour);
-    FillArea(QRect(rect.left(), rect.top(), 1, rect.height()), colour);
-    FillArea(QRect(rect.right(), rect.top(), 1, rect.height()), colour);
+    render::FrameRect(Pixels, ToRect(rect), brush.Colour);
+    Touch(Changed(rect));
 }
 
 void CDC::Rectangle(int left, int top, int right, int bottom) {
-    FillArea(QRect(QPoint(left + 1, top + 1), QPoint(right - 2, bottom - 2)), qRgb(255, 255, 255));
-    FrameRect(QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)), CBrush(QColor(Pen.Colour)));
+    const QRect inside(QPoint(left + 1, top + 1), QPoint(right - 2, bottom - 2));
+    render::FillRect(Pixels, ToRect(inside), render::Rgb(255, 255, 255));
+    Touch(Changed(inside));
+    const QRect outline(QPoint(left, top), QPoint(right - 1, bottom - 1));
+    render::FrameRect(Pixels, ToRect(outline), Pen.Colour);
+    Touch(Changed(outline));
 }
 
 void CDC::MoveTo(int x, int y) {
@@ -70,7 +67,7 @@ void CDC::MoveTo(int x, int y) {
 
 // Bresenham's walk from the current position towards (x, y), which itself stays undrawn.
 void CDC::LineTo(int x, int y) {
-    const QRgb colour = Pen.Colour;
+    const render::Pixel colour = Pen.Colour;
     const int dx = std::abs(x - Position.x());
     const int dy = -std::abs(y - Position.y());
     const int stepX = Position.x() < x ? 1 : -1;
@@ -79,7 +76,7 @@ void CDC::LineTo(int x, int y) {
     QPoint at = Position;
     while (at != QPoint(x, y)) {
         if (Bounds.contains(at))
-            Row(at.y())[at.x()] = colour;
+            Pixels.Row(at.y())[at.x()] = colour;
         const int doubled = 2 * error;
         if (doubled >= dy) {
             error += dy;
@@ -95,20 +92,15 @@ void CDC::LineTo(int x, int y) {
 }
 
 void CDC::StretchBlt(int x, int y, int width, int height, const QImage& bitmap) {
-    const QRect target = QRect(x, y, width, height) & Bounds;
-    if (target.isEmpty() || bitmap.isNull())
+    if (bitmap.isNull())
         return;
     const QImage source =
         bitmap.depth() == 32 ? bitmap : bitmap.convertToFormat(QImage::Format_RGB32);
-    const auto columns = SampleIndices(width, source.width());
-    const auto rows = SampleIndices(height, source.height());
-    for (int ty = target.top(); ty <= target.bottom(); ++ty) {
-        const auto* from = reinterpret_cast<const QRgb*>(source.constScanLine(rows[ty - y]));
-        QRgb* to = Row(ty);
-        for (int tx = target.left(); tx <= target.right(); ++tx)
-            to[tx] = from[columns[tx - x]] | 0xFF000000u;
-    }
-    Touch(target);
+    const render::PictureView picture{reinterpret_cast<const render::Pixel*>(source.constBits()),
+                                      source.width(), source.height(),
+                                      source.bytesPerLine() / qsizetype(sizeof(render::Pixel))};
+    render::StretchPicture(Pixels, {x, y, x + width, y + height}, picture);
+    Touch(QRect(x, y, width, height));
 }
 
 void CDC::DrawImage(int x, int y, const QImage& image) {

@@ -4,6 +4,8 @@
 // bitmaps stretch by nearest neighbour. A fresh context has a black pen.
 // Everything is clipped to the surface. The operations write the surface's pixels directly, so
 // one small drawing operation costs a few hundred pixel writes and nothing more.
+#include "render/Canvas.h"
+
 #include <QColor>
 #include <QImage>
 #include <QPoint>
@@ -16,12 +18,15 @@ inline QColor StoredColour(std::uint32_t bbggrr) {
     return QColor(int(bbggrr & 0xFF), int((bbggrr >> 8) & 0xFF), int((bbggrr >> 16) & 0xFF));
 }
 
-// A picture that drawing contexts draw into. A window that shows it overrides MarkChanged to
-// learn which part a finished drawing operation changed; a picture drawn for a file needs none.
+// A picture that drawing contexts draw into: plain pixels that the pure drawing code of render/
+// paints, shown to Qt as an image over the same memory without a copy. A window that shows it
+// overrides MarkChanged to learn which part a finished drawing operation changed.
 class CDrawingSurface {
 public:
-    explicit CDrawingSurface(QSize size) : ClientSurface(size, QImage::Format_RGB32) {}
+    explicit CDrawingSurface(QSize size);
     virtual ~CDrawingSurface() = default;
+    CDrawingSurface(const CDrawingSurface&) = delete;
+    CDrawingSurface& operator=(const CDrawingSurface&) = delete;
 
     const QImage& Surface() const { return ClientSurface; }
 
@@ -29,6 +34,9 @@ protected:
     friend class CDC;
     virtual void MarkChanged(const QRect&) {}
 
+    render::PixelBuffer Pixels;
+    // Over Pixels' memory. A copy of it that someone keeps makes Qt give this image memory of
+    // its own at the next drawing, as it does with any shared image; drawing goes on there.
     QImage ClientSurface;
 };
 
@@ -37,14 +45,14 @@ class CPen {
 public:
     CPen() = default;
     explicit CPen(const QColor& colour) : Colour(colour.rgb()) {}
-    QRgb Colour = qRgb(0, 0, 0);
+    render::Pixel Colour = render::Rgb(0, 0, 0);
 };
 
 class CBrush {
 public:
     CBrush() = default;
     explicit CBrush(const QColor& colour) : Colour(colour.rgb()) {}
-    QRgb Colour = qRgb(0, 0, 0);
+    render::Pixel Colour = render::Rgb(0, 0, 0);
 };
 
 // A drawing context on a surface, held for one drawing operation. The surface learns what it
@@ -69,15 +77,14 @@ public:
     void StretchBlt(int x, int y, int width, int height, const QImage& bitmap);
     // An image with transparency, such as an icon, blended onto the surface.
     void DrawImage(int x, int y, const QImage& image);
+    // The surface's pixels for the pure drawing code, which may change the area given.
+    const render::Canvas& PixelsToPaint(const QRect& area);
 
 private:
-    QRgb* Row(int y) { return reinterpret_cast<QRgb*>(Bits + y * Stride); }
-    void FillArea(QRect area, QRgb colour);
     void Touch(const QRect& rect);
 
     CDrawingSurface& Target;
-    uchar* Bits;
-    qsizetype Stride;
+    render::Canvas Pixels;
     QRect Bounds;
     CPen Pen;
     QPoint Position;

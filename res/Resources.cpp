@@ -1,10 +1,13 @@
 #include "res/Resources.h"
 
+#include "render/TilePictures.h"
+
 #include <QCoreApplication>
 #include <QDirIterator>
 #include <QPixmap>
 #include <QPointer>
 #include <QString>
+#include <algorithm>
 
 // The resource initialiser of a static library is only linked in when something calls it, so
 // every loader registers the compiled-in files first. Q_INIT_RESOURCE must run at global scope.
@@ -17,35 +20,21 @@ static void EnsureResourcesRegistered() {
     [[maybe_unused]] static const bool registered = RegisterResources();
 }
 
-static QString BitmapPath(int id) {
-    switch (id) {
-    case BitmapSolidBlock:
-        return QStringLiteral(":/res/tiles/solid_block.xpm");
-    case BitmapBrick:
-        return QStringLiteral(":/res/tiles/brick.xpm");
-    case BitmapFloor:
-        return QStringLiteral(":/res/tiles/floor.xpm");
-    case BitmapPlayer1:
-        return QStringLiteral(":/res/tiles/player1.xpm");
-    case BitmapPlayer2:
-        return QStringLiteral(":/res/tiles/player2.xpm");
-    case BitmapPlayer3:
-        return QStringLiteral(":/res/tiles/player3.xpm");
-    case BitmapPlayer4:
-        return QStringLiteral(":/res/tiles/player4.xpm");
-    case BitmapPlayer5:
-        return QStringLiteral(":/res/tiles/player5.xpm");
-    default:
-        return {};
-    }
+// The tile code of a bitmap id, or -1 for an id that is no tile bitmap.
+static int TileOfBitmap(int id) {
+    const std::array<int, 8> ids = TileBitmapIds();
+    const auto found = std::find(ids.begin(), ids.end(), id);
+    return found == ids.end() ? -1 : static_cast<int>(found - ids.begin());
 }
 
+// The tile pictures decoded once by render/, shown as read-only images over their pixels.
 QImage LoadBitmapResource(int id) {
-    const QString path = BitmapPath(id);
-    if (path.isEmpty())
+    const int tile = TileOfBitmap(id);
+    if (tile < 0)
         return {};
-    EnsureResourcesRegistered();
-    return QImage(path).convertToFormat(QImage::Format_RGB32);
+    const render::PixelBuffer& picture = render::TilePicture(tile);
+    return QImage(reinterpret_cast<const uchar*>(picture.Data()), picture.Width(), picture.Height(),
+                  picture.Width() * qsizetype(sizeof(render::Pixel)), QImage::Format_RGB32);
 }
 
 namespace {

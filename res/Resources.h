@@ -1,6 +1,7 @@
 #pragma once
 // The program's resources by numeric id: the icon, the tile bitmaps and the crosshair cursor.
-// The pictures are XPM files compiled in under ":/res".
+// The icon and the cursor are XPM files compiled in under ":/res", the tile pictures those of
+// render/.
 #include <QCursor>
 #include <QIcon>
 #include <QImage>

@@ -97,8 +97,7 @@ private slots:
         QCOMPARE(saver ? ::setegid(saver) + ::seteuid(saver) : 0, 0);
         const bool done = ReplaceFile(path, "new\n", std::nullopt);
         QCOMPARE(saver ? ::seteuid(0) + ::setegid(0) : 0, 0);
-        // Where chattr is missing, nothing was made immutable either.
-        [[maybe_unused]] const int cleared =
+        [[maybe_unused]] const int unfrozen =
             std::system(("chattr -i " + Dir + " 2>/dev/null").toLocal8Bit());
         QFile file(QString::fromStdString(path));
         QVERIFY(::lstat(path.c_str(), &status) == 0 && file.open(QIODevice::ReadOnly));

@@ -111,7 +111,8 @@ private slots:
         QVERIFY(source.Taken <= std::size_t(limit));
     }
 
-    void checkReportsTheSaveChecksAsErrors() {
+    // The editor warns about a missing player and saves, and refuses an open block.
+    void checkReportsTheSaveChecksAsTheEditorDoes() {
         std::istringstream in(LevelLines());
         const auto findings = CheckLevelStream(in);
         QVERIFY(findings);
@@ -119,6 +120,8 @@ private slots:
                  QStringList({"0:0: All player start points have not been used!",
                               "2:2: Levels which allow diagonal movements are invalid [tile "
                               "(2,2)]. File not saved."}));
+        QCOMPARE((*findings)[0].severity, Finding::Severity::Warning);
+        QCOMPARE((*findings)[1].severity, Finding::Severity::Error);
     }
 
     // A level saved with a byte order mark is checked as the editor reads it.
@@ -133,14 +136,14 @@ private slots:
         QCOMPARE(Described(*found).mid(0, expected->size()), Described(*expected));
     }
 
-    void folderFilesSortByTheFileNameRule() {
+    void folderFilesSortIntoTheGamesLevelSet() {
         const LevelSetFiles files = SortLevelSetFiles(
             {"L1.txt", "l10.TXT", "L01.txt", "L11.txt", "notes.txt", "readme.md", "L5X.txt"});
-        QCOMPARE(files.levels[0], std::vector<std::string>({"L1.txt", "L01.txt"}));
-        QCOMPARE(files.levels[4], std::vector<std::string>({"L5X.txt"}));
+        QCOMPARE(files.levels[0], std::vector<std::string>({"L1.txt"}));
         QCOMPARE(files.levels[9], std::vector<std::string>({"l10.TXT"}));
-        QCOMPARE(files.strays, std::vector<std::string>({"L11.txt", "notes.txt"}));
-        for (int level : {2, 3, 4, 6, 7, 8, 9})
+        QCOMPARE(files.strays,
+                 std::vector<std::string>({"L01.txt", "L11.txt", "notes.txt", "L5X.txt"}));
+        for (int level : {2, 3, 4, 5, 6, 7, 8, 9})
             QVERIFY(files.levels[level - 1].empty());
     }
 };

@@ -9,6 +9,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <unistd.h>
 
 namespace {
 
@@ -18,9 +19,12 @@ struct Run {
     QString err;
 };
 
-Run RunLevels(const QStringList& arguments, const QString& folder) {
+Run RunLevels(const QStringList& arguments, const QString& folder,
+              const QString& standardOutput = QString()) {
     QProcess process;
     process.setWorkingDirectory(folder);
+    if (!standardOutput.isEmpty())
+        process.setStandardOutputFile(standardOutput);
     process.start(QCoreApplication::applicationDirPath() + "/../levelset/zapmaze-levels",
                   arguments);
     process.waitForFinished(30000);
@@ -75,15 +79,18 @@ private slots:
         WriteLevel(set + "/L2.txt", LevelText(openBlock));
         WriteLevel(set + "/l3.TXT", LevelText(missingPlayer));
         WriteLevel(set + "/L4.txt", WithLfLineEnds(LevelText(playable)));
+        WriteLevel(set + "/L05.txt", LevelText(playable));
 
         const Run run = RunLevels({"check", "set"}, dir.path());
         QCOMPARE(run.out, QString("set/L2.txt:6:4: error: Levels which allow diagonal movements "
                                   "are invalid [tile (4,6)]. File not saved.\n"
-                                  "set/l3.TXT: error: All player start points have not been "
+                                  "set/l3.TXT: warning: All player start points have not been "
                                   "used!\n"
                                   "set/L4.txt:1:16: warning: the line ends with LF, not CR LF\n"
                                   "set/L5.txt: error: level 5 of the set is missing\n"
-                                  "9 files checked: 3 errors, 1 warning\n"));
+                                  "set/L05.txt: warning: not part of the level set: the game "
+                                  "reads only L1.txt to L10.txt\n"
+                                  "9 files checked: 2 errors, 3 warnings\n"));
         QCOMPARE(run.err, QString());
         QCOMPARE(run.status, 1);
         QCOMPARE(RunLevels({"check", "--quiet", "set/L1.txt"}, dir.path()).out,
@@ -98,30 +105,114 @@ private slots:
         QCOMPARE(sheet.pixel(1264, 60), qRgb(200, 200, 200));
     }
 
-    void unreadablePathsAreUsageErrors() {
+    // Each run in a folder holding L1.txt (a playable level), L4.txt (LF line ends), its hard
+    // link same.png, notes (no level), a symbolic link, a named pipe and set/ with L1.txt and a
+    // folder L2.txt.
+    void refusalsAndExitStatuses_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("outputToFullDisk");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("message");
+        auto row = [](const char* name, QStringList arguments, int status, QString message,
+                      bool full = false) {
+            QTest::newRow(name) << arguments << full << status << message;
+        };
+        row("unreadable paths", {"check", "pipe", "gone.txt"}, 2,
+            "cannot read pipe: it is not a regular file\nzapmaze-levels: cannot read gone.txt: "
+            "it does not exist");
+        row("render of a pipe", {"render", "pipe", "-o", "out.png"}, 2, "cannot read pipe");
+        row("- is a file name", {"check", "-"}, 2, "cannot read -: it does not exist");
+        row("unreadable paths in JSON", {"check", "--json", "gone.txt"}, 2,
+            "\"path\": \"gone.txt\", \"row\": null, \"column\": null, \"severity\": "
+            "\"error\", \"text\": \"cannot be read: it does not exist\"");
+        row("unreadable member of a set", {"check", "set"}, 2,
+            "cannot read set/L2.txt: it is a folder");
+        row("option of another command", {"check", "--scale", "7", "L1.txt"}, 2,
+            "--scale is an option of render, not of check");
+        row("warnings pass", {"check", "L4.txt"}, 0, "warning: the line ends with LF");
+        row("warnings fail when strict", {"check", "--strict", "L4.txt"}, 1, "1 warning");
+        row("name the editor warns about", {"check", "--strict", "notes"}, 1,
+            "notes: warning: the editor warns about this name");
+        row("output is the input", {"render", "L1.txt", "-o", "L1.txt"}, 2,
+            "will not write L1.txt: it is the same file as the input L1.txt");
+        row("output is a hard link of the input", {"render", "L1.txt", "-o", "same.png"}, 2,
+            "same file as the input");
+        row("output is a member of the set", {"sheet", "set", "-o", "set/L1.txt", "--force"}, 2,
+            "same file as the input set/L1.txt");
+        row("output is a symbolic link", {"render", "L1.txt", "-o", "link.png"}, 2,
+            "it is a symbolic link");
+        row("output is a named pipe", {"render", "L1.txt", "-o", "pipe"}, 2, "it is a named pipe");
+        row("output is a device", {"render", "L1.txt", "-o", "/dev/null"}, 2, "it is a device");
+        row("output not named .png", {"render", "L1.txt", "-o", "notes"}, 2, "give --force");
+        row("output not named .png, forced", {"render", "L1.txt", "-o", "notes", "--force"}, 0, "");
+        row("sheet with an unreadable member", {"sheet", "set", "-o", "sheet.png"}, 2,
+            "cannot read set/L2.txt: it is a folder");
+        row("help to a full disk", {"--help"}, 2, "cannot write the output: No space left", true);
+        row("version to a full disk", {"--version"}, 2, "No space left", true);
+        row("check to a full disk", {"check", "L1.txt"}, 2, "No space left", true);
+    }
+    void refusalsAndExitStatuses() {
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, outputToFullDisk);
+        QFETCH(int, status);
+        QFETCH(QString, message);
         QTemporaryDir dir;
+        const std::string level = LevelText(PlayableGrid());
+        WriteLevel(dir.filePath("L1.txt"), level);
+        WriteLevel(dir.filePath("L4.txt"), WithLfLineEnds(level));
+        WriteLevel(dir.filePath("notes"), "no level");
+        QVERIFY(QFile::link("L1.txt", dir.filePath("link.png")));
+        QVERIFY(::link(qPrintable(dir.filePath("L1.txt")), qPrintable(dir.filePath("same.png"))) ==
+                0);
         QVERIFY(QProcess::execute("mkfifo", {dir.filePath("pipe")}) == 0);
-        const Run run = RunLevels({"check", "pipe", "gone.txt"}, dir.path());
-        QCOMPARE(run.status, 2);
-        QCOMPARE(run.err, QString("zapmaze-levels: cannot read pipe: it is not a regular file\n"
-                                  "zapmaze-levels: cannot read gone.txt: No such file or "
-                                  "directory\n"));
-        QCOMPARE(RunLevels({"render", "pipe", "-o", "out.png"}, dir.path()).status, 2);
+        QVERIFY(QDir(dir.path()).mkpath("set/L2.txt"));
+        WriteLevel(dir.filePath("set/L1.txt"), level);
+
+        const Run run =
+            RunLevels(arguments, dir.path(), outputToFullDisk ? "/dev/full" : QString());
+        QVERIFY2((run.out + run.err).contains(message), qPrintable(run.out + run.err));
+        QCOMPARE(run.status, status);
+        QCOMPARE(ReadBytes(dir.filePath("L1.txt").toStdString()), QByteArray::fromStdString(level));
+        QCOMPARE(ReadBytes(dir.filePath("set/L1.txt").toStdString()),
+                 QByteArray::fromStdString(level));
+        QVERIFY(QFileInfo(dir.filePath("link.png")).isSymLink());
     }
 
+    void sheetShowsAnUnreadableLevelAsAGreyBox() {
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkpath("set/L2.txt"));
+        QCOMPARE(RunLevels({"sheet", "set", "-o", "sheet.png"}, dir.path()).status, 2);
+        const QImage sheet(dir.filePath("sheet.png"));
+        QCOMPARE(sheet.pixel(330, 40), qRgb(200, 200, 200));
+    }
+
+    void programLinksNoQt() {
+        QProcess ldd;
+        ldd.start("ldd", {QCoreApplication::applicationDirPath() + "/../levelset/zapmaze-levels"});
+        QVERIFY(ldd.waitForFinished(30000));
+        const QString libraries = QString::fromUtf8(ldd.readAllStandardOutput());
+        QVERIFY(libraries.contains("libpng"));
+        QVERIFY2(!libraries.contains("Qt"), qPrintable(libraries));
+    }
+
+    // Every scale with grid lines shown and hidden; even scales read a level with a byte order
+    // mark.
     void renderIsTheEditorsGridArea_data() {
         QTest::addColumn<int>("scale");
         QTest::addColumn<bool>("gridLines");
-        QTest::newRow("grid lines") << 1 << true;
-        QTest::newRow("scaled by 3") << 3 << true;
-        QTest::newRow("grid hidden") << 1 << false;
+        QTest::addColumn<bool>("byteOrderMark");
+        for (int scale = 1; scale <= 10; ++scale)
+            for (const bool gridLines : {true, false})
+                QTest::addRow("scale %d, grid %s", scale, gridLines ? "shown" : "hidden")
+                    << scale << gridLines << (scale % 2 == 0);
     }
     void renderIsTheEditorsGridArea() {
         QFETCH(int, scale);
         QFETCH(bool, gridLines);
+        QFETCH(bool, byteOrderMark);
         EditorHarness harness;
         const QString level = QString::fromStdString(harness.PathIn("L1.txt"));
-        WriteLevel(level, LevelText(PlayableGrid()));
+        WriteLevel(level, (byteOrderMark ? "\xEF\xBB\xBF" : "") + LevelText(PlayableGrid()));
         QStringList arguments{"render", level, "-o", "out.png", "--scale", QString::number(scale)};
         if (!gridLines)
             arguments << "--no-grid";

@@ -1,0 +1,212 @@
+#include "levelset/CommandLine.h"
+
+#include <algorithm>
+#include <array>
+#include <string_view>
+
+namespace {
+
+constexpr unsigned Check = 1, Render = 2, Sheet = 4, Any = Check | Render | Sheet;
+
+struct OptionSpec {
+    char shortName;
+    std::string_view longName;
+    unsigned commands;
+    // The member that the option sets: a flag, or a value that follows it.
+    bool LevelsArguments::*flag;
+    std::optional<std::string> LevelsArguments::*value;
+};
+
+constexpr std::array<OptionSpec, 9> Options{{
+    {'h', "help", Any, &LevelsArguments::help, nullptr},
+    {'v', "version", Any, &LevelsArguments::version, nullptr},
+    {0, "json", Check, &LevelsArguments::json, nullptr},
+    {0, "quiet", Check, &LevelsArguments::quiet, nullptr},
+    {0, "strict", Check, &LevelsArguments::strict, nullptr},
+    {'o', "output", Render | Sheet, nullptr, &LevelsArguments::output},
+    {0, "force", Render | Sheet, &LevelsArguments::force, nullptr},
+    {0, "scale", Render, nullptr, &LevelsArguments::scale},
+    {0, "no-grid", Render, &LevelsArguments::noGrid, nullptr},
+}};
+
+unsigned CommandBit(const std::string& command) {
+    return command == "check"    ? Check
+           : command == "render" ? Render
+           : command == "sheet"  ? Sheet
+                                 : 0;
+}
+
+std::string CommandsOf(unsigned commands) {
+    std::string names;
+    for (const auto& [bit, name] :
+         {std::pair{Check, "check"}, {Render, "render"}, {Sheet, "sheet"}})
+        if (commands & bit)
+            names += (names.empty() ? "" : " and ") + std::string(name);
+    return names;
+}
+
+const OptionSpec* FindLong(std::string_view name) {
+    const auto found = std::find_if(Options.begin(), Options.end(), [name](const OptionSpec& spec) {
+        return spec.longName == name;
+    });
+    return found == Options.end() ? nullptr : &*found;
+}
+
+const OptionSpec* FindShort(char name) {
+    const auto found = std::find_if(Options.begin(), Options.end(), [name](const OptionSpec& spec) {
+        return spec.shortName == name;
+    });
+    return found == Options.end() ? nullptr : &*found;
+}
+
+// Reads the options and positional arguments, remembering which options were given.
+class Parser {
+public:
+    explicit Parser(const std::vector<std::string>& arguments) : Arguments(arguments) {}
+
+    bool Parse(std::string& error) {
+        bool optionsEnded = false;
+        for (At = 0; At < Arguments.size(); ++At) {
+            const std::string& argument = Arguments[At];
+            if (optionsEnded || argument == "-" || argument.empty() || argument[0] != '-')
+                Positional.push_back(argument);
+            else if (argument == "--")
+                optionsEnded = true;
+            else if (!(argument[1] == '-' ? ReadLong(argument.substr(2), error)
+                                          : ReadShort(argument, error)))
+                return false;
+        }
+        return true;
+    }
+
+    // The options given that command does not take, in the order given.
+    bool CheckCommand(const std::string& command, std::string& error) const {
+        const unsigned bit = CommandBit(command);
+        for (const auto& [spec, written] : Given)
+            if (!(spec->commands & bit)) {
+                error = written + " is an option of " + CommandsOf(spec->commands) + ", not of " +
+                        command;
+                return false;
+            }
+        return true;
+    }
+
+    LevelsArguments Result;
+    std::vector<std::string> Positional;
+
+private:
+    bool ReadLong(const std::string& text, std::string& error) {
+        const std::size_t equals = text.find('=');
+        const std::string name = text.substr(0, equals);
+        const OptionSpec* spec = FindLong(name);
+        if (!spec) {
+            error = "unknown option --" + name;
+            return false;
+        }
+        if (equals != std::string::npos && !spec->value) {
+            error = "--" + name + " takes no value";
+            return false;
+        }
+        return Take(*spec, "--" + name,
+                    equals == std::string::npos ? std::nullopt
+                                                : std::optional(text.substr(equals + 1)),
+                    error);
+    }
+
+    // "-hv" gives several flags; in "-oOUT.png" the rest is the option's value.
+    bool ReadShort(const std::string& text, std::string& error) {
+        for (std::size_t letter = 1; letter < text.size(); ++letter) {
+            const OptionSpec* spec = FindShort(text[letter]);
+            if (!spec) {
+                error = std::string("unknown option -") + text[letter];
+                return false;
+            }
+            if (spec->value) {
+                const bool attached = letter + 1 < text.size();
+                return Take(*spec, std::string("-") + text[letter],
+                            attached ? std::optional(text.substr(letter + 1)) : std::nullopt,
+                            error);
+            }
+            if (!Take(*spec, std::string("-") + text[letter], std::nullopt, error))
+                return false;
+        }
+        return true;
+    }
+
+    bool Take(const OptionSpec& spec, const std::string& written, std::optional<std::string> value,
+              std::string& error) {
+        Given.emplace_back(&spec, written);
+        if (spec.flag) {
+            Result.*spec.flag = true;
+            return true;
+        }
+        if (!value) {
+            if (At + 1 >= Arguments.size()) {
+                error = "missing value after " + written;
+                return false;
+            }
+            value = Arguments[++At];
+        }
+        Result.*spec.value = std::move(value);
+        return true;
+    }
+
+    const std::vector<std::string>& Arguments;
+    std::size_t At = 0;
+    std::vector<std::pair<const OptionSpec*, std::string>> Given;
+};
+
+} // namespace
+
+std::optional<LevelsArguments> ParseLevelsArguments(const std::vector<std::string>& arguments,
+                                                    std::string& error) {
+    Parser parser(arguments);
+    if (!parser.Parse(error))
+        return std::nullopt;
+    LevelsArguments result = std::move(parser.Result);
+    if (result.help || result.version)
+        return result;
+    if (parser.Positional.empty()) {
+        error = "no command given";
+        return std::nullopt;
+    }
+    result.command = parser.Positional.front();
+    if (!CommandBit(result.command)) {
+        error = "unknown command " + result.command;
+        return std::nullopt;
+    }
+    if (!parser.CheckCommand(result.command, error))
+        return std::nullopt;
+    result.paths.assign(parser.Positional.begin() + 1, parser.Positional.end());
+    return result;
+}
+
+const std::string& LevelsHelpText() {
+    static const std::string text =
+        "Usage: zapmaze-levels [options] command PATH...\n"
+        "Checks Zapmaze level files and level sets and draws pictures of levels.\n"
+        "\n"
+        "Commands:\n"
+        "  check PATH...                 Check level files, or the level set L1.txt to L10.txt\n"
+        "                                of each folder. Exit status 0 without errors, 1 with\n"
+        "                                an error (with --strict, also a warning), 2 for a\n"
+        "                                usage error or a path that cannot be read or written.\n"
+        "  render FILE -o OUT.png        Draw the level's grid as the editor shows it.\n"
+        "  sheet FOLDER -o OUT.png       Draw the ten levels of a set in one picture.\n"
+        "\n"
+        "Options:\n"
+        "  -h, --help              Shows this help and ends.\n"
+        "  -v, --version           Shows the version and ends.\n"
+        "  --json                  check: print the findings as one JSON document.\n"
+        "  --quiet                 check: print only the summary line.\n"
+        "  --strict                check: warnings fail too (exit status 1).\n"
+        "  -o, --output <OUT.png>  render, sheet: the PNG file to write.\n"
+        "  --force                 render, sheet: replace an existing file not named .png.\n"
+        "  --scale <N>             render: enlarge by a whole factor from 1 to 10.\n"
+        "  --no-grid               render: hidden grid lines, as Show Grid off.\n"
+        "\n"
+        "Arguments:\n"
+        "  command                 check, render or sheet\n"
+        "  paths                   Level files or folders; \"-\" is a file of that name.\n";
+    return text;
+}

@@ -1,0 +1,82 @@
+#include "levelset/OutputFile.h"
+
+#include "files/FileAccess.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <sys/stat.h>
+
+namespace {
+
+bool EndsWithPng(const std::string& path) {
+    constexpr std::string_view extension = ".png";
+    if (path.size() < extension.size())
+        return false;
+    return std::equal(extension.begin(), extension.end(), path.end() - extension.size(),
+                      [](char expected, char given) {
+                          return expected ==
+                                 (given >= 'A' && given <= 'Z' ? given - 'A' + 'a' : given);
+                      });
+}
+
+// What an existing name is, when it is not a regular file.
+const char* KindOfNonRegular(mode_t mode) {
+    if (S_ISLNK(mode))
+        return "a symbolic link";
+    if (S_ISDIR(mode))
+        return "a folder";
+    if (S_ISFIFO(mode))
+        return "a named pipe";
+    if (S_ISCHR(mode) || S_ISBLK(mode))
+        return "a device";
+    if (S_ISSOCK(mode))
+        return "a socket";
+    return "not a regular file";
+}
+
+bool IsSameFile(const struct stat& output, const std::string& input) {
+    struct stat status {};
+    return ::stat(input.c_str(), &status) == 0 && status.st_dev == output.st_dev &&
+           status.st_ino == output.st_ino;
+}
+
+} // namespace
+
+std::optional<OutputTarget> CheckOutputPath(const std::string& output,
+                                            const std::vector<std::string>& inputs, bool force,
+                                            std::string& error) {
+    struct stat status {};
+    if (::lstat(output.c_str(), &status) != 0) {
+        if (errno == ENOENT)
+            return OutputTarget{};
+        error = std::strerror(errno);
+        return std::nullopt;
+    }
+    if (!S_ISREG(status.st_mode)) {
+        error = std::string("it is ") + KindOfNonRegular(status.st_mode) +
+                ": only a new file or an existing regular file is written";
+        return std::nullopt;
+    }
+    const auto input =
+        std::find_if(inputs.begin(), inputs.end(),
+                     [&status](const std::string& path) { return IsSameFile(status, path); });
+    if (input != inputs.end()) {
+        error = "it is the same file as the input " + *input;
+        return std::nullopt;
+    }
+    if (!force && !EndsWithPng(output)) {
+        error = "the existing file's name does not end in .png: give --force to replace it";
+        return std::nullopt;
+    }
+    return OutputTarget{status.st_mode & 07777};
+}
+
+bool WriteOutputFile(const std::string& output, const OutputTarget& target,
+                     const std::string& bytes, std::string& error) {
+    errno = 0;
+    if (ReplaceFile(output, bytes, target.mode))
+        return true;
+    error = errno != 0 ? std::strerror(errno) : "the file could not be written";
+    return false;
+}

@@ -1,0 +1,64 @@
+#include "render/TilePictures.h"
+
+#include <array>
+#include <cstdio>
+#include <cstring>
+#include <map>
+#include <string>
+
+namespace {
+#include "res/tiles/brick.xpm"
+#include "res/tiles/floor.xpm"
+#include "res/tiles/player1.xpm"
+#include "res/tiles/player2.xpm"
+#include "res/tiles/player3.xpm"
+#include "res/tiles/player4.xpm"
+#include "res/tiles/player5.xpm"
+#include "res/tiles/solid_block.xpm"
+} // namespace
+
+namespace render {
+
+namespace {
+
+// "<characters> c #RRGGBB": the colour a key stands for.
+Pixel ColourOf(const char* line, int charsPerPixel) {
+    const char* hash = std::strchr(line + charsPerPixel, '#');
+    unsigned value = 0;
+    if (!hash || std::sscanf(hash + 1, "%6x", &value) != 1)
+        return Rgb(0, 0, 0);
+    return 0xFF000000u | value;
+}
+
+} // namespace
+
+PixelBuffer DecodeXpm(const char* const* lines) {
+    int width = 0, height = 0, colours = 0, charsPerPixel = 0;
+    if (std::sscanf(lines[0], "%d %d %d %d", &width, &height, &colours, &charsPerPixel) != 4 ||
+        width <= 0 || height <= 0 || charsPerPixel <= 0)
+        return {};
+    std::map<std::string, Pixel> palette;
+    for (int colour = 1; colour <= colours; ++colour)
+        palette[std::string(lines[colour], charsPerPixel)] = ColourOf(lines[colour], charsPerPixel);
+    PixelBuffer picture(width, height, Rgb(0, 0, 0));
+    for (int y = 0; y < height; ++y) {
+        const char* row = lines[1 + colours + y];
+        Pixel* to = picture.Data() + static_cast<std::ptrdiff_t>(y) * width;
+        for (int x = 0; x < width; ++x) {
+            const auto found = palette.find(std::string(row + x * charsPerPixel, charsPerPixel));
+            if (found != palette.end())
+                to[x] = found->second;
+        }
+    }
+    return picture;
+}
+
+const PixelBuffer& TilePicture(int tile) {
+    static const std::array<PixelBuffer, 8> pictures = {
+        DecodeXpm(solid_block_xpm), DecodeXpm(brick_xpm),   DecodeXpm(floor_xpm),
+        DecodeXpm(player1_xpm),     DecodeXpm(player2_xpm), DecodeXpm(player3_xpm),
+        DecodeXpm(player4_xpm),     DecodeXpm(player5_xpm)};
+    return pictures[static_cast<std::size_t>(tile)];
+}
+
+} // namespace render
