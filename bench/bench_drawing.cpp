@@ -50,7 +50,7 @@ void DrawOneCell(benchmark::State& state) {
     CLevelEditorDlg& editor = Harness().Editor();
     LevelState level = editor.Document().State();
     level.grid[7][6] = Brick;
-    editor.OpenDocument(LevelDocument(level));
+    editor.GetSession().Open(LevelDocument(level));
     for (auto _ : state)
         editor.DrawCell(7, 6);
 }

@@ -30,7 +30,7 @@ void PressKeys(Qt::Key key, Qt::KeyboardModifiers modifiers) {
 
 // Opens the default level, picks Brick for the left button and fills the floor with it.
 void FillTheDefaultLevel() {
-    Harness().Editor().OpenDocument(LevelDocument());
+    Harness().Editor().GetSession().Open(LevelDocument());
     ClickWith(Qt::LeftButton, {437, 34});
     Harness().ClickControl(IdFillFloor);
     QApplication::processEvents();
@@ -68,7 +68,7 @@ void HistoryOfOneCellSteps(benchmark::State& state) {
     constexpr int Steps = 10000;
     const QPoint cell(5 + 20 * 6 + 10, 5 + 20 * 6 + 10);
     for (auto _ : state) {
-        Harness().Editor().OpenDocument(LevelDocument());
+        Harness().Editor().GetSession().Open(LevelDocument());
         ClickWith(Qt::LeftButton, {437, 34});
         QApplication::processEvents();
         const std::size_t before = mallinfo2().uordblks;

@@ -50,22 +50,22 @@ std::optional<std::string> ChooseLevelFile(QWidget* owner, bool open) {
 bool CLevelEditorDlg::WriteOrReport() {
     const ReplaceResult written = WriteLevelFile();
     if (!written)
-        ReportSaveFailed(this, Level.Path(), written);
+        ReportSaveFailed(this, Document().Path(), written);
     return written;
 }
 
 bool CLevelEditorDlg::AskSaveChanges(bool closing) {
-    if (!Level.IsModified())
+    if (!Document().IsModified())
         return true;
     const auto answer =
-        MessageBox(this, SaveChangesQuestion(Level.Path()), SaveChangesCaption,
+        MessageBox(this, SaveChangesQuestion(Document().Path()), SaveChangesCaption,
                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Question);
     if (answer == QMessageBox::No)
         return true;
     if (answer != QMessageBox::Yes)
         return false;
     // New and Load write a level that has a file as it stands; Close holds it to the rules.
-    if (!closing && !Level.Path().empty())
+    if (!closing && !Document().Path().empty())
         return WriteOrReport();
     return SaveLevel();
 }
@@ -73,10 +73,7 @@ bool CLevelEditorDlg::AskSaveChanges(bool closing) {
 void CLevelEditorDlg::NewLevel() {
     if (!AskSaveChanges(false))
         return;
-    const std::vector<Cell> cleared = Level.StartNew();
-    SetLevelPath(std::string());
-    StartHistory();
-    DrawChangedCells(cleared);
+    Session.StartNew();
 }
 
 void CLevelEditorDlg::LoadLevel() {
@@ -91,36 +88,20 @@ void CLevelEditorDlg::LoadLevel() {
 }
 
 bool CLevelEditorDlg::LoadLevelFromPath(const std::string& path) {
-    LevelState read = Level.FileReadBase();
+    LevelState read = Session.FileReadBase();
     const LevelFileRead file = ::ReadLevelFile(path, read.grid, read.starts);
     if (!file.HoldsLevel()) {
         ShowWarning(this, LoadFailedMessage(path, file), LoadFailedCaption);
         return false;
     }
-    const std::vector<Cell> loaded = Level.TakeFileRead(path, read);
-    SetLevelPath(path);
-    StartHistory();
-    DrawChangedCells(loaded);
+    Session.TakeFileRead(path, read);
     if (file.text.rows < GridRows)
         ShowWarning(this, PartlyLoadedMessage(file.text.rows, path), WarningCaption);
     return true;
 }
 
-// A stroke in progress goes on over the opened level, as a step of its new history. A level
-// opened modified has no saved state in that history: no undo makes it unmodified.
-void CLevelEditorDlg::OpenDocument(const LevelDocument& document) {
-    Level = document;
-    if (Stroke)
-        Stroke->before = Level.State();
-    SetLevelPath(Level.Path());
-    StartHistory();
-    if (Level.IsModified())
-        History.resetClean();
-    DrawAllCells();
-}
-
 bool CLevelEditorDlg::SaveLevel() {
-    if (Level.Path().empty())
+    if (Document().Path().empty())
         return SaveLevelAs();
     if (!CheckLevelForSave())
         return false;
@@ -133,7 +114,7 @@ bool CLevelEditorDlg::SaveLevelAs() {
     const std::optional<std::string> path = ChooseLevelFile(this, false);
     if (!path)
         return false;
-    const std::string previousPath = Level.Path();
+    const std::string previousPath = Document().Path();
     SetLevelPath(*path);
     const ReplaceResult written = WriteLevelFile();
     if (!written) {
@@ -157,13 +138,16 @@ void CLevelEditorDlg::CloseEditor() {
 }
 
 void CLevelEditorDlg::SetLevelPath(const std::string& path) {
-    Level.SetPath(path);
+    Session.SetPath(path);
+}
+
+void CLevelEditorDlg::ShowLevelPath() {
+    const std::string& path = Document().Path();
     SetWindowText(path.empty() ? BaseTitle : BaseTitle + " - " + AbbreviatePathForTitle(path));
-    NoteLevelChange();
 }
 
 bool CLevelEditorDlg::CheckLevelForSave() {
-    const SaveCheck check = CheckLevel(Level.Grid(), Level.Starts());
+    const SaveCheck check = CheckLevel(Document().Grid(), Document().Starts());
     if (check.warnMissingPlayers)
         ShowWarning(this, MissingPlayersMessage, WarningCaption);
     if (!check.allowed()) {
@@ -175,11 +159,8 @@ bool CLevelEditorDlg::CheckLevelForSave() {
 
 // A level that reached its file and the disk is the saved state of the history.
 ReplaceResult CLevelEditorDlg::WriteLevelFile() {
-    const ReplaceResult written = ::WriteLevelFile(Level.Path(), Level.Grid());
-    if (written) {
-        Level.SetModified(false);
-        MarkSaved();
-        NoteLevelChange();
-    }
+    const ReplaceResult written = ::WriteLevelFile(Document().Path(), Document().Grid());
+    if (written)
+        Session.MarkSaved();
     return written;
 }

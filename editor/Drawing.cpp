@@ -7,7 +7,6 @@ using namespace EditorGeometry;
 namespace {
 
 const CBrush RedBrush(Qt::red);
-const CBrush BlackBrush(Qt::black);
 
 void DrawSwatch(CDC& dc, const Swatch& swatch, const QImage& bitmap) {
     dc.Rectangle(swatch.left, swatch.top, swatch.right, swatch.bottom);
@@ -35,7 +34,7 @@ void CLevelEditorDlg::PaintEditor() {
 void CLevelEditorDlg::DrawAllCells() {
     {
         CDC dc(*this);
-        GridDrawing::DrawGridCells(dc, Level.Grid());
+        GridDrawing::DrawGridCells(dc, Document().Grid());
     }
     DrawHoverFrameOverCells();
 }
@@ -58,7 +57,7 @@ void CLevelEditorDlg::DrawHoverFrameOverCells() {
     DrawHoverFrame();
     if (HoverCell.column == GridColumns - 1 || HoverCell.row == GridRows - 1) {
         CDC dc(*this);
-        dc.FrameRect(GridDrawing::GridRect, BlackBrush);
+        GridDrawing::DrawGridFrame(dc);
     }
 }
 
@@ -67,7 +66,7 @@ void CLevelEditorDlg::DrawCell(int column, int row) {
         return;
     CDC dc(*this);
     const PixelPoint origin = CellOrigins[column][row];
-    DrawTileImage(dc, origin.x, origin.y, TileBitmaps[Level.TileAt({column, row})]);
+    DrawTileImage(dc, origin.x, origin.y, TileBitmaps[Document().TileAt({column, row})]);
 }
 
 void CLevelEditorDlg::DrawHoverFrame() {

@@ -24,23 +24,15 @@ void CLevelEditorDlg::OnFillFloor() {
                    QMessageBox::Ok, QMessageBox::Information);
         return;
     }
-    const LevelState before = Level.State();
-    const std::vector<Cell> filled = Level.FillFloor(static_cast<TileType>(LeftTile));
-    if (filled.empty())
-        return;
-    RecordStep(before);
-    DrawChangedCells(filled);
-    RefreshStatus();
+    if (Session.FillFloor(static_cast<TileType>(LeftTile)))
+        RefreshStatus();
 }
 
 // Wipes the interior back to Floor; the modified flag stays as it was.
 void CLevelEditorDlg::OnClearFloor() {
-    if (Level.IsModified() && !UserAgreesToWipe(this))
+    if (Document().IsModified() && !UserAgreesToWipe(this))
         return;
-    const LevelState before = Level.State();
-    const std::vector<Cell> cleared = Level.ClearInside();
-    RecordStep(before);
-    DrawChangedCells(cleared);
+    Session.ClearFloor();
     RefreshStatus();
 }
 
@@ -60,7 +52,6 @@ void CLevelEditorDlg::RefreshStatus() {
     }
     char text[96];
     std::snprintf(text, sizeof text, "Selected: (%d,%d)   Tile Type: %s", HoverCell.column,
-                  HoverCell.row, TileName(Level.TileAt(HoverCell)).c_str());
-    StatusText = text;
-    StatusBox->setText(QString::fromLocal8Bit(StatusText));
+                  HoverCell.row, TileName(Document().TileAt(HoverCell)).c_str());
+    StatusBox->setText(QString::fromLocal8Bit(text));
 }

@@ -5,6 +5,16 @@
 
 using namespace EditorGeometry;
 
+namespace {
+
+// The area of the surface that render/ paints the grid into.
+QRect GridArea() {
+    const render::Rect grid = GridGeometry::GridRect;
+    return QRect(QPoint(grid.left, grid.top), QPoint(grid.right - 1, grid.bottom - 1));
+}
+
+} // namespace
+
 namespace GridDrawing {
 
 TileBitmapSet LoadTileBitmaps() {
@@ -16,7 +26,7 @@ TileBitmapSet LoadTileBitmaps() {
 }
 
 void DrawGridLines(CDC& dc, const QColor& gridColour) {
-    render::DrawGridLines(dc.PixelsToPaint(GridRect), gridColour.rgb());
+    render::DrawGridLines(dc.PixelsToPaint(GridArea()), gridColour.rgb());
 }
 
 void DrawTileImage(CDC& dc, int x, int y, const QImage& bitmap) {
@@ -24,7 +34,11 @@ void DrawTileImage(CDC& dc, int x, int y, const QImage& bitmap) {
 }
 
 void DrawGridCells(CDC& dc, const LevelGrid& grid) {
-    render::DrawGridCells(dc.PixelsToPaint(GridRect), grid);
+    render::DrawGridCells(dc.PixelsToPaint(GridArea()), grid);
+}
+
+void DrawGridFrame(CDC& dc) {
+    render::FrameRect(dc.PixelsToPaint(GridArea()), GridGeometry::GridRect, render::Rgb(0, 0, 0));
 }
 
 } // namespace GridDrawing

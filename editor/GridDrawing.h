@@ -13,10 +13,6 @@ using TileBitmapSet = std::array<QImage, TileCount>;
 
 namespace GridDrawing {
 
-// The grid with its frame.
-constexpr QRect GridRect(QPoint(EditorGeometry::GridLeft, EditorGeometry::GridTop),
-                         QPoint(EditorGeometry::GridRight - 1, EditorGeometry::GridBottom - 1));
-
 // The eight tile pictures, indexed by tile code.
 TileBitmapSet LoadTileBitmaps();
 
@@ -28,5 +24,8 @@ void DrawTileImage(CDC& dc, int x, int y, const QImage& bitmap);
 
 // The tile picture of every cell of the grid.
 void DrawGridCells(CDC& dc, const LevelGrid& grid);
+
+// The grid's black outer frame alone.
+void DrawGridFrame(CDC& dc);
 
 } // namespace GridDrawing

@@ -1,5 +1,7 @@
 #pragma once
-// The editor window: the view of one level document, which it draws and edits with the mouse.
+// The editor window: the view of one level document session, whose changed cells it draws
+// and which it edits with the mouse and the buttons. It owns only what it shows besides the
+// level: the hover, the tiles of the two buttons and the status line.
 // Its members are grouped by concern, and so are its source files:
 //   Lifecycle.cpp         construction, start-up, the buttons and keys, closing
 //   Drawing.cpp           the painted area: grid, cells, hover frame, swatches, palette
@@ -7,13 +9,13 @@
 //   MouseEditing.cpp      picking and painting tiles with two buttons, the credits link
 //   DocumentCommands.cpp  New, Load, Save, Save As, Close and the window title
 //   SettingsCommand.cpp   the Settings button
-//   UndoHistory.cpp       strokes and grid commands as steps that undo and redo replay
+//   UndoHistory.cpp       strokes of the mouse buttons, and the undo and redo keys
 //   Recovery.cpp          the recovery file of unsaved changes, and recovering at start
+#include "editor/DocumentSession.h"
 #include "editor/EditorGeometry.h"
 #include "editor/GridDrawing.h"
 #include "files/FileAccess.h"
 #include "files/RecoveryWriter.h"
-#include "level/LevelDocument.h"
 #include "platform/Drawing.h"
 #include "platform/PaintedDialog.h"
 #include "platform/StaticText.h"
@@ -22,7 +24,6 @@
 #include <QIcon>
 #include <QImage>
 #include <QTimer>
-#include <QUndoStack>
 #include <array>
 #include <optional>
 #include <string>
@@ -39,9 +40,9 @@ public:
     SettingsRecord& GetSettings() { return Settings; }
     const std::string& GetSettingsPath() const { return SettingsPath; }
 
-    // The level on screen, and a way to put another one there with a fresh history.
-    const LevelDocument& Document() const { return Level; }
-    void OpenDocument(const LevelDocument& document);
+    // The level on screen, and the session that changes it.
+    const LevelDocument& Document() const { return Session.Document(); }
+    DocumentSession& GetSession() { return Session; }
 
     // What the window shows besides the level.
     Cell GetHoverCell() const { return HoverCell; }
@@ -49,7 +50,6 @@ public:
     int GetRightTile() const { return RightTile; }
     bool GetLeftDrag() const { return LeftDrag; }
     bool GetRightDrag() const { return RightDrag; }
-    const std::string& GetStatusText() const { return StatusText; }
     const std::string& GetBaseTitle() const { return BaseTitle; }
     const CPen& GetGridPen() const { return GridPen; }
     const QImage& GetTileBitmap(int tile) const { return TileBitmaps[tile]; }
@@ -92,15 +92,14 @@ protected:
     void OnRButtonUp(Qt::MouseButtons, Qt::KeyboardModifiers, QPoint) override;
     void OnMouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers,
                      QPoint point) override;
+    // UndoHistory.cpp
+    bool event(QEvent* event) override;
 
 private:
-    class EditStep;
-
     // Lifecycle.cpp
     void LoadTileBitmaps();
     void BindControls();
     void ConnectCommands();
-    void RunCommand(void (CLevelEditorDlg::*command)());
     void ReadSettings();
     void WriteSettings();
 
@@ -128,13 +127,9 @@ private:
     void BeginStroke(Qt::MouseButton button);
     void EndStroke();
     void EndStrokeOfButton(Qt::MouseButton button);
-    void RecordStep(const LevelState& before);
-    void StartHistory();
-    void MarkSaved();
     void OnUndo();
     void OnRedo();
     bool MouseButtonHeld() const;
-    void ShowSteppedCells(const std::vector<Cell>& cells);
 
     // SettingsCommand.cpp
     void OnSettings();
@@ -151,15 +146,10 @@ private:
     void OnSave() { SaveLevel(); }
     void OnSaveAs() { SaveLevelAs(); }
     void SetLevelPath(const std::string& path);
+    void ShowLevelPath();
     bool CheckLevelForSave();
     ReplaceResult WriteLevelFile();
     bool WriteOrReport();
-
-    // A stroke in progress: the level as it was at the press, and the button that made it.
-    struct OpenStroke {
-        LevelState before;
-        Qt::MouseButton button;
-    };
 
     // State, in the order the window's start-up sets it.
     std::string SettingsPath;
@@ -169,13 +159,12 @@ private:
     bool RightDrag = false;
     CPen GridPen;
     Cell HoverCell = NoCell;
-    std::string StatusText;
     std::string BaseTitle;
     int LeftTile = SolidBlock;
     int RightTile = Floor;
-    LevelDocument Level;
-    QUndoStack History;
-    std::optional<OpenStroke> Stroke;
+    DocumentSession Session;
+    // The button whose stroke the session has open.
+    Qt::MouseButton StrokeButton = Qt::NoButton;
     EditorGeometry::CellOriginTable CellOrigins{};
     EditorGeometry::CellHitTable CellHitMap{};
     QCheckBox* ShowGridBox = nullptr;

@@ -13,6 +13,8 @@ CLevelEditorDlg::CLevelEditorDlg(QWidget* parent)
     : CPaintedDialog(EditorTemplate(), parent), Icon(LoadIconResource(IconProgram)),
       RecoveryFolder(RecoveryFolderPath()), Recovery(RecoveryFolder) {
     setMouseTracking(true);
+    connect(&Session, &DocumentSession::CellsChanged, this, &CLevelEditorDlg::DrawChangedCells);
+    connect(&Session, &DocumentSession::PathChanged, this, &CLevelEditorDlg::ShowLevelPath);
     ConnectCommands();
     StartRecovery();
 }
@@ -44,14 +46,12 @@ bool CLevelEditorDlg::OnInitDialog() {
     LeftTile = SolidBlock;
     RightTile = Floor;
     HoverCell = NoCell;
-    Level.ResetToDefault();
     for (int column = 0; column < GridColumns; ++column)
         for (int row = 0; row < GridRows; ++row)
             CellOrigins[column][row] = EditorGeometry::CellOrigin(column, row);
     EditorGeometry::BuildCellHitMap(CellHitMap);
     StatusBox->setText(QString());
     LoadTileBitmaps();
-    StartHistory();
     ShowGridBox->setFocus();
     return false;
 }
@@ -68,13 +68,6 @@ void CLevelEditorDlg::WriteSettings() {
     WriteSettingsFile(SettingsPath, Settings);
 }
 
-// Every button (Enter and Escape included) first ends a stroke in progress: the box that it may
-// open takes the mouse, and the stroke up to there becomes one step.
-void CLevelEditorDlg::RunCommand(void (CLevelEditorDlg::*command)()) {
-    EndStroke();
-    (this->*command)();
-}
-
 void CLevelEditorDlg::ConnectCommands() {
     const std::pair<int, void (CLevelEditorDlg::*)()> buttons[] = {
         {IdClearFloor, &CLevelEditorDlg::OnClearFloor},
@@ -88,7 +81,7 @@ void CLevelEditorDlg::ConnectCommands() {
         {IdClose, &CLevelEditorDlg::CloseEditor},
     };
     for (const auto& [id, command] : buttons)
-        ConnectClicked(id, [this, command] { RunCommand(command); });
+        ConnectClicked(id, [this, command] { (this->*command)(); });
     // Undo and redo work whichever control has the focus.
     const std::pair<QKeySequence, void (CLevelEditorDlg::*)()> keys[] = {
         {QKeySequence(Qt::CTRL | Qt::Key_Z), &CLevelEditorDlg::OnUndo},
@@ -103,13 +96,13 @@ void CLevelEditorDlg::ConnectCommands() {
 }
 
 void CLevelEditorDlg::OnOK() {
-    RunCommand(&CLevelEditorDlg::CloseEditor);
+    CloseEditor();
 }
 
 void CLevelEditorDlg::OnCancel() {
-    RunCommand(&CLevelEditorDlg::CloseEditor);
+    CloseEditor();
 }
 
 void CLevelEditorDlg::OnClose() {
-    RunCommand(&CLevelEditorDlg::CloseEditor);
+    CloseEditor();
 }

@@ -70,7 +70,7 @@ void CLevelEditorDlg::OnRButtonUp(Qt::MouseButtons, Qt::KeyboardModifiers, QPoin
 // opened in between, say): the stroke ends there rather than paint on without a button.
 void CLevelEditorDlg::OnMouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers,
                                   QPoint point) {
-    if (Stroke && !(buttons & Stroke->button))
+    if (Session.StrokeOpen() && !(buttons & StrokeButton))
         EndStroke();
     TrackCursor(modifiers.testFlag(Qt::ControlModifier), point);
 }
@@ -87,7 +87,7 @@ void CLevelEditorDlg::TrackCursor(bool ctrlHeld, QPoint point) {
     }
     HoverCell = *cell;
     if (ctrlHeld && (LeftDrag || RightDrag)) {
-        (LeftDrag ? LeftTile : RightTile) = Level.TileAt(HoverCell);
+        (LeftDrag ? LeftTile : RightTile) = Document().TileAt(HoverCell);
         DrawSwatches();
     }
     if (IsBorderCell(HoverCell.column, HoverCell.row)) {
@@ -100,13 +100,10 @@ void CLevelEditorDlg::TrackCursor(bool ctrlHeld, QPoint point) {
     RefreshStatus();
 }
 
-// Stores tile into the hovered cell under the player-start rule and brings the screen up to
-// date: every changed cell, the hover frame on top, the status line.
+// Stores tile into the hovered cell under the player-start rule; the session's announcement
+// draws every changed cell with the hover frame on top.
 void CLevelEditorDlg::PlaceTile(TileType tile) {
-    DrawCells(Level.PlaceTile(HoverCell, tile));
-    DrawHoverFrame();
-    RefreshStatus();
-    NoteLevelChange();
+    Session.PlaceTile(HoverCell, tile);
 }
 
 // A click on the credits text, its right and bottom edge lines included, opens the About box.
@@ -117,7 +114,6 @@ bool CLevelEditorDlg::CheckCreditsClick(QPoint point) {
     if (point.x() < credits.x() || point.x() > right || point.y() < credits.y() ||
         point.y() > bottom)
         return false;
-    EndStroke();
     CAboutDlg about(this);
     about.DoModal();
     return true;

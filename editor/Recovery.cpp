@@ -67,12 +67,14 @@ void CLevelEditorDlg::StartRecovery() {
     RecoveryTimer.setSingleShot(true);
     RecoveryTimer.setInterval(RecoveryDelayMs);
     connect(&RecoveryTimer, &QTimer::timeout, this, &CLevelEditorDlg::KeepRecoveryFile);
+    connect(&Session, &DocumentSession::DocumentChanged, this, &CLevelEditorDlg::NoteLevelChange);
 }
 
-// Runs after every change, also on each cell of a stroke: it costs a timer check there. A
+// Runs after every change of the level, also on each cell of a stroke: it costs a timer check
+// there. A
 // level that became unmodified loses its recovery file at once.
 void CLevelEditorDlg::NoteLevelChange() {
-    if (!Level.IsModified()) {
+    if (!Document().IsModified()) {
         RecoveryTimer.stop();
         Recovery.RemoveNow();
     } else if (!RecoveryTimer.isActive()) {
@@ -81,7 +83,7 @@ void CLevelEditorDlg::NoteLevelChange() {
 }
 
 void CLevelEditorDlg::KeepRecoveryFile() {
-    if (!Level.IsModified())
+    if (!Document().IsModified())
         Recovery.RemoveNow();
     else if (std::optional<std::string> bytes = RecoveryBytes())
         Recovery.Post(std::move(*bytes));
@@ -90,11 +92,11 @@ void CLevelEditorDlg::KeepRecoveryFile() {
 // The level as on screen, a stroke in progress included.
 std::optional<std::string> CLevelEditorDlg::RecoveryBytes() const {
     return EncodeRecovery(
-        {Level.State(), Level.Path(), static_cast<std::int64_t>(std::time(nullptr))});
+        {Document().State(), Document().Path(), static_cast<std::int64_t>(std::time(nullptr))});
 }
 
 void CLevelEditorDlg::PreserveUnsavedWork() {
-    if (!Level.IsModified())
+    if (!Document().IsModified())
         return;
     if (const std::optional<std::string> bytes = RecoveryBytes())
         Recovery.WriteNow(*bytes);
@@ -111,7 +113,7 @@ void CLevelEditorDlg::OfferRecoveredLevels() {
             continue;
         }
         Recovery.Adopt(std::move(ended.slot));
-        OpenDocument(LevelDocument(ended.record.level, ended.record.path, true));
+        Session.Open(LevelDocument(ended.record.level, ended.record.path, true));
         // The recovery file holds this level already, with the time of its changes.
         RecoveryTimer.stop();
         return;

@@ -32,7 +32,7 @@ inline std::string WindowTitle(const CLevelEditorDlg& editor) {
 template <class Edit> void EditLevel(CLevelEditorDlg& editor, Edit edit, bool modified = true) {
     LevelState level = editor.Document().State();
     edit(level);
-    editor.OpenDocument(LevelDocument(level, editor.Document().Path(), modified));
+    editor.GetSession().Open(LevelDocument(level, editor.Document().Path(), modified));
 }
 
 inline void PlacePlayer(LevelState& level, int player, Cell cell) {

@@ -14,7 +14,7 @@ namespace mouse_testing {
 
 // Takes the level on screen as unmodified, as a save would.
 inline void MarkUnmodified(CLevelEditorDlg& editor) {
-    editor.OpenDocument(LevelDocument(editor.Document().State(), editor.Document().Path()));
+    editor.GetSession().Open(LevelDocument(editor.Document().State(), editor.Document().Path()));
 }
 
 inline QPoint CellCentre(Cell cell) {

@@ -93,7 +93,7 @@ private slots:
 
         LevelState level = editor.Document().State();
         level.grid[1][1] = Brick;
-        editor.OpenDocument(LevelDocument(level));
+        editor.GetSession().Open(LevelDocument(level));
         std::set<QRgb> colours;
         for (int y = 26; y <= 44; ++y)
             for (int x = 26; x <= 44; ++x)
@@ -151,7 +151,7 @@ private slots:
         LevelState level = editor.Document().State();
         for (int tile = 0; tile < TileCount; ++tile)
             level.grid[1 + tile][1] = static_cast<TileType>(tile);
-        editor.OpenDocument(LevelDocument(level));
+        editor.GetSession().Open(LevelDocument(level));
         for (int slot = 0; slot < TileCount; ++slot) {
             const auto [x, y] = EditorGeometry::PaletteSlots[slot];
             for (int i = 0; i <= 20; ++i) {

@@ -398,7 +398,7 @@ private slots:
         QFETCH(QString, shortened);
         EditorHarness harness;
         CLevelEditorDlg& editor = harness.Editor();
-        editor.OpenDocument(LevelDocument(LevelState{}, path.toStdString()));
+        editor.GetSession().Open(LevelDocument(LevelState{}, path.toStdString()));
         QCOMPARE(editor.windowHandle()->title(),
                  QString::fromStdString(editor.GetBaseTitle()) + " - " + shortened);
         QCOMPARE(editor.Document().Path(), path.toStdString());

@@ -138,6 +138,75 @@ private slots:
         QCOMPARE(h.Editor().Document().TileAt({2, 2}), Floor);
         QCOMPARE(h.Editor().Document().TileAt({3, 2}), Floor);
     }
+
+    // A key that runs a command without a box leaves the stroke going on: a command that
+    // changed cells parts it into the stroke so far, the command and the rest, one step each.
+    void aCommandWithoutABoxLeavesTheStrokeGoing_data() {
+        QTest::addColumn<int>("control");
+        QTest::addColumn<int>("steps");
+        QTest::newRow("Show Grid") << int(IdShowGrid) << 1;
+        QTest::newRow("Fill Floor") << int(IdFillFloor) << 3;
+    }
+    void aCommandWithoutABoxLeavesTheStrokeGoing() {
+        QFETCH(int, control);
+        QFETCH(int, steps);
+        EditorHarness h;
+        h.PickTile(Qt::LeftButton, Brick);
+        h.PickTile(Qt::RightButton, SolidBlock);
+        h.Press(Qt::RightButton, CellCentre({2, 2}));
+        h.Editor().GetDlgItem(control)->setFocus();
+        h.Key(Qt::Key_Space);
+        h.Move(CellCentre({3, 2}));
+        h.Release(Qt::RightButton, CellCentre({3, 2}));
+        QCOMPARE(h.Editor().Document().TileAt({3, 2}), SolidBlock);
+        int undone = 0;
+        for (; undone < 5 && h.Editor().Document().State() != LevelDocument().State(); ++undone)
+            Undo(h);
+        QCOMPARE(undone, steps);
+    }
+
+    // Modified after each step of a script: p paints a cell, n paints one with the tile it
+    // holds, c clears the floor, s saves, o opens a recovered level, u undoes, r redoes.
+    void undoAndRedoGiveTheFlagTheStateLastHad_data() {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QString>("flags");
+        const char* const rows[][3] = {
+            {"Clear Floor on an unmodified level", "pscur", "10000"},
+            {"Clear Floor on a modified level", "pcuur", "11101"},
+            {"a stroke that changes nothing", "punru", "10111"},
+            {"a save", "ppsuurr", "1101110"},
+            {"a recovered level", "opusr", "11101"},
+        };
+        for (const auto& [name, script, flags] : rows)
+            QTest::newRow(name) << QString(script) << QString(flags);
+    }
+    void undoAndRedoGiveTheFlagTheStateLastHad() {
+        QFETCH(QString, script);
+        QFETCH(QString, flags);
+        DocumentSession session;
+        QString seen;
+        int column = 1;
+        for (const QChar step : script) {
+            if (step == 'p' || step == 'n') {
+                session.BeginStroke();
+                session.PlaceTile(step == 'p' ? Cell{column++, 1} : Cell{13, 11},
+                                  step == 'p' ? Brick : Floor);
+                session.EndStroke();
+            }
+            if (step == 'c')
+                session.ClearFloor();
+            if (step == 's')
+                session.MarkSaved();
+            if (step == 'o')
+                session.Open(LevelDocument(session.Document().State(), {}, true));
+            if (step == 'u')
+                session.Undo();
+            if (step == 'r')
+                session.Redo();
+            seen += session.Document().IsModified() ? '1' : '0';
+        }
+        QCOMPARE(seen, flags);
+    }
 };
 
 QTEST_MAIN(UndoTest)
