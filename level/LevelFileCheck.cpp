@@ -170,7 +170,8 @@ std::vector<Finding> CheckLevelBytes(const std::string& bytes, LevelGrid& grid) 
     const std::vector<Finding> warnings = ScanLevelText(in);
     PlayerStarts starts;
     ResetToDefaultLevel(grid, starts);
-    ReadLevelBytes(bytes, grid, starts);
+    if (ReadLevelBytes(bytes, grid, starts).tiles == 0)
+        return {{Finding::Severity::Error, 0, 0, HoldsNoLevelMessage}};
     std::vector<Finding> findings = SaveCheckFindings(grid, starts);
     findings.insert(findings.end(), warnings.begin(), warnings.end());
     return findings;

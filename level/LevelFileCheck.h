@@ -34,6 +34,12 @@ std::vector<Finding> ScanLevelText(std::istream& in);
 // error, since the editor refuses to save it.
 std::vector<Finding> SaveCheckFindings(const LevelGrid& grid, const PlayerStarts& starts);
 
+// What a file from which the reader takes not a single tile gets instead of all other findings:
+// the editor's Load refuses it.
+inline constexpr const char* HoldsNoLevelMessage =
+    "the file holds no level: not one tile character where the editor reads them, so Load refuses "
+    "it";
+
 // Both of the above for the first bytes of one level file, in the order of the save checks
 // first: the scan, then the level read into grid over the default level, as the editor shows it
 // after a Load at start-up, and its save checks.

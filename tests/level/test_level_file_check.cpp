@@ -122,6 +122,12 @@ private slots:
                               "(2,2)]. File not saved."}));
         QCOMPARE((*findings)[0].severity, Finding::Severity::Warning);
         QCOMPARE((*findings)[1].severity, Finding::Severity::Error);
+        // A file the reader takes no tile from is refused by Load: that one error and no other.
+        for (const std::string& bytes : {std::string(), std::string("\x89PNG\r\n\x1a\n")}) {
+            LevelGrid grid{};
+            QCOMPARE(Described(CheckLevelBytes(bytes, grid)),
+                     QStringList({QString("0:0: ") + HoldsNoLevelMessage}));
+        }
     }
 
     // A level saved with a byte order mark is checked as the editor reads it.
