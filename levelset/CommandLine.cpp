@@ -8,7 +8,7 @@ namespace {
 
 constexpr unsigned Check = 1, Render = 2, Sheet = 4, Any = Check | Render | Sheet;
 
-struct OptionSpec {
+struct KnownOption {
     char shortName;
     std::string_view longName;
     unsigned commands;
@@ -17,7 +17,7 @@ struct OptionSpec {
     std::optional<std::string> LevelsArguments::*value;
 };
 
-constexpr std::array<OptionSpec, 9> Options{{
+constexpr std::array<KnownOption, 9> Options{{
     {'h', "help", Any, &LevelsArguments::help, nullptr},
     {'v', "version", Any, &LevelsArguments::version, nullptr},
     {0, "json", Check, &LevelsArguments::json, nullptr},
@@ -45,17 +45,17 @@ std::string CommandsOf(unsigned commands) {
     return names;
 }
 
-const OptionSpec* FindLong(std::string_view name) {
-    const auto found = std::find_if(Options.begin(), Options.end(), [name](const OptionSpec& spec) {
-        return spec.longName == name;
-    });
+const KnownOption* FindLong(std::string_view name) {
+    const auto found =
+        std::find_if(Options.begin(), Options.end(),
+                     [name](const KnownOption& option) { return option.longName == name; });
     return found == Options.end() ? nullptr : &*found;
 }
 
-const OptionSpec* FindShort(char name) {
-    const auto found = std::find_if(Options.begin(), Options.end(), [name](const OptionSpec& spec) {
-        return spec.shortName == name;
-    });
+const KnownOption* FindShort(char name) {
+    const auto found =
+        std::find_if(Options.begin(), Options.end(),
+                     [name](const KnownOption& option) { return option.shortName == name; });
     return found == Options.end() ? nullptr : &*found;
 }
 
@@ -82,9 +82,9 @@ public:
     // The options given that command does not take, in the order given.
     bool CheckCommand(const std::string& command, std::string& error) const {
         const unsigned bit = CommandBit(command);
-        for (const auto& [spec, written] : Given)
-            if (!(spec->commands & bit)) {
-                error = written + " is an option of " + CommandsOf(spec->commands) + ", not of " +
+        for (const auto& [option, written] : Given)
+            if (!(option->commands & bit)) {
+                error = written + " is an option of " + CommandsOf(option->commands) + ", not of " +
                         command;
                 return false;
             }
@@ -98,16 +98,16 @@ private:
     bool ReadLong(const std::string& text, std::string& error) {
         const std::size_t equals = text.find('=');
         const std::string name = text.substr(0, equals);
-        const OptionSpec* spec = FindLong(name);
-        if (!spec) {
+        const KnownOption* option = FindLong(name);
+        if (!option) {
             error = "unknown option --" + name;
             return false;
         }
-        if (equals != std::string::npos && !spec->value) {
+        if (equals != std::string::npos && !option->value) {
             error = "--" + name + " takes no value";
             return false;
         }
-        return Take(*spec, "--" + name,
+        return Take(*option, "--" + name,
                     equals == std::string::npos ? std::nullopt
                                                 : std::optional(text.substr(equals + 1)),
                     error);
@@ -116,28 +116,28 @@ private:
     // "-hv" gives several flags; in "-oOUT.png" the rest is the option's value.
     bool ReadShort(const std::string& text, std::string& error) {
         for (std::size_t letter = 1; letter < text.size(); ++letter) {
-            const OptionSpec* spec = FindShort(text[letter]);
-            if (!spec) {
+            const KnownOption* option = FindShort(text[letter]);
+            if (!option) {
                 error = std::string("unknown option -") + text[letter];
                 return false;
             }
-            if (spec->value) {
+            if (option->value) {
                 const bool attached = letter + 1 < text.size();
-                return Take(*spec, std::string("-") + text[letter],
+                return Take(*option, std::string("-") + text[letter],
                             attached ? std::optional(text.substr(letter + 1)) : std::nullopt,
                             error);
             }
-            if (!Take(*spec, std::string("-") + text[letter], std::nullopt, error))
+            if (!Take(*option, std::string("-") + text[letter], std::nullopt, error))
                 return false;
         }
         return true;
     }
 
-    bool Take(const OptionSpec& spec, const std::string& written, std::optional<std::string> value,
-              std::string& error) {
-        Given.emplace_back(&spec, written);
-        if (spec.flag) {
-            Result.*spec.flag = true;
+    bool Take(const KnownOption& option, const std::string& written,
+              std::optional<std::string> value, std::string& error) {
+        Given.emplace_back(&option, written);
+        if (option.flag) {
+            Result.*option.flag = true;
             return true;
         }
         if (!value) {
@@ -147,13 +147,13 @@ private:
             }
             value = Arguments[++At];
         }
-        Result.*spec.value = std::move(value);
+        Result.*option.value = std::move(value);
         return true;
     }
 
     const std::vector<std::string>& Arguments;
     std::size_t At = 0;
-    std::vector<std::pair<const OptionSpec*, std::string>> Given;
+    std::vector<std::pair<const KnownOption*, std::string>> Given;
 };
 
 } // namespace

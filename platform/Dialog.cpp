@@ -77,6 +77,15 @@ QWidget* CreateIcon(const ControlTemplate& control, QWidget* parent) {
     return label;
 }
 
+// A control's rectangle in client pixels: its edges, not its size, are converted, so that
+// neighbouring controls stay neighbours.
+QRect PixelRectOf(const ControlTemplate& control) {
+    const QPoint topLeft(DialogUnitsToPixelsX(control.x), DialogUnitsToPixelsY(control.y));
+    const QPoint end(DialogUnitsToPixelsX(control.x + control.width),
+                     DialogUnitsToPixelsY(control.y + control.height));
+    return QRect(topLeft, end - QPoint(1, 1));
+}
+
 } // namespace
 
 void SetMainWindow(QWidget* window) {
@@ -95,14 +104,6 @@ int DialogUnitsToPixelsY(int units) {
     return (units * 13 + 4) / 8;
 }
 
-QRect DialogUnitsToPixels(int x, int y, int width, int height) {
-    const int left = DialogUnitsToPixelsX(x);
-    const int top = DialogUnitsToPixelsY(y);
-    const int right = DialogUnitsToPixelsX(x + width);
-    const int bottom = DialogUnitsToPixelsY(y + height);
-    return QRect(left, top, right - left, bottom - top);
-}
-
 CDialog::CDialog(const DialogTemplate& dialogTemplate, QWidget* parent)
     : QDialog(parent ? parent : MainWindow(), WindowFlagsOf(dialogTemplate.frame)) {
     InstallFocusStyle();
@@ -117,8 +118,7 @@ void CDialog::CreateControls(const DialogTemplate& dialogTemplate) {
     QWidget* previousTabStop = nullptr;
     for (const ControlTemplate& control : dialogTemplate.controls) {
         QWidget* widget = CreateControl(control);
-        widget->setGeometry(
-            DialogUnitsToPixels(control.x, control.y, control.width, control.height));
+        widget->setGeometry(PixelRectOf(control));
         widget->setFocusPolicy((control.style & StyleTabStop) ? Qt::StrongFocus : Qt::NoFocus);
         if (control.style & StyleTabStop) {
             if (previousTabStop)

@@ -23,7 +23,6 @@ QWidget* MainWindow();
 // rounded to the nearest pixel).
 int DialogUnitsToPixelsX(int units);
 int DialogUnitsToPixelsY(int units);
-QRect DialogUnitsToPixels(int x, int y, int width, int height);
 
 class CDialog : public QDialog {
 public:
