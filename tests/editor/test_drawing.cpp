@@ -79,8 +79,7 @@ private slots:
     }
 
     void cellImagesFillTheSpaceBetweenTheLines() {
-        EditorHarness harness;
-        CLevelEditorDlg& editor = harness.Editor();
+        auto&& [harness, editor] = OpenEditor();
         const QImage& surface = editor.Surface();
 
         for (int y = 26; y <= 44; ++y)
@@ -104,8 +103,7 @@ private slots:
     }
 
     void negativeCellsDrawNothing() {
-        EditorHarness harness;
-        CLevelEditorDlg& editor = harness.Editor();
+        auto&& [harness, editor] = OpenEditor();
         const QImage before = editor.Surface().copy();
         editor.DrawCell(-1, 3);
         editor.DrawCell(3, -1);
@@ -115,8 +113,7 @@ private slots:
     }
 
     void hoverFrameIsTheOuterRingOfTheCellImage() {
-        EditorHarness harness;
-        CLevelEditorDlg& editor = harness.Editor();
+        auto&& [harness, editor] = OpenEditor();
         QVERIFY(RedPixelsOnGrid(editor.Surface()).empty());
 
         harness.HoverOver({3, 4});
@@ -129,8 +126,7 @@ private slots:
     }
 
     void fullRepaintDrawsTheHoverFrameWhereverTheHoveredCellIs() {
-        EditorHarness harness;
-        CLevelEditorDlg& editor = harness.Editor();
+        auto&& [harness, editor] = OpenEditor();
 
         harness.HoverOver({14, 12});
         editor.RedrawWindow();
@@ -144,8 +140,7 @@ private slots:
     }
 
     void paletteBoxesOutlineTheEightTiles() {
-        EditorHarness harness;
-        CLevelEditorDlg& editor = harness.Editor();
+        auto&& [harness, editor] = OpenEditor();
         const QImage& surface = editor.Surface();
         const QRgb background = surface.pixel(1, 1);
         LevelState level = editor.Document().State();
@@ -167,8 +162,7 @@ private slots:
     }
 
     void frontSwatchCoversTheBackSwatchExceptForABand() {
-        EditorHarness harness;
-        CLevelEditorDlg& editor = harness.Editor();
+        auto&& [harness, editor] = OpenEditor();
         const QImage& surface = editor.Surface();
         QCOMPARE(editor.GetLeftTile(), int(SolidBlock));
         QCOMPARE(editor.GetRightTile(), int(Floor));
@@ -190,8 +184,7 @@ private slots:
     }
 
     void bothSwatchesShowTheSameImageForTheSameTile() {
-        EditorHarness harness;
-        CLevelEditorDlg& editor = harness.Editor();
+        auto&& [harness, editor] = OpenEditor();
         const QImage& surface = editor.Surface();
         harness.PickTile(Qt::LeftButton, Player3);
         harness.PickTile(Qt::RightButton, Player3);
@@ -204,8 +197,7 @@ private slots:
     }
 
     void minimisedWindowShowsOnlyTheCentredIcon() {
-        EditorHarness harness;
-        CLevelEditorDlg& editor = harness.Editor();
+        auto&& [harness, editor] = OpenEditor();
         editor.showMinimized();
         if (!editor.IsIconic())
             QSKIP("this platform does not minimise windows");

@@ -149,13 +149,11 @@ private slots:
 
     // The level file itself is writable, so it is written in place.
     void folderTakingNoNewFilesGetsTheFileWrittenInPlace() {
-        EditorHarness harness;
-        CLevelEditorDlg& editor = harness.Editor();
+        auto&& [harness, answerer, editor] = EditorWithAnswerer();
         const std::string folder = harness.PathIn("levels");
         QDir().mkpath(QString::fromLocal8Bit(folder));
         const std::string path = JoinPath(folder, "L2.txt");
         WriteBytes(path, PreviousFile());
-        ScriptedAnswerer answerer;
         LoadThroughButton(harness, answerer, path);
         MakePlayableLevel(editor);
         const std::string title = WindowTitle(editor);
@@ -241,9 +239,7 @@ private slots:
     }
 
     void closeAfterAFailedSaveDoesNotLoseTheLevel() {
-        EditorHarness harness;
-        CLevelEditorDlg& editor = harness.Editor();
-        ScriptedAnswerer answerer;
+        auto&& [harness, answerer, editor] = EditorWithAnswerer();
         MakePlayableLevel(editor);
         const std::string missing = harness.PathIn("missing/L4.txt");
         answerer.ChooseFile(missing);

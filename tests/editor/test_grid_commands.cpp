@@ -28,10 +28,12 @@ class GridCommandsTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // Floor cells in the border are filled too.
     void fillFloorPaintsEveryFloorCellWithTheLeftTile() {
-        EditorHarness harness;
-        ScriptedAnswerer answerer;
-        CLevelEditorDlg& editor = harness.Editor();
+        auto&& [harness, answerer, editor] = EditorWithAnswerer();
+        EditLevel(
+            editor, [](LevelState& level) { level.grid[0][5] = level.grid[14][12] = Floor; },
+            false);
         harness.PickTile(Qt::LeftButton, Brick);
         harness.PickTile(Qt::RightButton, Player3);
         harness.HoverOver({3, 4});
@@ -41,34 +43,17 @@ private slots:
 
         QVERIFY(answerer.Boxes.empty());
         QCOMPARE(CountTiles(editor.Document().Grid(), Brick, false), 143);
-        QCOMPARE(CountTiles(editor.Document().Grid(), SolidBlock, true), 52);
+        QCOMPARE(CountTiles(editor.Document().Grid(), SolidBlock, true), 50);
+        QCOMPARE(editor.Document().Grid()[0][5], Brick);
+        QCOMPARE(editor.Document().Grid()[14][12], Brick);
         QVERIFY(editor.Document().IsModified());
         QVERIFY(editor.Surface().pixel(mark) != Mark);
         QVERIFY(editor.Surface().pixel(mark) != Green);
         QCOMPARE(StatusLine(editor), "Selected: (3,4)   Tile Type: Destructible Brick");
     }
 
-    void fillFloorReachesFloorCellsInTheBorder() {
-        EditorHarness harness;
-        CLevelEditorDlg& editor = harness.Editor();
-        EditLevel(
-            editor,
-            [](LevelState& level) {
-                level.grid[0][5] = Floor;
-                level.grid[14][12] = Floor;
-            },
-            false);
-
-        harness.ClickControl(IdFillFloor);
-
-        QCOMPARE(editor.Document().Grid()[0][5], SolidBlock);
-        QCOMPARE(editor.Document().Grid()[14][12], SolidBlock);
-        QCOMPARE(CountTiles(editor.Document().Grid(), SolidBlock, false), 143);
-    }
-
     void fillingWithFloorChangesNoTileButMarksTheLevelAndRedraws() {
-        EditorHarness harness;
-        CLevelEditorDlg& editor = harness.Editor();
+        auto&& [harness, editor] = OpenEditor();
         harness.PickTile(Qt::LeftButton, Floor);
         const LevelGrid before = editor.Document().Grid();
         const QPoint mark = MarkCell(editor, {7, 6});
@@ -81,8 +66,7 @@ private slots:
     }
 
     void fillingAGridWithoutFloorDoesNothing() {
-        EditorHarness harness;
-        CLevelEditorDlg& editor = harness.Editor();
+        auto&& [harness, editor] = OpenEditor();
         EditLevel(
             editor,
             [](LevelState& level) {
@@ -104,9 +88,7 @@ private slots:
 
     void fillingWithAPlayerIsRefused() {
         for (int player = Player1; player <= Player5; ++player) {
-            EditorHarness harness;
-            ScriptedAnswerer answerer;
-            CLevelEditorDlg& editor = harness.Editor();
+            auto&& [harness, answerer, editor] = EditorWithAnswerer();
             harness.PickTile(Qt::LeftButton, player);
             const LevelGrid before = editor.Document().Grid();
             const QImage screen = editor.Surface().copy();
@@ -125,9 +107,7 @@ private slots:
     }
 
     void clearingAnUnchangedLevelAsksNothingAndKeepsItUnchanged() {
-        EditorHarness harness;
-        ScriptedAnswerer answerer;
-        CLevelEditorDlg& editor = harness.Editor();
+        auto&& [harness, answerer, editor] = EditorWithAnswerer();
         EditLevel(
             editor,
             [](LevelState& level) {
@@ -156,16 +136,8 @@ private slots:
     }
 
     void clearingAChangedLevelAsksFirst() {
-        EditorHarness harness;
-        ScriptedAnswerer answerer;
-        CLevelEditorDlg& editor = harness.Editor();
-        EditLevel(
-            editor,
-            [](LevelState& level) {
-                level.grid[4][4] = Player3;
-                level.starts.placed[2] = true;
-            },
-            true);
+        auto&& [harness, answerer, editor] = EditorWithAnswerer();
+        EditLevel(editor, [](LevelState& level) { PlacePlayer(level, 2, {4, 4}); });
         const QPoint mark = MarkCell(editor, {4, 4});
 
         answerer.AnswerBox(QMessageBox::No);
@@ -194,8 +166,7 @@ private slots:
     }
 
     void statusLineNamesTheHoveredCellAndItsTile() {
-        EditorHarness harness;
-        CLevelEditorDlg& editor = harness.Editor();
+        auto&& [harness, editor] = OpenEditor();
         EditLevel(
             editor,
             [](LevelState& level) {
@@ -218,8 +189,7 @@ private slots:
     }
 
     void showGridSwitchesTheLineColourAndRepaintsTheWholeWindow() {
-        EditorHarness harness;
-        CLevelEditorDlg& editor = harness.Editor();
+        auto&& [harness, editor] = OpenEditor();
         QVERIFY(ShowGridBox(editor)->isChecked());
         QCOMPARE(editor.Surface().pixel(25, 100), Black);
         const QRgb background = editor.Surface().pixel(2, 2);

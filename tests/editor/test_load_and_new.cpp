@@ -52,9 +52,7 @@ class LoadAndNewTest : public QObject {
 
 private slots:
     void promptNamesTheFileWhenThereIsOne() {
-        EditorHarness harness;
-        CLevelEditorDlg& editor = harness.Editor();
-        ScriptedAnswerer answerer;
+        auto&& [harness, answerer, editor] = EditorWithAnswerer();
         EditDefaultLevel(editor);
         answerer.AnswerBox(QMessageBox::Cancel);
         harness.ClickControl(IdNew);
@@ -77,9 +75,7 @@ private slots:
     }
 
     void unmodifiedLevelIsNeverPromptedFor() {
-        EditorHarness harness;
-        CLevelEditorDlg& editor = harness.Editor();
-        ScriptedAnswerer answerer;
+        auto&& [harness, answerer, editor] = EditorWithAnswerer();
         harness.ClickControl(IdNew);
         harness.ClickControl(IdLoad);
         harness.ClickControl(IdClose);
@@ -98,9 +94,7 @@ private slots:
 
     void cancelStopsTheCommand() {
         QFETCH(int, command);
-        EditorHarness harness;
-        CLevelEditorDlg& editor = harness.Editor();
-        ScriptedAnswerer answerer;
+        auto&& [harness, answerer, editor] = EditorWithAnswerer();
         const std::string path = LoadFileHoldingPrevious(harness, answerer, "L1.txt");
         EditDefaultLevel(editor);
         const LevelGrid before = editor.Document().Grid();
@@ -121,11 +115,9 @@ private slots:
     }
 
     void newAnsweredNoDropsTheChanges() {
-        EditorHarness harness;
-        CLevelEditorDlg& editor = harness.Editor();
+        auto&& [harness, answerer, editor] = EditorWithAnswerer();
         const std::string path = harness.PathIn("L2.txt");
         WriteBytes(path, Bytes(BrickBorderedLevel()));
-        ScriptedAnswerer answerer;
         LoadThroughButton(harness, answerer, path);
         const QImage playerCell = CellPicture(harness, 2, 3);
         EditDefaultLevel(editor);
@@ -149,11 +141,9 @@ private slots:
     }
 
     void loadAnsweredNoReadsTheChosenFile() {
-        EditorHarness harness;
-        CLevelEditorDlg& editor = harness.Editor();
+        auto&& [harness, answerer, editor] = EditorWithAnswerer();
         const std::string path = harness.PathIn("L2.txt");
         WriteBytes(path, Bytes(BrickBorderedLevel()));
-        ScriptedAnswerer answerer;
         EditDefaultLevel(editor);
         const QImage floorCell = CellPicture(harness, 2, 3);
 
@@ -171,9 +161,7 @@ private slots:
     }
 
     void closeAnsweredNoEndsWithoutWritingTheLevel() {
-        EditorHarness harness;
-        CLevelEditorDlg& editor = harness.Editor();
-        ScriptedAnswerer answerer;
+        auto&& [harness, answerer, editor] = EditorWithAnswerer();
         const std::string path = LoadFileHoldingPrevious(harness, answerer, "L3.txt");
         MakePlayableLevel(editor);
 
@@ -195,8 +183,7 @@ private slots:
     // Even an open 2 x 2 block and missing players do not stop this write.
     void yesWritesALevelWithAFileAsItStands() {
         QFETCH(int, command);
-        EditorHarness harness;
-        CLevelEditorDlg& editor = harness.Editor();
+        auto&& [harness, editor] = OpenEditor();
         const std::string path = harness.PathIn("L4.txt");
         WriteBytes(path, PreviousFile());
         WatchingAnswerer answerer(path);
@@ -222,9 +209,7 @@ private slots:
     }
 
     void yesWithoutAFileRefusedByTheChecksStopsNew() {
-        EditorHarness harness;
-        CLevelEditorDlg& editor = harness.Editor();
-        ScriptedAnswerer answerer;
+        auto&& [harness, answerer, editor] = EditorWithAnswerer();
         EditDefaultLevel(editor);
         const LevelGrid before = editor.Document().Grid();
 
@@ -240,9 +225,7 @@ private slots:
     }
 
     void yesWithoutAFileAndSaveAsCancelledStopsLoad() {
-        EditorHarness harness;
-        CLevelEditorDlg& editor = harness.Editor();
-        ScriptedAnswerer answerer;
+        auto&& [harness, answerer, editor] = EditorWithAnswerer();
         MakePlayableLevel(editor);
         const LevelGrid before = editor.Document().Grid();
 
@@ -258,9 +241,7 @@ private slots:
     }
 
     void yesWithoutAFileSavesAsAndGoesOn() {
-        EditorHarness harness;
-        CLevelEditorDlg& editor = harness.Editor();
-        ScriptedAnswerer answerer;
+        auto&& [harness, answerer, editor] = EditorWithAnswerer();
         MakePlayableLevel(editor);
         const QByteArray edited = LevelBytes(editor.Document().Grid());
         const std::string path = harness.PathIn("L6.txt");
@@ -277,9 +258,7 @@ private slots:
     }
 
     void closeAnsweredYesHoldsALevelWithAFileToTheRules() {
-        EditorHarness harness;
-        CLevelEditorDlg& editor = harness.Editor();
-        ScriptedAnswerer answerer;
+        auto&& [harness, answerer, editor] = EditorWithAnswerer();
         const std::string path = LoadFileHoldingPrevious(harness, answerer, "L8.txt");
         EditDefaultLevel(editor);
 
@@ -319,11 +298,9 @@ private slots:
 
     void loadThatReadsNothingChangesNothing() {
         QFETCH(QByteArray, content);
-        EditorHarness harness;
-        CLevelEditorDlg& editor = harness.Editor();
+        auto&& [harness, answerer, editor] = EditorWithAnswerer();
         const std::string path = harness.PathIn("L2.txt");
         WriteBytes(path, Bytes(BrickBorderedLevel()));
-        ScriptedAnswerer answerer;
         LoadThroughButton(harness, answerer, path);
         EditLevel(editor, [](LevelState& level) { level.grid[5][5] = Brick; });
         const LevelDocument before = editor.Document();
@@ -353,13 +330,11 @@ private slots:
     // A file that ends early, or whose line further down is too long, gives the rows before
     // that; the others keep their tiles, and a box says how many were read.
     void loadOfAShortFileSaysHowManyRowsItRead() {
-        EditorHarness harness;
-        CLevelEditorDlg& editor = harness.Editor();
+        auto&& [harness, answerer, editor] = EditorWithAnswerer();
         const LevelGrid before = editor.Document().Grid();
         const std::string path = harness.PathIn("L3.txt");
         const std::string rows = BrickBorderedLevel().substr(0, 4 * 17);
         WriteBytes(path, Bytes(rows + "too long a line for a row\r\n"));
-        ScriptedAnswerer answerer;
 
         LoadThroughButton(harness, answerer, path);
 
@@ -378,17 +353,13 @@ private slots:
         QCOMPARE(grid[0][4], before[0][4]);
     }
 
+    // The shortening itself is the title rule's own table; here only that the window puts it
+    // after its base title, even when the path holds Qt's marker for a modified window.
     void titleShowsTheShortenedPath_data() {
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("shortened");
         QTest::newRow("short") << "C:\\Levels\\L1.TXT"
                                << "C:\\Lev...\\L1.TXT";
-        QTest::newRow("48 characters") << "C:\\Program Files\\Maze Game\\Levels\\Custom\\L10.txt"
-                                       << "C:\\Program Files\\Maze Game...\\L10.txt";
-        QTest::newRow("37 characters") << "/home/someone/games/zapmaze/lv/L1.txt"
-                                       << "/home/someone/games/zapmaze.../L1.txt";
-        QTest::newRow("38 characters") << "/home/someone/games/zapmaze/lvl/L1.txt"
-                                       << "/home/someone/games/zapmaze.../L1.txt";
         QTest::newRow("a folder named like Qt's modified marker") << "/x[*]yyy/L1.txt"
                                                                   << "/x[*].../L1.txt";
     }
@@ -396,8 +367,7 @@ private slots:
     void titleShowsTheShortenedPath() {
         QFETCH(QString, path);
         QFETCH(QString, shortened);
-        EditorHarness harness;
-        CLevelEditorDlg& editor = harness.Editor();
+        auto&& [harness, editor] = OpenEditor();
         editor.GetSession().Open(LevelDocument(LevelState{}, path.toStdString()));
         QCOMPARE(editor.windowHandle()->title(),
                  QString::fromStdString(editor.GetBaseTitle()) + " - " + shortened);
@@ -405,12 +375,10 @@ private slots:
     }
 
     void fileChosenElsewhereMakesItsFolderCurrent() {
-        EditorHarness harness;
-        CLevelEditorDlg& editor = harness.Editor();
+        auto&& [harness, answerer, editor] = EditorWithAnswerer();
         const std::string other = harness.PathIn("other");
         QDir().mkpath(QString::fromLocal8Bit(other));
         WriteBytes(JoinPath(other, "L1.txt"), PreviousFile());
-        ScriptedAnswerer answerer;
         LoadThroughButton(harness, answerer, JoinPath(other, "L1.txt"));
         MakePlayableLevel(editor);
         harness.ClickControl(IdSaveAs);

@@ -34,9 +34,7 @@ private slots:
 
     void checksRefuseBeforeAnyDialog() {
         QFETCH(int, command);
-        EditorHarness harness;
-        CLevelEditorDlg& editor = harness.Editor();
-        ScriptedAnswerer answerer;
+        auto&& [harness, answerer, editor] = EditorWithAnswerer();
         EditDefaultLevel(editor);
 
         harness.ClickControl(command);
@@ -53,9 +51,7 @@ private slots:
     }
 
     void saveWithAFileRunsTheChecksToo() {
-        EditorHarness harness;
-        CLevelEditorDlg& editor = harness.Editor();
-        ScriptedAnswerer answerer;
+        auto&& [harness, answerer, editor] = EditorWithAnswerer();
         const std::string path = LoadFileHoldingPrevious(harness, answerer, "L1.txt");
         EditDefaultLevel(editor);
 
@@ -68,14 +64,12 @@ private slots:
     }
 
     void aMissingPlayerOnlyWarnsOnce() {
-        EditorHarness harness;
-        CLevelEditorDlg& editor = harness.Editor();
+        auto&& [harness, answerer, editor] = EditorWithAnswerer();
         MakePlayableLevel(editor);
         EditLevel(editor, [](LevelState& level) {
             level.starts.placed[1] = false;
             level.starts.placed[3] = false;
         });
-        ScriptedAnswerer answerer;
         answerer.ChooseFile(harness.PathIn("L2.txt"));
 
         harness.ClickControl(IdSaveAs);
@@ -87,9 +81,7 @@ private slots:
     }
 
     void fileDialogsAreAskedForExactly() {
-        EditorHarness harness;
-        CLevelEditorDlg& editor = harness.Editor();
-        ScriptedAnswerer answerer;
+        auto&& [harness, answerer, editor] = EditorWithAnswerer();
         harness.ClickControl(IdLoad);
         MakePlayableLevel(editor);
         harness.ClickControl(IdSaveAs);
@@ -113,11 +105,9 @@ private slots:
     }
 
     void saveAsWritesTheLevelAndNamesIt() {
-        EditorHarness harness;
-        CLevelEditorDlg& editor = harness.Editor();
+        auto&& [harness, answerer, editor] = EditorWithAnswerer();
         MakePlayableLevel(editor);
         const std::string path = harness.PathIn("L7.TXT");
-        ScriptedAnswerer answerer;
         answerer.ChooseFile(path);
 
         harness.ClickControl(IdSaveAs);
@@ -132,8 +122,7 @@ private slots:
     }
 
     void invalidNameIsWarnedAfterTheWrite() {
-        EditorHarness harness;
-        CLevelEditorDlg& editor = harness.Editor();
+        auto&& [harness, editor] = OpenEditor();
         MakePlayableLevel(editor);
         const std::string path = harness.PathIn("Level1.txt");
         WatchingAnswerer answerer(path);
@@ -157,11 +146,9 @@ private slots:
     }
 
     void saveWithAFileWritesAtOnceAndKeepsTheTitle() {
-        EditorHarness harness;
-        CLevelEditorDlg& editor = harness.Editor();
+        auto&& [harness, answerer, editor] = EditorWithAnswerer();
         const std::string path = harness.PathIn("L3.txt");
         WriteBytes(path, PreviousFile());
-        ScriptedAnswerer answerer;
         LoadThroughButton(harness, answerer, path);
         const std::string title = WindowTitle(editor);
         MakePlayableLevel(editor);
@@ -178,10 +165,8 @@ private slots:
     }
 
     void saveWithoutAFileGoesToSaveAs() {
-        EditorHarness harness;
-        CLevelEditorDlg& editor = harness.Editor();
+        auto&& [harness, answerer, editor] = EditorWithAnswerer();
         MakePlayableLevel(editor);
-        ScriptedAnswerer answerer;
         answerer.CancelFileDialog();
         harness.ClickControl(IdSave);
         QCOMPARE(answerer.FileDialogs.size(), std::size_t(1));

@@ -31,8 +31,7 @@ class StartupTest : public QObject {
 
 private slots:
     void windowHasTheFixedClientAreaAndCaption() {
-        EditorHarness harness;
-        CLevelEditorDlg& editor = harness.Editor();
+        auto&& [harness, editor] = OpenEditor();
         QCOMPARE(editor.size(), QSize(519, 297));
         QCOMPARE(editor.minimumSize(), editor.maximumSize());
         QCOMPARE(editor.windowTitle(), QStringLiteral("Zapmaze Level Editor v1.02"));
@@ -43,8 +42,7 @@ private slots:
     }
 
     void controlsStandAtTheirPixelRectanglesWithTheirTexts() {
-        EditorHarness harness;
-        CLevelEditorDlg& editor = harness.Editor();
+        auto&& [harness, editor] = OpenEditor();
         struct Expected {
             int id;
             QRect rect;
@@ -85,8 +83,7 @@ private slots:
     }
 
     void tabWalksTheControlsInTemplateOrder() {
-        EditorHarness harness;
-        CLevelEditorDlg& editor = harness.Editor();
+        auto&& [harness, editor] = OpenEditor();
         const int order[] = {IdClose,    IdLoad, IdSave,   IdFillFloor, IdClearFloor,
                              IdShowGrid, IdNew,  IdSaveAs, IdSettings,  IdClose};
         editor.GetDlgItem(IdClose)->setFocus();
@@ -99,8 +96,7 @@ private slots:
     }
 
     void startsOnTheDefaultLevelWithNothingSelected() {
-        EditorHarness harness;
-        CLevelEditorDlg& editor = harness.Editor();
+        auto&& [harness, editor] = OpenEditor();
         int solidBorder = 0, floorInside = 0;
         for (int column = 0; column < GridColumns; ++column)
             for (int row = 0; row < GridRows; ++row) {
@@ -126,8 +122,7 @@ private slots:
     }
 
     void withoutASettingsFileTheGridIsShownInBlackAndTheFolderStays() {
-        EditorHarness harness;
-        CLevelEditorDlg& editor = harness.Editor();
+        auto&& [harness, editor] = OpenEditor();
         QVERIFY(ShowGridBox(editor)->isChecked());
         QCOMPARE(editor.GetGridPen().Colour, Black);
         QCOMPARE(LevelDirectoryText(editor.GetSettings()), std::string());
@@ -169,8 +164,7 @@ private slots:
 
     void eachWayOfClosingWritesTheSettingsOnceAndOnlyThen() {
         QFETCH(QString, way);
-        EditorHarness harness;
-        CLevelEditorDlg& editor = harness.Editor();
+        auto&& [harness, editor] = OpenEditor();
         QVERIFY(!QFile::exists(QString::fromStdString(harness.SettingsPath())));
         if (way == "escape")
             QTest::keyClick(editor.focusWidget(), Qt::Key_Escape);
@@ -187,8 +181,7 @@ private slots:
     }
 
     void enterOnAFocusedPushButtonClicksItInsteadOfClosing() {
-        EditorHarness harness;
-        CLevelEditorDlg& editor = harness.Editor();
+        auto&& [harness, editor] = OpenEditor();
         editor.GetDlgItem(IdFillFloor)->setFocus();
         QTest::keyClick(editor.GetDlgItem(IdFillFloor), Qt::Key_Return);
         QVERIFY(editor.isVisible());

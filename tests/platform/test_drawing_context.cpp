@@ -40,8 +40,7 @@ class DrawingContextTest : public QObject {
 
 private slots:
     void rectanglesLeaveOutTheirRightAndBottomEdges() {
-        EditorHarness harness;
-        CLevelEditorDlg& editor = harness.Editor();
+        auto&& [harness, editor] = OpenEditor();
         const QImage& surface = editor.Surface();
         const QRect area(0, 0, 60, 60);
 
@@ -71,8 +70,7 @@ private slots:
     }
 
     void linesStopOnePixelShortOfTheirEnd() {
-        EditorHarness harness;
-        CLevelEditorDlg& editor = harness.Editor();
+        auto&& [harness, editor] = OpenEditor();
         const QImage& surface = editor.Surface();
         const QRect area(0, 0, 60, 60);
 
@@ -102,8 +100,7 @@ private slots:
     }
 
     void drawingIsClippedToTheSurface() {
-        EditorHarness harness;
-        CLevelEditorDlg& editor = harness.Editor();
+        auto&& [harness, editor] = OpenEditor();
         const QImage& surface = editor.Surface();
         const int right = surface.width() - 1;
         const int bottom = surface.height() - 1;
@@ -121,8 +118,7 @@ private slots:
     }
 
     void stretchedBitmapsMatchAnUnsmoothedPainter() {
-        EditorHarness harness;
-        CLevelEditorDlg& editor = harness.Editor();
+        auto&& [harness, editor] = OpenEditor();
         const QImage pattern = Pattern();
         for (const int size : {19, 90, 20, 7, 41}) {
             QImage expected(size, size, QImage::Format_RGB32);

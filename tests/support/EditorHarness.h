@@ -2,6 +2,7 @@
 // Starts a real editor window in a fresh, empty start-up folder of its own, as a user would
 // start the program there, and gives tests real mouse clicks and the pixels of its surface.
 #include "editor/LevelEditorDlg.h"
+#include "tests/support/ScriptedAnswerer.h"
 
 #include <QByteArray>
 #include <QCheckBox>
@@ -44,6 +45,19 @@ private:
     QTemporaryDir Dir;
     std::string PreviousDirectory;
     std::unique_ptr<CLevelEditorDlg> Window;
+};
+
+// The set-ups most editor tests start from, each taken apart in one line:
+// `auto&& [harness, editor] = OpenEditor();`
+// `auto&& [harness, answerer, editor] = EditorWithAnswerer();`
+struct OpenEditor {
+    EditorHarness harness;
+    CLevelEditorDlg& editor = harness.Editor();
+};
+struct EditorWithAnswerer {
+    EditorHarness harness;
+    ScriptedAnswerer answerer;
+    CLevelEditorDlg& editor = harness.Editor();
 };
 
 // Colours of the editor's pictures, and a mark that it never draws: a pixel so marked shows
