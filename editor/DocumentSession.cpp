@@ -11,15 +11,6 @@ namespace {
 
 constexpr int HistoryDepth = 10000;
 
-std::vector<Cell> AllCells() {
-    std::vector<Cell> cells;
-    cells.reserve(GridColumns * GridRows);
-    for (int column = 0; column < GridColumns; ++column)
-        for (int row = 0; row < GridRows; ++row)
-            cells.push_back({column, row});
-    return cells;
-}
-
 } // namespace
 
 class DocumentSession::Step : public QUndoCommand {

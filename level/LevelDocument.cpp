@@ -110,13 +110,17 @@ std::vector<Cell> LevelDocument::Reapply(const LevelEdit& edit) {
     return ApplyCells(Level.grid, edit, true);
 }
 
-// A whole new level: every cell counts as changed.
-std::vector<Cell> LevelDocument::Replace(const LevelState& state) {
-    Level = state;
+std::vector<Cell> AllCells() {
     std::vector<Cell> cells;
     cells.reserve(GridColumns * GridRows);
     for (int column = 0; column < GridColumns; ++column)
         for (int row = 0; row < GridRows; ++row)
             cells.push_back({column, row});
     return cells;
+}
+
+// A whole new level: every cell counts as changed.
+std::vector<Cell> LevelDocument::Replace(const LevelState& state) {
+    Level = state;
+    return AllCells();
 }

@@ -34,6 +34,9 @@ struct LevelEdit {
 
 LevelEdit DiffLevels(const LevelState& before, const LevelState& after);
 
+// Every cell of the grid, column by column: what a whole new level changes.
+std::vector<Cell> AllCells();
+
 class LevelDocument {
 public:
     // The default level: solid border, floor inside, no player, no file, unmodified.
