@@ -73,9 +73,10 @@ void StretchPicture(const Canvas& canvas, Rect target, const PictureView& pictur
 // The area of a picture, every pixel repeated scale times in each direction.
 PixelBuffer ScaledArea(const PictureView& picture, Rect area, int scale);
 
-// Text in a 5 x 7 font enlarged by 2, one line, starting with its top-left corner at (x, y).
-// Characters outside printable ASCII show as "?"; the text is cut at the canvas edge.
-constexpr int TextHeight = 14;
+// Text in a 5 x 7 font (descenders in an eighth row) enlarged by 2, one line, starting with its
+// top-left corner at (x, y). Characters outside printable ASCII show as "?"; the text is cut at the
+// canvas edge.
+constexpr int TextHeight = 16;
 constexpr int TextAdvance = 12;
 void DrawText(const Canvas& canvas, int x, int y, std::string_view text, Pixel colour);
 int TextWidth(std::string_view text);
