@@ -1,6 +1,7 @@
 #include "levelset/LevelSetCheck.h"
 
 #include "level/LevelFileName.h"
+#include "levelset/Escape.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -99,56 +100,6 @@ void CheckPath(CheckResult& result, const std::string& path) {
         CheckFileName(result, path);
 }
 
-// The length of the well-formed UTF-8 sequence at text[at] that encodes a character above
-// U+007F, or 0 when there is none.
-int Utf8SequenceLength(const std::string& text, std::size_t at) {
-    auto byte = [&text](std::size_t index) {
-        return index < text.size() ? static_cast<unsigned char>(text[index]) : 0u;
-    };
-    const unsigned lead = byte(at);
-    const int length = lead >= 0xC2 && lead <= 0xDF   ? 2
-                       : lead >= 0xE0 && lead <= 0xEF ? 3
-                       : lead >= 0xF0 && lead <= 0xF4 ? 4
-                                                      : 0;
-    // The second byte's range excludes overlong forms, surrogates and values past U+10FFFF.
-    const unsigned low = lead == 0xE0 ? 0xA0 : lead == 0xF0 ? 0x90 : 0x80;
-    const unsigned high = lead == 0xED ? 0x9F : lead == 0xF4 ? 0x8F : 0xBF;
-    if (length == 0 || byte(at + 1) < low || byte(at + 1) > high)
-        return 0;
-    for (int i = 2; i < length; ++i)
-        if ((byte(at + i) & 0xC0) != 0x80)
-            return 0;
-    return length;
-}
-
-// Text as a JSON string. Bytes that are not UTF-8 (a file name may hold any) become U+FFFD.
-std::string JsonString(const std::string& text) {
-    std::string json = "\"";
-    for (std::size_t at = 0; at < text.size();) {
-        const auto byte = static_cast<unsigned char>(text[at]);
-        if (byte == '"' || byte == '\\') {
-            json += '\\';
-            json += static_cast<char>(byte);
-            ++at;
-        } else if (byte < 0x20) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", byte);
-            json += escaped;
-            ++at;
-        } else if (byte < 0x80) {
-            json += static_cast<char>(byte);
-            ++at;
-        } else if (const int length = Utf8SequenceLength(text, at)) {
-            json.append(text, at, length);
-            at += length;
-        } else {
-            json += "\\ufffd";
-            ++at;
-        }
-    }
-    return json + "\"";
-}
-
 } // namespace
 
 std::optional<std::vector<std::string>> FolderNames(const std::string& folder) {
@@ -172,10 +123,10 @@ CheckResult CheckPaths(const std::vector<std::string>& paths) {
 
 std::string FindingLine(const PathFinding& reported) {
     const Finding& finding = reported.finding;
-    std::string line = reported.path + ":";
+    std::string line = TerminalText(reported.path) + ":";
     if (finding.row > 0)
         line += std::to_string(finding.row) + ":" + std::to_string(finding.column) + ":";
-    return line + " " + SeverityName(finding.severity) + ": " + finding.text;
+    return line + " " + SeverityName(finding.severity) + ": " + TerminalText(finding.text);
 }
 
 std::string SummaryLine(const CheckResult& result) {
@@ -228,7 +179,8 @@ std::string CheckReport(const CheckResult& result, CheckOutput output) {
 std::string UnreadableLines(const CheckResult& result) {
     std::string lines;
     for (const UnreadablePath& path : result.unreadable)
-        lines += "zapmaze-levels: cannot read " + path.path + ": " + path.reason + '\n';
+        lines +=
+            "zapmaze-levels: cannot read " + TerminalText(path.path) + ": " + path.reason + '\n';
     return lines;
 }
 

@@ -1,6 +1,7 @@
 #include "levelset/OutputFile.h"
 
 #include "files/FileAccess.h"
+#include "level/LevelFileName.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -46,6 +47,11 @@ bool IsSameFile(const struct stat& output, const std::string& input) {
 std::optional<OutputTarget> CheckOutputPath(const std::string& output,
                                             const std::vector<std::string>& inputs, bool force,
                                             std::string& error) {
+    if (const std::optional<int> level = LevelSetNumber(output.substr(output.rfind('/') + 1))) {
+        error = "its name is that of level " + std::to_string(*level) +
+                " of a level set, which a picture must never take, even with --force";
+        return std::nullopt;
+    }
     struct stat status {};
     if (::lstat(output.c_str(), &status) != 0) {
         if (errno == ENOENT)

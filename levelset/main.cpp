@@ -4,6 +4,7 @@
 #include "files/StandardOutput.h"
 #include "level/LevelText.h"
 #include "levelset/CommandLine.h"
+#include "levelset/Escape.h"
 #include "levelset/LevelPictures.h"
 #include "levelset/LevelSetCheck.h"
 #include "levelset/OutputFile.h"
@@ -11,7 +12,9 @@
 #include "render/GridPicture.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <charconv>
+#include <csignal>
 #include <cstdio>
 #include <filesystem>
 #include <optional>
@@ -20,34 +23,45 @@ namespace {
 
 constexpr const char* Program = "zapmaze-levels";
 constexpr int Failure = 2;
+// What check gives a file that holds no level: an error.
+constexpr int HoldsNoLevelStatus = 1;
 constexpr int MaxRenderScale = 10;
 
 int Fail(const std::string& message) {
-    std::fprintf(stderr, "%s: %s\n", Program, message.c_str());
+    std::fprintf(stderr, "%s: %s\n", Program, TerminalText(message).c_str());
     return Failure;
 }
 
 int Usage(const std::string& message) {
-    std::fprintf(stderr, "%s: %s\n%s", Program, message.c_str(), LevelsHelpText().c_str());
+    std::fprintf(stderr, "%s: %s\n%s", Program, TerminalText(message).c_str(),
+                 LevelsHelpText().c_str());
     return Failure;
 }
 
-// Standard output, or exit status 2 with the reason when it cannot be written (a full disk).
+// Standard output, or exit status 2 when it cannot be written: with the reason for a full disk,
+// quietly for a pipe whose reader has gone (check ... | head -1), which wants no more.
 int Print(const std::string& text, int status) {
     if (WriteAndFlush(stdout, text))
         return status;
-    std::fputs(OutputFailedLine(Program).c_str(), stderr);
+    if (errno != EPIPE)
+        std::fputs(OutputFailedLine(Program).c_str(), stderr);
     return Failure;
 }
 
 // The level as the editor's Load at start-up shows it: the file read over the default level.
-std::optional<LevelGrid> ReadLevel(const std::string& path, std::string& error) {
+// A file that cannot be read, or that holds no level, gives the exit status that check gives it.
+std::optional<LevelGrid> ReadLevel(const std::string& path, int& status) {
     LevelGrid grid{};
     PlayerStarts starts;
     ResetToDefaultLevel(grid, starts);
     const LevelFileRead read = ReadLevelFile(path, grid, starts);
     if (read.failure != ReadFailure::None) {
-        error = ReadFailureText(read.failure);
+        status = Fail("cannot read " + path + ": " + std::string(ReadFailureText(read.failure)));
+        return std::nullopt;
+    }
+    if (!read.HoldsLevel()) {
+        Fail("will not render " + path + ": " + HoldsNoLevelMessage);
+        status = HoldsNoLevelStatus;
         return std::nullopt;
     }
     return grid;
@@ -98,10 +112,10 @@ int RunRender(const LevelsArguments& arguments) {
     if (!scale)
         return Usage("--scale takes a whole number from 1 to 10");
     const std::string& path = arguments.paths.front();
-    std::string error;
-    const std::optional<LevelGrid> grid = ReadLevel(path, error);
+    int status = 0;
+    const std::optional<LevelGrid> grid = ReadLevel(path, status);
     if (!grid)
-        return Fail("cannot read " + path + ": " + error);
+        return status;
     const render::Pixel gridColour =
         arguments.noGrid ? render::GridLinesHidden : render::GridLinesShown;
     return WritePicture(render::RenderLevel(*grid, gridColour, *scale), arguments, {path});
@@ -154,6 +168,10 @@ int RunSheet(const LevelsArguments& arguments) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // A closed pipe or a file size limit is a failed write that the program reports, not a
+    // signal that ends it mid-way.
+    std::signal(SIGPIPE, SIG_IGN);
+    std::signal(SIGXFSZ, SIG_IGN);
     std::string error;
     const std::optional<LevelsArguments> arguments = ParseLevelsArguments(
         std::vector<std::string>(argv + std::min(argc, 1), argv + argc), error);

@@ -9,7 +9,13 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <csignal>
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
 #include <unistd.h>
+
+extern char** environ;
 
 namespace {
 
@@ -19,14 +25,17 @@ struct Run {
     QString err;
 };
 
+QString Levels() {
+    return QCoreApplication::applicationDirPath() + "/../levelset/zapmaze-levels";
+}
+
 Run RunLevels(const QStringList& arguments, const QString& folder,
               const QString& standardOutput = QString()) {
     QProcess process;
     process.setWorkingDirectory(folder);
     if (!standardOutput.isEmpty())
         process.setStandardOutputFile(standardOutput);
-    process.start(QCoreApplication::applicationDirPath() + "/../levelset/zapmaze-levels",
-                  arguments);
+    process.start(Levels(), arguments);
     process.waitForFinished(30000);
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
             QString::fromUtf8(process.readAllStandardOutput()),
@@ -121,6 +130,8 @@ private slots:
             "cannot read pipe: it is not a regular file\nzapmaze-levels: cannot read gone.txt: "
             "it does not exist");
         row("render of a pipe", {"render", "pipe", "-o", "out.png"}, 2, "cannot read pipe");
+        row("render of a file without a level", {"render", "notes", "-o", "out.png"}, 1,
+            "will not render notes: the file holds no level");
         row("- is a file name", {"check", "-"}, 2, "cannot read -: it does not exist");
         row("unreadable paths in JSON", {"check", "--json", "gone.txt"}, 2,
             "\"path\": \"gone.txt\", \"row\": null, \"column\": null, \"severity\": "
@@ -133,12 +144,14 @@ private slots:
         row("warnings fail when strict", {"check", "--strict", "L4.txt"}, 1, "1 warning");
         row("name the editor warns about", {"check", "--strict", "notes"}, 1,
             "notes: warning: the editor warns about this name");
-        row("output is the input", {"render", "L1.txt", "-o", "L1.txt"}, 2,
-            "will not write L1.txt: it is the same file as the input L1.txt");
+        row("output is the input", {"render", "same.png", "-o", "same.png"}, 2,
+            "will not write same.png: it is the same file as the input same.png");
         row("output is a hard link of the input", {"render", "L1.txt", "-o", "same.png"}, 2,
             "same file as the input");
         row("output is a member of the set", {"sheet", "set", "-o", "set/L1.txt", "--force"}, 2,
-            "same file as the input set/L1.txt");
+            "will not write set/L1.txt: its name is that of level 1");
+        row("output named as a level", {"sheet", "set", "-o", "set/L2.TXT", "--force"}, 2,
+            "will not write set/L2.TXT: its name is that of level 2");
         row("output is a symbolic link", {"render", "L1.txt", "-o", "link.png"}, 2,
             "it is a symbolic link");
         row("output is a named pipe", {"render", "L1.txt", "-o", "pipe"}, 2, "it is a named pipe");
@@ -176,6 +189,61 @@ private slots:
         QCOMPARE(ReadBytes(dir.filePath("set/L1.txt").toStdString()),
                  QByteArray::fromStdString(level));
         QVERIFY(QFileInfo(dir.filePath("link.png")).isSymLink());
+        if (status != 0)
+            QVERIFY(!QFileInfo::exists(dir.filePath("out.png")) &&
+                    !QFileInfo::exists(dir.filePath("set/L2.TXT")));
+    }
+
+    // A name cannot forge a line or turn the text around: controls, bidirectional overrides and
+    // bytes that are not UTF-8 are shown escaped.
+    void fileNamesAreEscapedInTextOutput() {
+        QTemporaryDir dir;
+        const std::string name = "a\nL1.txt:1:1: error: forged\r\x1b[2J\xe2\x80\xae.txt";
+        WriteLevel(dir.filePath(QString::fromStdString(name)), LevelText(PlayableGrid()));
+        const Run run =
+            RunLevels({"check", QString::fromStdString(name), "gone\n.txt"}, dir.path());
+        QCOMPARE(run.out, QString("a\\x0AL1.txt:1:1: error: forged\\x0D\\x1B[2J\\u202E.txt: "
+                                  "warning: the editor warns about this name when saving: the "
+                                  "valid filename format is \"Ln.txt\" where 'n' is a number "
+                                  "between 1 and 10\n"
+                                  "1 file checked: 0 errors, 1 warning, 1 path unreadable\n"));
+        QCOMPARE(run.err,
+                 QString("zapmaze-levels: cannot read gone\\x0A.txt: it does not exist\n"));
+    }
+
+    // A reader that has gone (check ... | head -1) ends the program quietly with status 2, not
+    // by SIGPIPE: the output is a pipe whose reading end is already closed.
+    void closedPipeEndsQuietly() {
+        QTemporaryDir dir;
+        const std::string level = dir.filePath("L4.txt").toStdString();
+        const std::string errors = dir.filePath("errors").toStdString();
+        WriteLevel(QString::fromStdString(level), WithLfLineEnds(LevelText(PlayableGrid())));
+        int ends[2];
+        QVERIFY(::pipe(ends) == 0);
+        ::close(ends[0]);
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_adddup2(&actions, ends[1], 1);
+        posix_spawn_file_actions_addopen(&actions, 2, errors.c_str(), O_WRONLY | O_CREAT, 0600);
+        posix_spawnattr_t attributes;
+        posix_spawnattr_init(&attributes);
+        sigset_t pipeSignal;
+        sigemptyset(&pipeSignal);
+        sigaddset(&pipeSignal, SIGPIPE);
+        posix_spawnattr_setsigdefault(&attributes, &pipeSignal);
+        posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF);
+        const std::string program = Levels().toStdString();
+        std::vector<char*> argv{const_cast<char*>(program.c_str()), const_cast<char*>("check"),
+                                const_cast<char*>(level.c_str()), nullptr};
+        pid_t child = 0;
+        QCOMPARE(posix_spawn(&child, program.c_str(), &actions, &attributes, argv.data(), environ),
+                 0);
+        ::close(ends[1]);
+        int status = 0;
+        QCOMPARE(::waitpid(child, &status, 0), child);
+        QVERIFY2(WIFEXITED(status), "ended by a signal");
+        QCOMPARE(WEXITSTATUS(status), 2);
+        QCOMPARE(ReadBytes(errors), QByteArray());
     }
 
     void sheetShowsAnUnreadableLevelAsAGreyBox() {
@@ -188,7 +256,7 @@ private slots:
 
     void programLinksNoQt() {
         QProcess ldd;
-        ldd.start("ldd", {QCoreApplication::applicationDirPath() + "/../levelset/zapmaze-levels"});
+        ldd.start("ldd", {Levels()});
         QVERIFY(ldd.waitForFinished(30000));
         const QString libraries = QString::fromUtf8(ldd.readAllStandardOutput());
         QVERIFY(libraries.contains("libpng"));
