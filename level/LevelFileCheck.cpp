@@ -1,5 +1,6 @@
 #include "level/LevelFileCheck.h"
 
+#include "level/Counted.h"
 #include "level/LevelFileName.h"
 #include "level/LevelText.h"
 #include "level/SaveChecks.h"
@@ -21,10 +22,6 @@ std::string Describe(char character) {
     else
         std::snprintf(text, sizeof text, "byte 0x%02X", byte);
     return text;
-}
-
-std::string Counted(int count, const std::string& noun) {
-    return std::to_string(count) + " " + noun + (count == 1 ? "" : "s");
 }
 
 // Walks the bytes of a level text as the reader takes them, one line at a time.
@@ -114,20 +111,6 @@ private:
     std::vector<Finding> Findings;
 };
 
-bool EndsWithTxt(const std::string& name) {
-    const std::string extension = ".txt";
-    if (name.size() < extension.size())
-        return false;
-    for (std::size_t i = 0; i < extension.size(); ++i) {
-        char character = name[name.size() - extension.size() + i];
-        if (character >= 'A' && character <= 'Z')
-            character = static_cast<char>(character - 'A' + 'a');
-        if (character != extension[i])
-            return false;
-    }
-    return true;
-}
-
 } // namespace
 
 std::vector<Finding> ScanLevelText(std::istream& in) {
@@ -153,16 +136,6 @@ std::vector<Finding> SaveCheckFindings(const LevelGrid& grid, const PlayerStarts
         findings.push_back({Finding::Severity::Error, check.openBlock->row + 1,
                             check.openBlock->column + 1, OpenBlockMessage(*check.openBlock)});
     return findings;
-}
-
-std::optional<std::vector<Finding>> CheckLevelStream(std::istream& in) {
-    std::string bytes(LongestLevelFile + 1, '\0');
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (in.bad())
-        return std::nullopt;
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
-    LevelGrid grid{};
-    return CheckLevelBytes(bytes, grid);
 }
 
 std::vector<Finding> CheckLevelBytes(const std::string& bytes, LevelGrid& grid) {
@@ -192,7 +165,7 @@ LevelSetFiles SortLevelSetFiles(const std::vector<std::string>& names) {
     for (const std::string& name : names) {
         if (const std::optional<int> number = LevelSetNumber(name))
             files.levels[*number - 1].push_back(name);
-        else if (EndsWithTxt(name))
+        else if (HasTxtExtension(name))
             files.strays.push_back(name);
     }
     return files;

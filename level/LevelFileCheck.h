@@ -45,10 +45,6 @@ inline constexpr const char* HoldsNoLevelMessage =
 // after a Load at start-up, and its save checks.
 std::vector<Finding> CheckLevelBytes(const std::string& bytes, LevelGrid& grid);
 
-// The same for a stream, of which it reads no more than a level file can use. Nothing when the
-// stream reports a read error.
-std::optional<std::vector<Finding>> CheckLevelStream(std::istream& in);
-
 // The same for the level file at path, read as the editor's Load reads it; failure says why
 // it could not be read.
 struct CheckedLevelFile {

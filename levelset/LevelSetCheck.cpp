@@ -1,5 +1,6 @@
 #include "levelset/LevelSetCheck.h"
 
+#include "level/Counted.h"
 #include "level/LevelFileName.h"
 #include "levelset/Escape.h"
 
@@ -18,10 +19,6 @@ int Count(const CheckResult& result, Finding::Severity severity) {
     return static_cast<int>(std::count_if(
         result.findings.begin(), result.findings.end(),
         [severity](const PathFinding& reported) { return reported.finding.severity == severity; }));
-}
-
-std::string Plural(int count, const std::string& noun) {
-    return std::to_string(count) + " " + noun + (count == 1 ? "" : "s");
 }
 
 const char* SeverityName(Finding::Severity severity) {
@@ -131,10 +128,10 @@ std::string FindingLine(const PathFinding& reported) {
 
 std::string SummaryLine(const CheckResult& result) {
     const int unreadable = static_cast<int>(result.unreadable.size());
-    return Plural(result.filesChecked, "file") +
-           " checked: " + Plural(Count(result, Finding::Severity::Error), "error") + ", " +
-           Plural(Count(result, Finding::Severity::Warning), "warning") +
-           (unreadable > 0 ? ", " + Plural(unreadable, "path") + " unreadable" : "");
+    return Counted(result.filesChecked, "file") +
+           " checked: " + Counted(Count(result, Finding::Severity::Error), "error") + ", " +
+           Counted(Count(result, Finding::Severity::Warning), "warning") +
+           (unreadable > 0 ? ", " + Counted(unreadable, "path") + " unreadable" : "");
 }
 
 std::string JsonDocument(const CheckResult& result) {

@@ -5,8 +5,8 @@
 #include "level/LevelText.h"
 #include "levelset/CommandLine.h"
 #include "levelset/Escape.h"
-#include "levelset/LevelPictures.h"
 #include "levelset/LevelSetCheck.h"
+#include "levelset/LevelSheet.h"
 #include "levelset/OutputFile.h"
 #include "levelset/PngFile.h"
 #include "render/GridPicture.h"
@@ -16,7 +16,6 @@
 #include <charconv>
 #include <csignal>
 #include <cstdio>
-#include <filesystem>
 #include <optional>
 
 namespace {
@@ -121,47 +120,17 @@ int RunRender(const LevelsArguments& arguments) {
     return WritePicture(render::RenderLevel(*grid, gridColour, *scale), arguments, {path});
 }
 
-// One level of the set as the sheet shows it; an unreadable file's reason goes to error.
-SheetEntry SheetEntryFor(const std::string& folder, const std::vector<std::string>& candidates,
-                         int level, std::string& error) {
-    SheetEntry entry;
-    entry.name = candidates.empty() ? "L" + std::to_string(level) + ".txt" : candidates.front();
-    if (candidates.empty())
-        return entry;
-    const std::string path = (std::filesystem::path(folder) / entry.name).string();
-    const CheckedLevelFile checked = CheckLevelFile(path);
-    if (checked.failure != ReadFailure::None) {
-        error = "cannot read " + path + ": " + std::string(ReadFailureText(checked.failure));
-        entry.state = SheetEntry::State::Unreadable;
-        return entry;
-    }
-    const bool fails =
-        std::any_of(checked.findings.begin(), checked.findings.end(),
-                    [](const Finding& f) { return f.severity == Finding::Severity::Error; });
-    entry.state = fails ? SheetEntry::State::Fails : SheetEntry::State::Passes;
-    entry.grid = checked.grid;
-    return entry;
-}
 int RunSheet(const LevelsArguments& arguments) {
     if (arguments.paths.size() != 1 || !arguments.output)
         return Usage("sheet needs one FOLDER and -o OUT.png");
     const std::string& folder = arguments.paths.front();
-    const std::optional<std::vector<std::string>> names = FolderNames(folder);
-    if (!names)
+    const std::optional<LevelSheet> sheet = ReadLevelSheet(folder);
+    if (!sheet)
         return Fail("cannot read " + folder + ": the folder cannot be listed");
-    const LevelSetFiles files = SortLevelSetFiles(*names);
-    std::array<SheetEntry, 10> entries;
-    std::vector<std::string> inputs;
     int status = 0;
-    for (int level = 1; level <= 10; ++level) {
-        std::string error;
-        entries[level - 1] = SheetEntryFor(folder, files.levels[level - 1], level, error);
-        if (entries[level - 1].state == SheetEntry::State::Unreadable)
-            status = Fail(error);
-        for (const std::string& name : files.levels[level - 1])
-            inputs.push_back((std::filesystem::path(folder) / name).string());
-    }
-    const int written = WritePicture(RenderSheet(entries), arguments, inputs);
+    for (const UnreadablePath& path : sheet->unreadable)
+        status = Fail("cannot read " + path.path + ": " + path.reason);
+    const int written = WritePicture(RenderSheet(sheet->entries), arguments, sheet->inputs);
     return written != 0 ? written : status;
 }
 
