@@ -9,18 +9,8 @@
 #include <vector>
 
 #include "files/ReadFile.h"
+#include "level/Finding.h"
 #include "level/Level.h"
-
-// One finding about a file. Row and column count from 1 and name a line and a character of
-// the file; 0 means the finding has no such place.
-struct Finding {
-    enum class Severity { Error, Warning };
-    Severity severity = Severity::Warning;
-    int row = 0;
-    int column = 0;
-    std::string text;
-    bool operator==(const Finding&) const = default;
-};
 
 // Warnings about the text as the level reader takes it: a byte order mark, a line end of LF
 // alone, a line that is not 15 characters, a last line without a line end, fewer or more than
@@ -29,9 +19,9 @@ struct Finding {
 // or after the 13th line), so it reads at most a few hundred bytes and keeps one line.
 std::vector<Finding> ScanLevelText(std::istream& in);
 
-// The save checks of a level in the editor's own words: a player start missing as a warning,
-// since the editor warns and saves, and the first open 2 x 2 block at its top-left cell as an
-// error, since the editor refuses to save it.
+// The save checks of a level in the editor's own words, without its "File not saved.": a player
+// start missing as a warning, since the editor warns and saves, and the first open 2 x 2 block
+// at its top-left cell as an error, since the editor refuses to save it.
 std::vector<Finding> SaveCheckFindings(const LevelGrid& grid, const PlayerStarts& starts);
 
 // What a file from which the reader takes not a single tile gets instead of all other findings:

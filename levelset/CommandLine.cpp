@@ -17,15 +17,17 @@ struct KnownOption {
     std::optional<std::string> LevelsArguments::*value;
 };
 
-constexpr std::array<KnownOption, 9> Options{{
+constexpr std::array<KnownOption, 11> Options{{
     {'h', "help", Any, &LevelsArguments::help, nullptr},
     {'v', "version", Any, &LevelsArguments::version, nullptr},
     {0, "json", Check, &LevelsArguments::json, nullptr},
+    {0, "format", Check, nullptr, &LevelsArguments::format},
     {0, "quiet", Check, &LevelsArguments::quiet, nullptr},
     {0, "strict", Check, &LevelsArguments::strict, nullptr},
     {'o', "output", Render | Sheet, nullptr, &LevelsArguments::output},
     {0, "force", Render | Sheet, &LevelsArguments::force, nullptr},
     {0, "scale", Render, nullptr, &LevelsArguments::scale},
+    {0, "size", Render, nullptr, &LevelsArguments::size},
     {0, "no-grid", Render, &LevelsArguments::noGrid, nullptr},
 }};
 
@@ -197,16 +199,20 @@ const std::string& LevelsHelpText() {
         "Options:\n"
         "  -h, --help              Shows this help and ends.\n"
         "  -v, --version           Shows the version and ends.\n"
-        "  --json                  check: print the findings as one JSON document.\n"
+        "  --format <FORMAT>       check: text (the default: each finding with its [rule]),\n"
+        "                          gcc (without the rule), json or github (annotations).\n"
+        "  --json                  check: the same as --format json.\n"
         "  --quiet                 check: print only the summary line.\n"
         "  --strict                check: warnings fail too (exit status 1).\n"
         "  -o, --output <OUT.png>  render, sheet: the PNG file to write.\n"
-        "  --force                 render, sheet: replace an existing file not named .png.\n"
+        "  --force                 render, sheet: write a file not named .png.\n"
         "  --scale <N>             render: enlarge by a whole factor from 1 to 10.\n"
+        "  --size <N>              render: fit into N x N pixels (1 to 3010), aspect kept.\n"
         "  --no-grid               render: hidden grid lines, as Show Grid off.\n"
         "\n"
         "Arguments:\n"
         "  command                 check, render or sheet\n"
-        "  paths                   Level files or folders; \"-\" is a file of that name.\n";
+        "  paths                   Level files or folders; \"-\" is one level on standard\n"
+        "                          input (a file named - is ./-); -o - is a file named -.\n";
     return text;
 }

@@ -96,3 +96,19 @@ std::string JsonString(std::string_view text) {
     }
     return json + "\"";
 }
+
+std::string AnnotationMessage(std::string_view text) {
+    std::string message;
+    for (const char character : TerminalText(text))
+        message += character == '%' ? std::string("%25") : std::string(1, character);
+    return message;
+}
+
+std::string AnnotationProperty(std::string_view text) {
+    std::string property;
+    for (const char character : AnnotationMessage(text))
+        property += character == ','   ? std::string("%2C")
+                    : character == ':' ? std::string("%3A")
+                                       : std::string(1, character);
+    return property;
+}

@@ -12,3 +12,11 @@ std::string TerminalText(std::string_view text);
 
 // The text as a JSON string, quotes included. Bytes that are not UTF-8 become U+FFFD.
 std::string JsonString(std::string_view text);
+
+// The text as the message of a workflow annotation (after "::"): terminal-safe, so that no line
+// end remains, with "%" escaped as the annotation format wants.
+std::string AnnotationMessage(std::string_view text);
+
+// The text as a property value of a workflow annotation (file=...): as a message, with "," and
+// ":" also escaped, which would end the property.
+std::string AnnotationProperty(std::string_view text);

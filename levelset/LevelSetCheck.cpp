@@ -2,12 +2,12 @@
 
 #include "level/Counted.h"
 #include "level/LevelFileName.h"
+#include "level/LevelText.h"
 #include "levelset/Escape.h"
+#include "levelset/LevelInput.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <filesystem>
-#include <istream>
 
 namespace fs = std::filesystem;
 
@@ -21,42 +21,36 @@ int Count(const CheckResult& result, Finding::Severity severity) {
         [severity](const PathFinding& reported) { return reported.finding.severity == severity; }));
 }
 
-const char* SeverityName(Finding::Severity severity) {
-    return severity == Finding::Severity::Error ? "error" : "warning";
+int Unreadable(const CheckResult& result) {
+    return static_cast<int>(result.unreadable.size());
 }
 
-void AddError(CheckResult& result, const std::string& path, std::string text) {
-    result.findings.push_back({path, {Finding::Severity::Error, 0, 0, std::move(text)}});
-}
-
-void AddWarning(CheckResult& result, const std::string& path, std::string text) {
-    result.findings.push_back({path, {Finding::Severity::Warning, 0, 0, std::move(text)}});
-}
-
-void AddFileFindings(CheckResult& result, const std::string& path,
-                     const std::vector<Finding>& findings) {
-    ++result.filesChecked;
-    for (const Finding& finding : findings)
-        result.findings.push_back({path, finding});
+void Add(CheckResult& result, const std::string& path, Finding::Severity severity,
+         std::string_view rule, std::string text) {
+    result.findings.push_back({path, {severity, 0, 0, rule, std::move(text)}});
 }
 
 // Whether the file could be read.
 bool CheckLevelFileAt(CheckResult& result, const std::string& path) {
-    const CheckedLevelFile checked = CheckLevelFile(path);
-    if (checked.failure != ReadFailure::None) {
-        result.unreadable.push_back({path, std::string(ReadFailureText(checked.failure))});
+    // One byte past the longest level shows whether more lines follow.
+    const FileStart start = ReadLevelInput(path, LongestLevelFile + 1);
+    if (start.failure != ReadFailure::None) {
+        result.unreadable.push_back({path, std::string(ReadFailureText(start.failure))});
         return false;
     }
-    AddFileFindings(result, path, checked.findings);
+    ++result.filesChecked;
+    LevelGrid grid{};
+    for (const Finding& finding : CheckLevelBytes(start.bytes, grid))
+        result.findings.push_back({path, finding});
     return true;
 }
 
 // The warning that Save As gives after writing a file under another name than Ln.txt.
 void CheckFileName(CheckResult& result, const std::string& path) {
     if (!IsValidLevelFileName(path))
-        AddWarning(result, path,
-                   "the editor warns about this name when saving: the valid filename format is "
-                   "\"Ln.txt\" where 'n' is a number between 1 and 10");
+        Add(result, path, Finding::Severity::Warning, FindingRule::Name,
+            "the editor warns about this name when saving: the valid filename format is "
+            "\"Ln.txt\" where 'n' is a number between 1 and 10");
 }
 
 void CheckFolder(CheckResult& result, const std::string& folder,
@@ -66,34 +60,36 @@ void CheckFolder(CheckResult& result, const std::string& folder,
         const std::vector<std::string>& candidates = files.levels[level - 1];
         const std::string expected = "L" + std::to_string(level) + ".txt";
         if (candidates.empty()) {
-            AddError(result, (fs::path(folder) / expected).string(),
-                     "level " + std::to_string(level) + " of the set is missing");
+            Add(result, (fs::path(folder) / expected).string(), Finding::Severity::Error,
+                FindingRule::MissingLevel,
+                "level " + std::to_string(level) + " of the set is missing");
             continue;
         }
         for (const std::string& name : candidates) {
             const std::string path = (fs::path(folder) / name).string();
             if (name != candidates.front())
-                AddWarning(result, path,
-                           "another file for level " + std::to_string(level) + " besides " +
-                               candidates.front() + ": the game reads only one of them");
+                Add(result, path, Finding::Severity::Warning, FindingRule::SecondFile,
+                    "another file for level " + std::to_string(level) + " besides " +
+                        candidates.front() + ": the game reads only one of them");
             CheckLevelFileAt(result, path);
         }
     }
     for (const std::string& name : files.strays)
-        AddWarning(result, (fs::path(folder) / name).string(),
-                   "not part of the level set: the game reads only L1.txt to L10.txt");
+        Add(result, (fs::path(folder) / name).string(), Finding::Severity::Warning,
+            FindingRule::OutsideSet,
+            "not part of the level set: the game reads only L1.txt to L10.txt");
 }
 
 void CheckPath(CheckResult& result, const std::string& path) {
     std::error_code error;
-    if (fs::is_directory(path, error)) {
+    if (!IsStandardInput(path) && fs::is_directory(path, error)) {
         if (const auto names = FolderNames(path))
             CheckFolder(result, path, *names);
         else
             result.unreadable.push_back({path, "the folder cannot be listed"});
         return;
     }
-    if (CheckLevelFileAt(result, path))
+    if (CheckLevelFileAt(result, path) && !IsStandardInput(path))
         CheckFileName(result, path);
 }
 
@@ -118,58 +114,47 @@ CheckResult CheckPaths(const std::vector<std::string>& paths) {
     return result;
 }
 
-std::string FindingLine(const PathFinding& reported) {
-    const Finding& finding = reported.finding;
-    std::string line = TerminalText(reported.path) + ":";
-    if (finding.row > 0)
-        line += std::to_string(finding.row) + ":" + std::to_string(finding.column) + ":";
-    return line + " " + SeverityName(finding.severity) + ": " + TerminalText(finding.text);
-}
-
 std::string SummaryLine(const CheckResult& result) {
-    const int unreadable = static_cast<int>(result.unreadable.size());
+    const int unreadable = Unreadable(result);
     return Counted(result.filesChecked, "file") +
-           " checked: " + Counted(Count(result, Finding::Severity::Error), "error") + ", " +
-           Counted(Count(result, Finding::Severity::Warning), "warning") +
-           (unreadable > 0 ? ", " + Counted(unreadable, "path") + " unreadable" : "");
+           " checked: " + Counted(Count(result, Finding::Severity::Error) + unreadable, "error") +
+           (unreadable > 0 ? " (" + Counted(unreadable, "path") + " unreadable)" : "") + ", " +
+           Counted(Count(result, Finding::Severity::Warning), "warning");
 }
 
 std::string JsonDocument(const CheckResult& result) {
-    const int unreadable = static_cast<int>(result.unreadable.size());
+    const int unreadable = Unreadable(result);
     std::string json =
         "{\"files\": " + std::to_string(result.filesChecked) +
         ", \"errors\": " + std::to_string(Count(result, Finding::Severity::Error) + unreadable) +
         ", \"warnings\": " + std::to_string(Count(result, Finding::Severity::Warning)) +
         ", \"unreadable\": " + std::to_string(unreadable) + ", \"findings\": [";
     const char* separator = "\n  ";
-    auto add = [&json, &separator](const std::string& path, const std::string& row,
-                                   const std::string& column, const char* severity,
-                                   const std::string& text) {
+    auto add = [&json, &separator](const std::string& path, const Finding& finding) {
         json += separator;
-        json += "{\"path\": " + JsonString(path) + ", \"row\": " + row + ", \"column\": " + column +
-                ", \"severity\": \"" + severity + "\", \"text\": " + JsonString(text) + "}";
+        json += "{\"path\": " + JsonString(path) + ", " + JsonFindingMembers(finding) + "}";
         separator = ",\n  ";
     };
     for (const UnreadablePath& path : result.unreadable)
-        add(path.path, "null", "null", "error", "cannot be read: " + path.reason);
-    for (const PathFinding& reported : result.findings) {
-        const Finding& finding = reported.finding;
-        const bool placed = finding.row > 0;
-        add(reported.path, placed ? std::to_string(finding.row) : "null",
-            placed ? std::to_string(finding.column) : "null", SeverityName(finding.severity),
-            finding.text);
-    }
+        add(path.path, {Finding::Severity::Error, 0, 0, FindingRule::Unreadable,
+                        "cannot be read: " + path.reason});
+    for (const PathFinding& reported : result.findings)
+        add(reported.path, reported.finding);
     const bool empty = result.findings.empty() && result.unreadable.empty();
     return json + (empty ? "]}" : "\n]}");
 }
 
-std::string CheckReport(const CheckResult& result, CheckOutput output) {
-    if (output == CheckOutput::Json)
+std::string CheckReport(const CheckResult& result, ReportFormat format, bool summaryOnly) {
+    if (format == ReportFormat::Json)
         return JsonDocument(result) + '\n';
     std::string report;
-    if (output == CheckOutput::Lines)
+    if (!summaryOnly) {
+        if (format == ReportFormat::Github)
+            for (const UnreadablePath& path : result.unreadable)
+                report += UnreadableAnnotation(path.path, path.reason) + '\n';
         for (const PathFinding& reported : result.findings)
-            report += FindingLine(reported) + '\n';
+            report += FindingLine(reported.path, reported.finding, format) + '\n';
+    }
     return report + SummaryLine(result) + '\n';
 }
 

@@ -52,6 +52,10 @@ std::optional<OutputTarget> CheckOutputPath(const std::string& output,
                 " of a level set, which a picture must never take, even with --force";
         return std::nullopt;
     }
+    if (!force && !EndsWithPng(output)) {
+        error = "its name does not end in .png: give --force to write it all the same";
+        return std::nullopt;
+    }
     struct stat status {};
     if (::lstat(output.c_str(), &status) != 0) {
         if (errno == ENOENT)
@@ -69,10 +73,6 @@ std::optional<OutputTarget> CheckOutputPath(const std::string& output,
                      [&status](const std::string& path) { return IsSameFile(status, path); });
     if (input != inputs.end()) {
         error = "it is the same file as the input " + *input;
-        return std::nullopt;
-    }
-    if (!force && !EndsWithPng(output)) {
-        error = "the existing file's name does not end in .png: give --force to replace it";
         return std::nullopt;
     }
     return OutputTarget{status.st_mode & 07777};

@@ -5,6 +5,8 @@
 #include "level/LevelText.h"
 #include "levelset/CommandLine.h"
 #include "levelset/Escape.h"
+#include "levelset/LevelInput.h"
+#include "levelset/LevelPictures.h"
 #include "levelset/LevelSetCheck.h"
 #include "levelset/LevelSheet.h"
 #include "levelset/OutputFile.h"
@@ -25,6 +27,8 @@ constexpr int Failure = 2;
 // What check gives a file that holds no level: an error.
 constexpr int HoldsNoLevelStatus = 1;
 constexpr int MaxRenderScale = 10;
+// The largest picture that --size makes: that of --scale 10.
+constexpr int MaxRenderSize = 3010;
 
 int Fail(const std::string& message) {
     std::fprintf(stderr, "%s: %s\n", Program, TerminalText(message).c_str());
@@ -32,8 +36,8 @@ int Fail(const std::string& message) {
 }
 
 int Usage(const std::string& message) {
-    std::fprintf(stderr, "%s: %s\n%s", Program, TerminalText(message).c_str(),
-                 LevelsHelpText().c_str());
+    std::fprintf(stderr, "%s: %s\nTry '%s --help'.\n", Program, TerminalText(message).c_str(),
+                 Program);
     return Failure;
 }
 
@@ -50,21 +54,48 @@ int Print(const std::string& text, int status) {
 // The level as the editor's Load at start-up shows it: the file read over the default level.
 // A file that cannot be read, or that holds no level, gives the exit status that check gives it.
 std::optional<LevelGrid> ReadLevel(const std::string& path, int& status) {
+    const FileStart start = ReadLevelInput(path, LongestLevelFile);
+    if (start.failure != ReadFailure::None) {
+        status = Fail("cannot read " + path + ": " + std::string(ReadFailureText(start.failure)));
+        return std::nullopt;
+    }
     LevelGrid grid{};
     PlayerStarts starts;
     ResetToDefaultLevel(grid, starts);
-    const LevelFileRead read = ReadLevelFile(path, grid, starts);
-    if (read.failure != ReadFailure::None) {
-        status = Fail("cannot read " + path + ": " + std::string(ReadFailureText(read.failure)));
-        return std::nullopt;
-    }
-    if (!read.HoldsLevel()) {
+    if (ReadLevelBytes(start.bytes, grid, starts).tiles == 0) {
         Fail("will not render " + path + ": " + HoldsNoLevelMessage);
         status = HoldsNoLevelStatus;
         return std::nullopt;
     }
     return grid;
 }
+
+// The files that a command reads, which its picture may not overwrite.
+std::vector<std::string> InputFiles(const std::vector<std::string>& paths) {
+    std::vector<std::string> files;
+    std::copy_if(paths.begin(), paths.end(), std::back_inserter(files),
+                 [](const std::string& path) { return !IsStandardInput(path); });
+    return files;
+}
+
+// The format that --format or --json asks for; nothing after a usage error, already reported.
+std::optional<ReportFormat> FormatOf(const LevelsArguments& arguments, int& status) {
+    if (arguments.json && arguments.format && *arguments.format != "json") {
+        status = Usage("--json and --format " + *arguments.format + " cannot be combined");
+        return std::nullopt;
+    }
+    const std::optional<ReportFormat> format =
+        ReportFormatNamed(arguments.json ? "json" : arguments.format.value_or("text"));
+    if (!format)
+        status = Usage("--format takes text, gcc, json or github");
+    return format;
+}
+
+// Standard input holds one level: a second "-" would find it empty.
+bool ReadsStandardInputTwice(const std::vector<std::string>& paths) {
+    return std::count_if(paths.begin(), paths.end(), IsStandardInput) > 1;
+}
+
 int WritePicture(const render::PixelBuffer& picture, const LevelsArguments& arguments,
                  const std::vector<std::string>& inputs) {
     const std::string& output = *arguments.output;
@@ -84,46 +115,70 @@ int WritePicture(const render::PixelBuffer& picture, const LevelsArguments& argu
 int RunCheck(const LevelsArguments& arguments) {
     if (arguments.paths.empty())
         return Usage("check needs at least one PATH");
-    if (arguments.json && arguments.quiet)
+    if (ReadsStandardInputTwice(arguments.paths))
+        return Usage("standard input (-) holds one level and can be named once");
+    int status = 0;
+    const std::optional<ReportFormat> format = FormatOf(arguments, status);
+    if (!format)
+        return status;
+    if (*format == ReportFormat::Json && arguments.quiet)
         return Usage("--json and --quiet cannot be combined");
-    const CheckOutput output = arguments.json    ? CheckOutput::Json
-                               : arguments.quiet ? CheckOutput::Summary
-                                                 : CheckOutput::Lines;
     const CheckResult result = CheckPaths(arguments.paths);
     std::fputs(UnreadableLines(result).c_str(), stderr);
-    return Print(CheckReport(result, output), CheckStatus(result, arguments.strict));
+    return Print(CheckReport(result, *format, arguments.quiet),
+                 CheckStatus(result, arguments.strict));
 }
 
-std::optional<int> RenderScale(const LevelsArguments& arguments) {
-    const std::string text = arguments.scale.value_or("1");
-    int scale = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), scale);
-    if (error != std::errc() || end != text.data() + text.size() || scale < 1 ||
-        scale > MaxRenderScale)
+// A whole number from 1 to most in text, or nothing.
+std::optional<int> WholeNumber(const std::string& text, int most) {
+    int number = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
+    if (error != std::errc() || end != text.data() + text.size() || number < 1 || number > most)
         return std::nullopt;
-    return scale;
+    return number;
+}
+
+// The level's picture at the scale or the size asked for; nothing after a usage error.
+std::optional<render::PixelBuffer> SizedPicture(const LevelGrid& grid,
+                                                const LevelsArguments& arguments, int& status) {
+    const render::Pixel gridColour =
+        arguments.noGrid ? render::GridLinesHidden : render::GridLinesShown;
+    if (!arguments.size) {
+        const std::optional<int> scale = WholeNumber(arguments.scale.value_or("1"), MaxRenderScale);
+        if (!scale) {
+            status = Usage("--scale takes a whole number from 1 to 10");
+            return std::nullopt;
+        }
+        return render::RenderLevel(grid, gridColour, *scale);
+    }
+    const std::optional<int> size = WholeNumber(*arguments.size, MaxRenderSize);
+    if (!size || arguments.scale) {
+        status = Usage(size ? "--size and --scale cannot be combined"
+                            : "--size takes a whole number from 1 to 3010");
+        return std::nullopt;
+    }
+    return FittedPicture(render::RenderLevel(grid, gridColour, 1).View(), *size);
 }
 
 int RunRender(const LevelsArguments& arguments) {
     if (arguments.paths.size() != 1 || !arguments.output)
         return Usage("render needs one FILE and -o OUT.png");
-    const std::optional<int> scale = RenderScale(arguments);
-    if (!scale)
-        return Usage("--scale takes a whole number from 1 to 10");
-    const std::string& path = arguments.paths.front();
     int status = 0;
-    const std::optional<LevelGrid> grid = ReadLevel(path, status);
+    const std::optional<LevelGrid> grid = ReadLevel(arguments.paths.front(), status);
     if (!grid)
         return status;
-    const render::Pixel gridColour =
-        arguments.noGrid ? render::GridLinesHidden : render::GridLinesShown;
-    return WritePicture(render::RenderLevel(*grid, gridColour, *scale), arguments, {path});
+    const std::optional<render::PixelBuffer> picture = SizedPicture(*grid, arguments, status);
+    if (!picture)
+        return status;
+    return WritePicture(*picture, arguments, InputFiles(arguments.paths));
 }
 
 int RunSheet(const LevelsArguments& arguments) {
     if (arguments.paths.size() != 1 || !arguments.output)
         return Usage("sheet needs one FOLDER and -o OUT.png");
     const std::string& folder = arguments.paths.front();
+    if (IsStandardInput(folder))
+        return Usage("sheet reads a folder, not standard input: name a folder called - as ./-");
     const std::optional<LevelSheet> sheet = ReadLevelSheet(folder);
     if (!sheet)
         return Fail("cannot read " + folder + ": the folder cannot be listed");

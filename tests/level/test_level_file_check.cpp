@@ -118,7 +118,7 @@ private slots:
         QCOMPARE(Described(findings),
                  QStringList({"0:0: All player start points have not been used!",
                               "2:2: Levels which allow diagonal movements are invalid [tile "
-                              "(2,2)]. File not saved."}));
+                              "(2,2)]."}));
         QCOMPARE(findings[0].severity, Finding::Severity::Warning);
         QCOMPARE(findings[1].severity, Finding::Severity::Error);
         // A file the reader takes no tile from is refused by Load: that one error and no other.

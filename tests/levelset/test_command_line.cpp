@@ -1,5 +1,6 @@
 // zapmaze-levels run as a user runs it: the whole output and exit status of check over a level
 // set, and render compared pixel for pixel with the grid area of a real editor window.
+#include "level/Finding.h"
 #include "level/LevelText.h"
 #include "res/DialogTemplates.h"
 #include "tests/support/EditorHarness.h"
@@ -30,12 +31,15 @@ QString Levels() {
 }
 
 Run RunLevels(const QStringList& arguments, const QString& folder,
-              const QString& standardOutput = QString()) {
+              const QString& standardOutput = QString(),
+              const QByteArray& standardInput = QByteArray()) {
     QProcess process;
     process.setWorkingDirectory(folder);
     if (!standardOutput.isEmpty())
         process.setStandardOutputFile(standardOutput);
     process.start(Levels(), arguments);
+    process.write(standardInput);
+    process.closeWriteChannel();
     process.waitForFinished(30000);
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
             QString::fromUtf8(process.readAllStandardOutput()),
@@ -92,13 +96,15 @@ private slots:
 
         const Run run = RunLevels({"check", "set"}, dir.path());
         QCOMPARE(run.out, QString("set/L2.txt:6:4: error: Levels which allow diagonal movements "
-                                  "are invalid [tile (4,6)]. File not saved.\n"
+                                  "are invalid [tile (4,6)]. [open-block]\n"
                                   "set/l3.TXT: warning: All player start points have not been "
-                                  "used!\n"
-                                  "set/L4.txt:1:16: warning: the line ends with LF, not CR LF\n"
-                                  "set/L5.txt: error: level 5 of the set is missing\n"
+                                  "used! [missing-player]\n"
+                                  "set/L4.txt:1:16: warning: the line ends with LF, not CR LF "
+                                  "[line-ends]\n"
+                                  "set/L5.txt: error: level 5 of the set is missing "
+                                  "[missing-level]\n"
                                   "set/L05.txt: warning: not part of the level set: the game "
-                                  "reads only L1.txt to L10.txt\n"
+                                  "reads only L1.txt to L10.txt [outside-set]\n"
                                   "9 files checked: 2 errors, 3 warnings\n"));
         QCOMPARE(run.err, QString());
         QCOMPARE(run.status, 1);
@@ -120,11 +126,13 @@ private slots:
     void refusalsAndExitStatuses_data() {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<bool>("outputToFullDisk");
+        QTest::addColumn<QByteArray>("standardInput");
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("message");
         auto row = [](const char* name, QStringList arguments, int status, QString message,
-                      bool full = false) {
-            QTest::newRow(name) << arguments << full << status << message;
+                      bool full = false, std::string input = {}) {
+            QTest::newRow(name) << arguments << full << QByteArray::fromStdString(input) << status
+                                << message;
         };
         row("unreadable paths", {"check", "pipe", "gone.txt"}, 2,
             "cannot read pipe: it is not a regular file\nzapmaze-levels: cannot read gone.txt: "
@@ -132,10 +140,27 @@ private slots:
         row("render of a pipe", {"render", "pipe", "-o", "out.png"}, 2, "cannot read pipe");
         row("render of a file without a level", {"render", "notes", "-o", "out.png"}, 1,
             "will not render notes: the file holds no level");
-        row("- is a file name", {"check", "-"}, 2, "cannot read -: it does not exist");
+        row("a file named -", {"check", "./-"}, 2, "cannot read ./-: it does not exist");
+        row("standard input", {"check", "--format", "gcc", "-"}, 0,
+            "-:1:16: warning: the line ends with LF, not CR LF\n1 file", false,
+            WithLfLineEnds(LevelText(PlayableGrid())));
+        row("standard input holding no level", {"check", "-"}, 1,
+            "-: error: the file holds no "
+            "level",
+            false, "no level");
+        row("standard input named twice", {"check", "-", "-"}, 2, "can be named once");
+        row("github annotations", {"check", "--format", "github", "L4.txt", "gone.txt"}, 2,
+            "::error file=gone.txt::cannot be read: it does not exist [unreadable]\n"
+            "::warning file=L4.txt,line=1,col=16::the line ends with LF, not CR LF [line-ends]\n"
+            "1 file checked: 1 error (1 path unreadable), 1 warning\n");
+        row("unknown format", {"check", "--format", "xml", "L1.txt"}, 2,
+            "--format takes text, gcc, json or github");
+        row("usage error", {"check"}, 2,
+            "zapmaze-levels: check needs at least one PATH\nTry 'zapmaze-levels --help'.\n");
         row("unreadable paths in JSON", {"check", "--json", "gone.txt"}, 2,
             "\"path\": \"gone.txt\", \"row\": null, \"column\": null, \"severity\": "
-            "\"error\", \"text\": \"cannot be read: it does not exist\"");
+            "\"error\", \"rule\": \"unreadable\", \"text\": \"cannot be read: it does not "
+            "exist\"");
         row("unreadable member of a set", {"check", "set"}, 2,
             "cannot read set/L2.txt: it is a folder");
         row("option of another command", {"check", "--scale", "7", "L1.txt"}, 2,
@@ -154,9 +179,15 @@ private slots:
             "will not write set/L2.TXT: its name is that of level 2");
         row("output is a symbolic link", {"render", "L1.txt", "-o", "link.png"}, 2,
             "it is a symbolic link");
-        row("output is a named pipe", {"render", "L1.txt", "-o", "pipe"}, 2, "it is a named pipe");
-        row("output is a device", {"render", "L1.txt", "-o", "/dev/null"}, 2, "it is a device");
+        row("output is a named pipe", {"render", "L1.txt", "-o", "pipe", "--force"}, 2,
+            "it is a named pipe");
+        row("output is a device", {"render", "L1.txt", "-o", "/dev/null", "--force"}, 2,
+            "it is a device");
         row("output not named .png", {"render", "L1.txt", "-o", "notes"}, 2, "give --force");
+        row("new output not named .png", {"render", "L1.txt", "-o", "out.jpg"}, 2,
+            "will not write out.jpg: its name does not end in .png");
+        row("size and scale", {"render", "--size", "64", "--scale", "2", "L1.txt", "-o", "out.png"},
+            2, "--size and --scale cannot be combined");
         row("output not named .png, forced", {"render", "L1.txt", "-o", "notes", "--force"}, 0, "");
         row("sheet with an unreadable member", {"sheet", "set", "-o", "sheet.png"}, 2,
             "cannot read set/L2.txt: it is a folder");
@@ -167,6 +198,7 @@ private slots:
     void refusalsAndExitStatuses() {
         QFETCH(QStringList, arguments);
         QFETCH(bool, outputToFullDisk);
+        QFETCH(QByteArray, standardInput);
         QFETCH(int, status);
         QFETCH(QString, message);
         QTemporaryDir dir;
@@ -181,10 +213,12 @@ private slots:
         QVERIFY(QDir(dir.path()).mkpath("set/L2.txt"));
         WriteLevel(dir.filePath("set/L1.txt"), level);
 
-        const Run run =
-            RunLevels(arguments, dir.path(), outputToFullDisk ? "/dev/full" : QString());
+        const Run run = RunLevels(arguments, dir.path(), outputToFullDisk ? "/dev/full" : QString(),
+                                  standardInput);
         QVERIFY2((run.out + run.err).contains(message), qPrintable(run.out + run.err));
         QCOMPARE(run.status, status);
+        if (run.err.contains("Try '"))
+            QCOMPARE(run.err.count('\n'), 2);
         QCOMPARE(ReadBytes(dir.filePath("L1.txt").toStdString()), QByteArray::fromStdString(level));
         QCOMPARE(ReadBytes(dir.filePath("set/L1.txt").toStdString()),
                  QByteArray::fromStdString(level));
@@ -205,8 +239,8 @@ private slots:
         QCOMPARE(run.out, QString("a\\x0AL1.txt:1:1: error: forged\\x0D\\x1B[2J\\u202E.txt: "
                                   "warning: the editor warns about this name when saving: the "
                                   "valid filename format is \"Ln.txt\" where 'n' is a number "
-                                  "between 1 and 10\n"
-                                  "1 file checked: 0 errors, 1 warning, 1 path unreadable\n"));
+                                  "between 1 and 10 [name]\n"
+                                  "1 file checked: 1 error (1 path unreadable), 1 warning\n"));
         QCOMPARE(run.err,
                  QString("zapmaze-levels: cannot read gone\\x0A.txt: it does not exist\n"));
     }
@@ -299,6 +333,47 @@ private slots:
             for (int x = 0; x < render.width(); ++x)
                 if (render.pixel(x, y) != editor.pixel(5 + x / scale, 5 + y / scale))
                     QFAIL(qPrintable(QString("pixel (%1, %2) differs").arg(x).arg(y)));
+    }
+
+    // The thumbnailer's own argument order; the picture fits N x N with its aspect kept, and
+    // every pixel is one of the full picture's (nearest neighbour, nothing blended).
+    void renderFitsASize_data() {
+        QTest::addColumn<int>("size");
+        QTest::addColumn<QSize>("fitted");
+        QTest::newRow("1") << 1 << QSize(1, 1);
+        QTest::newRow("128") << 128 << QSize(128, 111);
+        QTest::newRow("1024") << 1024 << QSize(1024, 888);
+    }
+    void renderFitsASize() {
+        QFETCH(int, size);
+        QFETCH(QSize, fitted);
+        QTemporaryDir dir;
+        WriteLevel(dir.filePath("L1.txt"), LevelText(PlayableGrid()));
+        QCOMPARE(RunLevels({"render", "L1.txt", "-o", "full.png"}, dir.path()).status, 0);
+        QCOMPARE(RunLevels({"render", "--size", QString::number(size), dir.filePath("L1.txt"), "-o",
+                            dir.filePath("thumb.png")},
+                           dir.path())
+                     .status,
+                 0);
+        const QImage full(dir.filePath("full.png"));
+        const QImage thumb(dir.filePath("thumb.png"));
+        QCOMPARE(thumb.size(), fitted);
+        QSet<QRgb> colours;
+        for (int y = 0; y < full.height(); ++y)
+            for (int x = 0; x < full.width(); ++x)
+                colours.insert(full.pixel(x, y));
+        for (int y = 0; y < thumb.height(); ++y)
+            for (int x = 0; x < thumb.width(); ++x)
+                QVERIFY(colours.contains(thumb.pixel(x, y)));
+    }
+
+    void manPageListsEveryRule() {
+        QFile page(ZM_LEVELS_MAN_PAGE);
+        QVERIFY(page.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(page.readAll()).remove('\\');
+        for (const std::string_view rule : FindingRule::All)
+            QVERIFY2(text.contains(".B " + QString::fromLatin1(rule.data(), rule.size())),
+                     rule.data());
     }
 };
 
