@@ -66,7 +66,8 @@ Costs PathCosts(const Costs& entry, int start) {
     heap[size++] = {0, start};
     while (size > 0) {
         std::pop_heap(heap.begin(), heap.begin() + size, later);
-        const auto [cost, index] = heap[--size];
+        const int cost = heap[--size].first;
+        const int index = heap[size].second;
         if (cost > costs[index])
             continue;
         ForEachNeighbour(index, [&](int next) {

@@ -6,7 +6,8 @@
 
 namespace {
 
-constexpr unsigned Check = 1, Render = 2, Sheet = 4, Any = Check | Render | Sheet;
+constexpr unsigned Check = 1, Render = 2, Sheet = 4, Analyse = 8,
+                   Any = Check | Render | Sheet | Analyse;
 
 struct KnownOption {
     char shortName;
@@ -17,13 +18,14 @@ struct KnownOption {
     std::optional<std::string> LevelsArguments::*value;
 };
 
-constexpr std::array<KnownOption, 11> Options{{
+constexpr std::array<KnownOption, 12> Options{{
     {'h', "help", Any, &LevelsArguments::help, nullptr},
     {'v', "version", Any, &LevelsArguments::version, nullptr},
-    {0, "json", Check, &LevelsArguments::json, nullptr},
-    {0, "format", Check, nullptr, &LevelsArguments::format},
+    {0, "json", Check | Analyse, &LevelsArguments::json, nullptr},
+    {0, "format", Check | Analyse, nullptr, &LevelsArguments::format},
     {0, "quiet", Check, &LevelsArguments::quiet, nullptr},
-    {0, "strict", Check, &LevelsArguments::strict, nullptr},
+    {0, "strict", Check | Analyse, &LevelsArguments::strict, nullptr},
+    {0, "brick-cost", Analyse, nullptr, &LevelsArguments::brickCost},
     {'o', "output", Render | Sheet, nullptr, &LevelsArguments::output},
     {0, "force", Render | Sheet, &LevelsArguments::force, nullptr},
     {0, "scale", Render, nullptr, &LevelsArguments::scale},
@@ -32,16 +34,17 @@ constexpr std::array<KnownOption, 11> Options{{
 }};
 
 unsigned CommandBit(const std::string& command) {
-    return command == "check"    ? Check
-           : command == "render" ? Render
-           : command == "sheet"  ? Sheet
-                                 : 0;
+    return command == "check"     ? Check
+           : command == "render"  ? Render
+           : command == "sheet"   ? Sheet
+           : command == "analyse" ? Analyse
+                                  : 0;
 }
 
 std::string CommandsOf(unsigned commands) {
     std::string names;
     for (const auto& [bit, name] :
-         {std::pair{Check, "check"}, {Render, "render"}, {Sheet, "sheet"}})
+         {std::pair{Check, "check"}, {Render, "render"}, {Sheet, "sheet"}, {Analyse, "analyse"}})
         if (commands & bit)
             names += (names.empty() ? "" : " and ") + std::string(name);
     return names;
@@ -195,15 +198,19 @@ const std::string& LevelsHelpText() {
         "                                usage error or a path that cannot be read or written.\n"
         "  render FILE -o OUT.png        Draw the level's grid as the editor shows it.\n"
         "  sheet FOLDER -o OUT.png       Draw the ten levels of a set in one picture.\n"
+        "  analyse PATH...               How fair each level is to its players: nearest\n"
+        "                                player, room and territory of every start, the\n"
+        "                                symmetry; exit status 1 for a walled-in start.\n"
         "\n"
         "Options:\n"
         "  -h, --help              Shows this help and ends.\n"
         "  -v, --version           Shows the version and ends.\n"
-        "  --format <FORMAT>       check: text (the default: each finding with its [rule]),\n"
-        "                          gcc (without the rule), json or github (annotations).\n"
-        "  --json                  check: the same as --format json.\n"
+        "  --format <FORMAT>       check, analyse: text (the default: each finding with its\n"
+        "                          [rule]), gcc (without it), json or github (annotations).\n"
+        "  --json                  check, analyse: the same as --format json.\n"
         "  --quiet                 check: print only the summary line.\n"
-        "  --strict                check: warnings fail too (exit status 1).\n"
+        "  --strict                check, analyse: warnings fail too (exit status 1).\n"
+        "  --brick-cost <N>        analyse: what entering a brick costs, 1 to 100 (3).\n"
         "  -o, --output <OUT.png>  render, sheet: the PNG file to write.\n"
         "  --force                 render, sheet: write a file not named .png.\n"
         "  --scale <N>             render: enlarge by a whole factor from 1 to 10.\n"
@@ -211,7 +218,7 @@ const std::string& LevelsHelpText() {
         "  --no-grid               render: hidden grid lines, as Show Grid off.\n"
         "\n"
         "Arguments:\n"
-        "  command                 check, render or sheet\n"
+        "  command                 check, render, sheet or analyse\n"
         "  paths                   Level files or folders; \"-\" is one level on standard\n"
         "                          input (a file named - is ./-); -o - is a file named -.\n";
     return text;

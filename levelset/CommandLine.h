@@ -17,6 +17,7 @@ struct LevelsArguments {
     bool noGrid = false;
     std::optional<std::string> output;
     std::optional<std::string> format;
+    std::optional<std::string> brickCost;
     std::optional<std::string> scale;
     std::optional<std::string> size;
 };

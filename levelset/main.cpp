@@ -3,6 +3,7 @@
 // small C program.
 #include "files/StandardOutput.h"
 #include "level/LevelText.h"
+#include "levelset/AnalyseReport.h"
 #include "levelset/CommandLine.h"
 #include "levelset/Escape.h"
 #include "levelset/LevelInput.h"
@@ -173,6 +174,26 @@ int RunRender(const LevelsArguments& arguments) {
     return WritePicture(*picture, arguments, InputFiles(arguments.paths));
 }
 
+int RunAnalyse(const LevelsArguments& arguments) {
+    if (arguments.paths.empty())
+        return Usage("analyse needs at least one PATH");
+    if (ReadsStandardInputTwice(arguments.paths))
+        return Usage("standard input (-) holds one level and can be named once");
+    const std::optional<int> brickCost = arguments.brickCost
+                                             ? WholeNumber(*arguments.brickCost, GreatestBrickCost)
+                                             : std::optional(DefaultBrickCost);
+    if (!brickCost)
+        return Usage("--brick-cost takes a whole number from 1 to 100");
+    int status = 0;
+    const std::optional<ReportFormat> format = FormatOf(arguments, status);
+    if (!format)
+        return status;
+    const std::vector<AnalysedLevel> levels = AnalysePaths(arguments.paths, *brickCost);
+    std::fputs(AnalyseUnreadableLines(levels).c_str(), stderr);
+    return Print(AnalyseReport(levels, *format, *brickCost),
+                 AnalyseStatus(levels, arguments.strict));
+}
+
 int RunSheet(const LevelsArguments& arguments) {
     if (arguments.paths.size() != 1 || !arguments.output)
         return Usage("sheet needs one FOLDER and -o OUT.png");
@@ -209,5 +230,7 @@ int main(int argc, char* argv[]) {
         return RunCheck(*arguments);
     if (arguments->command == "render")
         return RunRender(*arguments);
+    if (arguments->command == "analyse")
+        return RunAnalyse(*arguments);
     return RunSheet(*arguments);
 }

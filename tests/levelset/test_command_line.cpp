@@ -1,12 +1,16 @@
 // zapmaze-levels run as a user runs it: the whole output and exit status of check over a level
 // set, and render compared pixel for pixel with the grid area of a real editor window.
 #include "level/Finding.h"
+#include "level/LevelAnalysis.h"
 #include "level/LevelText.h"
 #include "res/DialogTemplates.h"
 #include "tests/support/EditorHarness.h"
 #include "tests/support/ScriptedAnswerer.h"
 
 #include <QCoreApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -121,8 +125,8 @@ private slots:
     }
 
     // Each run in a folder holding L1.txt (a playable level), L4.txt (LF line ends), its hard
-    // link same.png, notes (no level), a symbolic link, a named pipe and set/ with L1.txt and a
-    // folder L2.txt.
+    // link same.png, notes (no level), walled.txt (player 3 closed in), a symbolic link, a named
+    // pipe and set/ with L1.txt and a folder L2.txt.
     void refusalsAndExitStatuses_data() {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<bool>("outputToFullDisk");
@@ -191,6 +195,16 @@ private slots:
         row("output not named .png, forced", {"render", "L1.txt", "-o", "notes", "--force"}, 0, "");
         row("sheet with an unreadable member", {"sheet", "set", "-o", "sheet.png"}, 2,
             "cannot read set/L2.txt: it is a folder");
+        row("analyse finds a walled-in start", {"analyse", "walled.txt"}, 1,
+            "walled.txt:2:6: error: Player 3 cannot reach any other player [walled-in]\n"
+            "walled.txt:2:6: warning: Player 3 cannot move without breaking a brick [no-room]\n"
+            "1 level analysed: 1 error, 1 warning\n");
+        row("analyse a file without a level", {"analyse", "--format", "gcc", "notes"}, 1,
+            "notes: error: the file holds no level");
+        row("analyse an unreadable path", {"analyse", "L1.txt", "gone.txt"}, 2,
+            "cannot read gone.txt: it does not exist");
+        row("brick cost out of range", {"analyse", "--brick-cost", "101", "L1.txt"}, 2,
+            "--brick-cost takes a whole number from 1 to 100");
         row("help to a full disk", {"--help"}, 2, "cannot write the output: No space left", true);
         row("version to a full disk", {"--version"}, 2, "No space left", true);
         row("check to a full disk", {"check", "L1.txt"}, 2, "No space left", true);
@@ -206,6 +220,10 @@ private slots:
         WriteLevel(dir.filePath("L1.txt"), level);
         WriteLevel(dir.filePath("L4.txt"), WithLfLineEnds(level));
         WriteLevel(dir.filePath("notes"), "no level");
+        std::string walled = "***************\r\n*1 2*3*********\r\n";
+        for (int row = 2; row < GridRows; ++row)
+            walled += "***************\r\n";
+        WriteLevel(dir.filePath("walled.txt"), walled);
         QVERIFY(QFile::link("L1.txt", dir.filePath("link.png")));
         QVERIFY(::link(qPrintable(dir.filePath("L1.txt")), qPrintable(dir.filePath("same.png"))) ==
                 0);
@@ -365,6 +383,56 @@ private slots:
         for (int y = 0; y < thumb.height(); ++y)
             for (int x = 0; x < thumb.width(); ++x)
                 QVERIFY(colours.contains(thumb.pixel(x, y)));
+    }
+
+    // analyse --json gives for every level of a set what the analysis gives the level that the
+    // editor loads from the same file.
+    void analyseGivesTheAnalysisOfEachLevel() {
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir("set"));
+        for (int level = 1; level <= 10; ++level) {
+            LevelGrid grid = PlayableGrid();
+            grid[level][5] = level % 3 == 0 ? SolidBlock : Brick;
+            grid[1 + level % 5][9] = Floor;
+            WriteLevel(dir.filePath(QString("set/L%1.txt").arg(level)), LevelText(grid));
+        }
+        const Run run = RunLevels({"analyse", "--json", "--brick-cost", "5", "set"}, dir.path());
+        QCOMPARE(run.status, 0);
+        const QJsonArray levels = QJsonDocument::fromJson(run.out.toUtf8())["levels"].toArray();
+        QCOMPARE(levels.size(), 10);
+        for (int level = 1; level <= 10; ++level) {
+            const QJsonObject shown = levels[level - 1].toObject();
+            QCOMPARE(shown["path"].toString(), QString("set/L%1.txt").arg(level));
+            LevelGrid grid{};
+            PlayerStarts starts;
+            ResetToDefaultLevel(grid, starts);
+            ReadLevelFile(dir.filePath(shown["path"].toString()).toStdString(), grid, starts);
+            const LevelAnalysis analysis = AnalyseLevel(grid, starts, 5);
+            QCOMPARE(shown["brick_cost"].toInt(), 5);
+            const QJsonArray players = shown["players"].toArray();
+            QCOMPARE(players.size(), qsizetype(analysis.starts.size()));
+            for (int at = 0; at < players.size(); ++at) {
+                const QJsonObject player = players[at].toObject();
+                const StartAnalysis& start = analysis.starts[at];
+                QCOMPARE(player["player"].toInt(), start.player + 1);
+                QCOMPARE(player["column"].toInt(), start.cell.column + 1);
+                QCOMPARE(player["row"].toInt(), start.cell.row + 1);
+                QCOMPARE(player["nearest"]["player"].toInt(), start.nearest->player + 1);
+                QCOMPARE(player["nearest"]["cost"].toInt(), start.nearest->cost);
+                QCOMPARE(player["open_path"].toBool(), start.openPath);
+                QCOMPARE(player["room"].toInt(), start.room);
+                QCOMPARE(player["territory"].toInt(), start.territory);
+            }
+            QCOMPARE(shown["spread"]["nearest"].toInt(), *analysis.spread.nearest);
+            QCOMPARE(shown["spread"]["room"].toInt(), *analysis.spread.room);
+            QCOMPARE(shown["spread"]["territory"].toInt(), *analysis.spread.territory);
+            const QJsonObject symmetry = shown["symmetry"].toObject();
+            const std::array<const char*, 4> keys{"left_right", "top_bottom", "both", "half_turn"};
+            for (const Mirror mirror : Mirrors)
+                QVERIFY(qAbs(symmetry[keys[int(mirror)]].toDouble() - analysis.Share(mirror)) <
+                        1e-6);
+            QCOMPARE(shown["findings"].toArray().size(), qsizetype(analysis.findings.size()));
+        }
     }
 
     void manPageListsEveryRule() {
