@@ -153,16 +153,6 @@ std::vector<Finding> CheckLevelBytes(const std::string& bytes, LevelGrid& grid) 
     return findings;
 }
 
-CheckedLevelFile CheckLevelFile(const std::string& path) {
-    CheckedLevelFile checked;
-    // One byte past the longest level shows whether more lines follow.
-    const FileStart start = ReadFileStart(path, LongestLevelFile + 1);
-    checked.failure = start.failure;
-    if (start.failure == ReadFailure::None)
-        checked.findings = CheckLevelBytes(start.bytes, checked.grid);
-    return checked;
-}
-
 LevelSetFiles SortLevelSetFiles(const std::vector<std::string>& names) {
     LevelSetFiles files;
     for (const std::string& name : names) {

@@ -8,7 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "files/ReadFile.h"
 #include "level/Finding.h"
 #include "level/Level.h"
 
@@ -34,15 +33,6 @@ inline constexpr const char* HoldsNoLevelMessage =
 // first: the scan, then the level read into grid over the default level, as the editor shows it
 // after a Load at start-up, and its save checks.
 std::vector<Finding> CheckLevelBytes(const std::string& bytes, LevelGrid& grid);
-
-// The same for the level file at path, read as the editor's Load reads it; failure says why
-// it could not be read.
-struct CheckedLevelFile {
-    ReadFailure failure = ReadFailure::None;
-    std::vector<Finding> findings;
-    LevelGrid grid{};
-};
-CheckedLevelFile CheckLevelFile(const std::string& path);
 
 // The files of a folder sorted into the game's level set: for each level 1..10 the names
 // "L<n>.txt" in any letter case, and the other names ending in ".txt" (in any case, look-alikes

@@ -7,19 +7,8 @@ namespace {
 
 FileStart ReadStandardInput(std::size_t maxBytes) {
     FileStart start;
-    start.bytes.resize(maxBytes);
-    std::size_t filled = 0;
-    while (filled < maxBytes) {
-        const ssize_t got = ::read(STDIN_FILENO, start.bytes.data() + filled, maxBytes - filled);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0)
-            return {{}, errno == EISDIR ? ReadFailure::Folder : ReadFailure::ReadError};
-        if (got == 0)
-            break;
-        filled += static_cast<std::size_t>(got);
-    }
-    start.bytes.resize(filled);
+    if (!ReadUpTo(STDIN_FILENO, start.bytes, maxBytes))
+        start = {{}, errno == EISDIR ? ReadFailure::Folder : ReadFailure::ReadError};
     return start;
 }
 

@@ -95,18 +95,6 @@ void CheckPath(CheckResult& result, const std::string& path) {
 
 } // namespace
 
-std::optional<std::vector<std::string>> FolderNames(const std::string& folder) {
-    std::error_code error;
-    std::vector<std::string> names;
-    for (fs::directory_iterator entry(folder, error), end; !error && entry != end;
-         entry.increment(error))
-        names.push_back(entry->path().filename().string());
-    if (error)
-        return std::nullopt;
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 CheckResult CheckPaths(const std::vector<std::string>& paths) {
     CheckResult result;
     for (const std::string& path : paths)

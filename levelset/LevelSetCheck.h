@@ -1,6 +1,7 @@
 #pragma once
 // The check command: findings for level files and for the level sets of folders, printed one
 // per line, as one JSON document or as workflow annotations, or the summary line alone.
+#include "files/FolderListing.h"
 #include "level/LevelFileCheck.h"
 #include "levelset/FindingOutput.h"
 
@@ -24,10 +25,6 @@ struct CheckResult {
     // Paths named by the user, and members of their level sets, that could not be read.
     std::vector<UnreadablePath> unreadable;
 };
-
-// The names in a folder, sorted so that the output does not depend on the file system's
-// order; nothing when the folder cannot be listed.
-std::optional<std::vector<std::string>> FolderNames(const std::string& folder);
 
 // Checks each path: a level file, "-" for one level on standard input, or a folder whose level
 // set is L1.txt to L10.txt. A file named by the user also draws the warning that the editor

@@ -1,6 +1,6 @@
 #pragma once
 // The sheet command's reading of a folder: the ten levels of its set as the contact sheet
-// shows them, the files it read and the ones it could not.
+// shows them, from the set's verdicts, the files it read and the ones it could not.
 #include "levelset/LevelPictures.h"
 #include "levelset/LevelSetCheck.h"
 
