@@ -27,17 +27,24 @@ TileType TileAt(const LevelGrid& grid, Cell cell) {
     return grid[cell.column][cell.row];
 }
 
-// The neighbours of a cell inside the grid, calling visit(index) for each.
+// The neighbours of each cell inside the grid, by index; -1 past the grid's edge.
+using NeighbourTable = std::array<std::array<int, 4>, CellCount>;
+constexpr NeighbourTable MakeNeighbourTable() {
+    NeighbourTable table{};
+    for (int index = 0; index < CellCount; ++index) {
+        const int column = index / GridRows, row = index % GridRows;
+        table[index] = {column > 0 ? index - GridRows : -1,
+                        column < GridColumns - 1 ? index + GridRows : -1, row > 0 ? index - 1 : -1,
+                        row < GridRows - 1 ? index + 1 : -1};
+    }
+    return table;
+}
+constexpr NeighbourTable Neighbours = MakeNeighbourTable();
+
 template <typename Visit> void ForEachNeighbour(int index, Visit visit) {
-    const Cell cell = CellAtIndex(index);
-    if (cell.column > 0)
-        visit(index - GridRows);
-    if (cell.column < GridColumns - 1)
-        visit(index + GridRows);
-    if (cell.row > 0)
-        visit(index - 1);
-    if (cell.row < GridRows - 1)
-        visit(index + 1);
+    for (const int next : Neighbours[index])
+        if (next >= 0)
+            visit(next);
 }
 
 // What entering each cell costs; Unreachable for a solid cell.
@@ -124,16 +131,21 @@ bool SameTileForSymmetry(TileType a, TileType b) {
     return a == b || (IsPlayerTile(a) && IsPlayerTile(b));
 }
 
-int SymmetricCells(const LevelGrid& grid, Mirror mirror) {
-    int matching = 0;
-    for (int index = 0; index < CellCount; ++index) {
-        const MirrorImages images = ImagesOf(CellAtIndex(index), mirror);
-        const TileType tile = TileAt(grid, images.cells[0]);
-        bool same = true;
-        for (int image = 1; image < images.count; ++image)
-            same = same && SameTileForSymmetry(tile, TileAt(grid, images.cells[image]));
-        matching += same ? 1 : 0;
-    }
+// The cells that equal their images, for each mirror, in one pass over the grid.
+std::array<int, 4> SymmetricCells(const LevelGrid& grid) {
+    std::array<int, 4> matching{};
+    for (int column = 0; column < GridColumns; ++column)
+        for (int row = 0; row < GridRows; ++row) {
+            const TileType tile = grid[column][row];
+            const bool leftRight = SameTileForSymmetry(tile, grid[GridColumns - 1 - column][row]);
+            const bool topBottom = SameTileForSymmetry(tile, grid[column][GridRows - 1 - row]);
+            const bool halfTurn =
+                SameTileForSymmetry(tile, grid[GridColumns - 1 - column][GridRows - 1 - row]);
+            matching[static_cast<int>(Mirror::LeftRight)] += leftRight;
+            matching[static_cast<int>(Mirror::TopBottom)] += topBottom;
+            matching[static_cast<int>(Mirror::HalfTurn)] += halfTurn;
+            matching[static_cast<int>(Mirror::Both)] += leftRight && topBottom && halfTurn;
+        }
     return matching;
 }
 
@@ -232,8 +244,7 @@ LevelAnalysis AnalyseLevel(const LevelGrid& grid, const PlayerStarts& starts, in
     }
     CountTerritories(grid, costs, analysis.starts);
     analysis.spread = SpreadOfStarts(analysis.starts);
-    for (const Mirror mirror : Mirrors)
-        analysis.symmetricCells[static_cast<int>(mirror)] = SymmetricCells(grid, mirror);
+    analysis.symmetricCells = SymmetricCells(grid);
     AddFindings(analysis);
     return analysis;
 }
