@@ -139,39 +139,45 @@ std::optional<int> WholeNumber(const std::string& text, int most) {
     return number;
 }
 
-// The level's picture at the scale or the size asked for; nothing after a usage error.
-std::optional<render::PixelBuffer> SizedPicture(const LevelGrid& grid,
-                                                const LevelsArguments& arguments, int& status) {
-    const render::Pixel gridColour =
-        arguments.noGrid ? render::GridLinesHidden : render::GridLinesShown;
-    if (!arguments.size) {
-        const std::optional<int> scale = WholeNumber(arguments.scale.value_or("1"), MaxRenderScale);
-        if (!scale) {
-            status = Usage("--scale takes a whole number from 1 to 10");
-            return std::nullopt;
-        }
-        return render::RenderLevel(grid, gridColour, *scale);
-    }
-    const std::optional<int> size = WholeNumber(*arguments.size, MaxRenderSize);
-    if (!size || arguments.scale) {
-        status = Usage(size ? "--size and --scale cannot be combined"
-                            : "--size takes a whole number from 1 to 3010");
+// How large render draws the level: enlarged by a whole factor, or fitted into a square.
+struct PictureSize {
+    int scale = 1;
+    std::optional<int> fitInto;
+};
+
+// The size that --scale or --size asks for; nothing after a usage error, already reported.
+std::optional<PictureSize> PictureSizeOf(const LevelsArguments& arguments, int& status) {
+    if (arguments.size && arguments.scale) {
+        status = Usage("--size and --scale cannot be combined");
         return std::nullopt;
     }
-    return FittedPicture(render::RenderLevel(grid, gridColour, 1).View(), *size);
+    if (arguments.size) {
+        const std::optional<int> size = WholeNumber(*arguments.size, MaxRenderSize);
+        if (!size)
+            status = Usage("--size takes a whole number from 1 to 3010");
+        return size ? std::optional(PictureSize{1, size}) : std::nullopt;
+    }
+    const std::optional<int> scale = WholeNumber(arguments.scale.value_or("1"), MaxRenderScale);
+    if (!scale)
+        status = Usage("--scale takes a whole number from 1 to 10");
+    return scale ? std::optional(PictureSize{*scale, std::nullopt}) : std::nullopt;
 }
 
 int RunRender(const LevelsArguments& arguments) {
     if (arguments.paths.size() != 1 || !arguments.output)
         return Usage("render needs one FILE and -o OUT.png");
     int status = 0;
+    const std::optional<PictureSize> size = PictureSizeOf(arguments, status);
+    if (!size)
+        return status;
     const std::optional<LevelGrid> grid = ReadLevel(arguments.paths.front(), status);
     if (!grid)
         return status;
-    const std::optional<render::PixelBuffer> picture = SizedPicture(*grid, arguments, status);
-    if (!picture)
-        return status;
-    return WritePicture(*picture, arguments, InputFiles(arguments.paths));
+    const render::Pixel gridColour =
+        arguments.noGrid ? render::GridLinesHidden : render::GridLinesShown;
+    const render::PixelBuffer picture = render::RenderLevel(*grid, gridColour, size->scale);
+    return WritePicture(size->fitInto ? FittedPicture(picture.View(), *size->fitInto) : picture,
+                        arguments, InputFiles(arguments.paths));
 }
 
 int RunAnalyse(const LevelsArguments& arguments) {
