@@ -190,26 +190,6 @@ CellKind KindOfTile(TileType tile) {
     return tile == SolidBlock ? CellKind::Solid : tile == Brick ? CellKind::Brick : CellKind::Open;
 }
 
-MirrorImages ImagesOf(Cell cell, Mirror mirror) {
-    const Cell leftRight{GridColumns - 1 - cell.column, cell.row};
-    const Cell topBottom{cell.column, GridRows - 1 - cell.row};
-    const Cell halfTurn{leftRight.column, topBottom.row};
-    MirrorImages images;
-    const auto add = [&images](Cell image) {
-        if (std::find(images.cells.begin(), images.cells.begin() + images.count, image) ==
-            images.cells.begin() + images.count)
-            images.cells[images.count++] = image;
-    };
-    add(cell);
-    if (mirror == Mirror::LeftRight || mirror == Mirror::Both)
-        add(leftRight);
-    if (mirror == Mirror::TopBottom || mirror == Mirror::Both)
-        add(topBottom);
-    if (mirror == Mirror::HalfTurn || mirror == Mirror::Both)
-        add(halfTurn);
-    return images;
-}
-
 double LevelAnalysis::Share(Mirror mirror) const {
     return symmetricCells[static_cast<int>(mirror)] / static_cast<double>(CellCount);
 }

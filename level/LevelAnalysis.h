@@ -34,18 +34,10 @@ enum class CellKind { Open, Brick, Solid };
 CellKind KindOfTile(TileType tile);
 
 // The mirrors of the grid: left-right maps column c to 14 - c, top-bottom row r to 12 - r,
-// half turn both at once; "both" stands for all three images together.
+// half turn both at once; under "both" a cell must equal all three of its images.
 enum class Mirror { LeftRight, TopBottom, Both, HalfTurn };
 inline constexpr std::array<Mirror, 4> Mirrors = {Mirror::LeftRight, Mirror::TopBottom,
                                                   Mirror::Both, Mirror::HalfTurn};
-
-// A cell and its images under a mirror, each cell once (an image that is the cell itself is
-// not repeated), the cell itself first: what mirror painting paints for one cell.
-struct MirrorImages {
-    std::array<Cell, 4> cells{};
-    int count = 0;
-};
-MirrorImages ImagesOf(Cell cell, Mirror mirror);
 
 struct NearestPlayer {
     int player = 0; // 0..4

@@ -15,15 +15,13 @@ void Require(bool condition) {
         std::abort();
 }
 
-void CheckStart(const LevelAnalysis& analysis, const StartAnalysis& start) {
-    Require(start.room >= 0 && start.room <= 12);
-    Require(start.territory >= 0 && start.territory <= GridColumns * GridRows);
-    if (start.nearest) {
-        Require(start.nearest->player != start.player);
-        Require(start.nearest->cost >= 1 &&
-                start.nearest->cost <= GridColumns * GridRows * analysis.brickCost);
-    }
-    Require(!start.openPath || start.nearest);
+// The numbers of a start within their ranges.
+bool InRange(const LevelAnalysis& analysis, const StartAnalysis& start) {
+    const int most = GridColumns * GridRows;
+    return start.room >= 0 && start.room <= 12 && start.territory >= 0 && start.territory <= most &&
+           (start.nearest || !start.openPath) &&
+           (!start.nearest || (start.nearest->player != start.player && start.nearest->cost >= 1 &&
+                               start.nearest->cost <= most * analysis.brickCost));
 }
 
 } // namespace
@@ -40,7 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(analysis.brickCost == brickCost);
     int territory = 0;
     for (const StartAnalysis& start : analysis.starts) {
-        CheckStart(analysis, start);
+        Require(InRange(analysis, start));
         territory += start.territory;
     }
     Require(territory <= GridColumns * GridRows);

@@ -6,39 +6,33 @@
 #include "level/LevelText.h"
 
 #include <fcntl.h>
+#include <filesystem>
 #include <fstream>
 #include <sys/stat.h>
 
 namespace {
 
-// All five players, no open block: a level that passes.
+// All five players closed in by solid blocks: a level that passes the check.
 std::string PassingLevel() {
     LevelGrid grid{};
-    for (int column = 0; column < GridColumns; ++column)
-        for (int row = 0; row < GridRows; ++row)
-            grid[column][row] =
-                IsBorderCell(column, row) || (column % 2 == 0 && row % 2 == 0) ? SolidBlock : Floor;
-    const Cell starts[PlayerCount] = {{1, 1}, {13, 1}, {1, 11}, {13, 11}, {7, 7}};
     for (int player = 0; player < PlayerCount; ++player)
-        grid[starts[player].column][starts[player].row] = TileOfPlayer(player);
+        grid[1 + 2 * player][1] = TileOfPlayer(player);
     return LevelText(grid);
 }
 
+// Writes the bytes over the file's start, keeping its inode (and, for bytes of its size, its
+// size); a new file when there is none.
 void Write(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary | std::ios::in | std::ios::out | std::ios::trunc) << bytes;
-}
-
-// Writes over the file's bytes in place, keeping its inode and size.
-void Overwrite(const std::string& path, const std::string& bytes) {
-    std::fstream(path, std::ios::binary | std::ios::in | std::ios::out) << bytes;
+    std::fstream file(path, std::ios::binary | std::ios::in | std::ios::out);
+    if (!file.is_open())
+        file.open(path, std::ios::binary | std::ios::out);
+    file << bytes;
 }
 
 // Sets the file's modification time an hour back, so that its stamp is settled.
 void MakeOld(const std::string& path) {
-    struct stat status {};
-    QVERIFY(::stat(path.c_str(), &status) == 0);
-    const timespec times[2] = {status.st_atim, {status.st_mtim.tv_sec - 3600, 0}};
-    QVERIFY(::utimensat(AT_FDCWD, path.c_str(), times, 0) == 0);
+    std::filesystem::last_write_time(path, std::filesystem::last_write_time(path) -
+                                               std::chrono::hours(1));
 }
 
 QStringList Texts(const LevelSetVerdicts& verdicts) {
@@ -104,8 +98,9 @@ private slots:
         struct stat before {};
         QVERIFY(::stat(first.c_str(), &before) == 0);
         std::string openBlock = PassingLevel();
-        openBlock[2 * 17 + 2] = ' ';
-        Overwrite(first, openBlock);
+        // Floor at (2,1), (1,2) and (2,2) beside player 1 at (1,1): an open block.
+        openBlock[17 + 2] = openBlock[2 * 17 + 1] = openBlock[2 * 17 + 2] = ' ';
+        Write(first, openBlock);
         const timespec times[2] = {before.st_atim, before.st_mtim};
         QVERIFY(::utimensat(AT_FDCWD, first.c_str(), times, 0) == 0);
         const LevelSetVerdicts changed = JudgeLevelSet(folder, again);
