@@ -189,7 +189,8 @@ std::optional<LevelsArguments> ParseLevelsArguments(const std::vector<std::strin
 const std::string& LevelsHelpText() {
     static const std::string text =
         "Usage: zapmaze-levels [options] command PATH...\n"
-        "Checks Zapmaze level files and level sets and draws pictures of levels.\n"
+        "Checks Zapmaze level files and level sets, draws pictures of levels and analyses\n"
+        "how fair they are.\n"
         "\n"
         "Commands:\n"
         "  check PATH...                 Check level files, or the level set L1.txt to L10.txt\n"
