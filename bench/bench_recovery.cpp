@@ -31,7 +31,8 @@ RecoveryRecord SampleRecord() {
 
 void WriteRecoveryFile(benchmark::State& state) {
     const fs::path folder = ScratchFolder();
-    std::optional<RecoverySlot> slot = RecoverySlot::Create(folder.string());
+    const RecoveryFolder opened = RecoveryFolder::Open(folder.string());
+    std::optional<RecoverySlot> slot = RecoverySlot::Create(opened);
     RecoveryRecord record = SampleRecord();
     for (auto _ : state) {
         ++record.savedAt;

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <sys/stat.h>
 
 #include "files/Descriptor.h"
 
@@ -28,6 +29,7 @@ enum class FinalLink { Follow, Refuse };
 struct OpenedFile {
     Descriptor file; // valid only for a regular file
     ReadFailure failure = ReadFailure::None;
+    struct stat status {}; // of the opened file
 };
 
 // Opens the regular file at path for reading. The file is checked on the opened descriptor
@@ -37,6 +39,7 @@ OpenedFile OpenForReading(const std::string& path, FinalLink link = FinalLink::F
 struct FileStart {
     std::string bytes;
     ReadFailure failure = ReadFailure::None;
+    struct stat status {}; // of the file read
 };
 
 // At most maxBytes from the start of the regular file at path.
