@@ -23,7 +23,7 @@ fs::path ScratchFolder() {
 }
 
 RecoveryRecord SampleRecord() {
-    RecoveryRecord record{{}, "/home/designer/levels/L10.txt", 1'700'000'000};
+    RecoveryRecord record{{}, "/home/designer/levels/L10.txt", 1'700'000'000, FileStamp{}};
     ResetToDefaultLevel(record.level.grid, record.level.starts);
     record.level.grid[4][4] = Brick;
     return record;

@@ -59,24 +59,23 @@ Descriptor CreateTemporary(int folder, std::string& name) {
 // The file a replace finds at the name, and whether the replace may go on.
 struct Existing {
     std::optional<struct stat> regular; // a regular file at the name
-    bool anything = false;              // anything at all stands at the name
     WriteFailure refusal = WriteFailure::None;
-    PreviousFile Previous() const { return anything ? PreviousFile::Unchanged : PreviousFile::None; }
+    PreviousFile Previous() const { return regular ? PreviousFile::Unchanged : PreviousFile::None; }
 };
 
 Existing ExaminedEntry(int folder, const std::string& name, OtherFileAtName other) {
     struct stat status {};
     if (::fstatat(folder, name.c_str(), &status, AT_SYMLINK_NOFOLLOW) != 0)
-        return {std::nullopt, false, errno == ENOENT ? WriteFailure::None : FailureOfWriteError(errno)};
+        return {std::nullopt, errno == ENOENT ? WriteFailure::None : FailureOfWriteError(errno)};
     if (!S_ISREG(status.st_mode)) {
         const WriteFailure kind =
             S_ISDIR(status.st_mode) ? WriteFailure::Folder : WriteFailure::NotRegularFile;
-        return {std::nullopt, true, other == OtherFileAtName::Replace ? WriteFailure::None : kind};
+        return {std::nullopt, other == OtherFileAtName::Replace ? WriteFailure::None : kind};
     }
     const bool writable =
         (status.st_mode & AnyWrite) != 0 &&
         ::faccessat(folder, name.c_str(), W_OK, AT_EACCESS | AT_SYMLINK_NOFOLLOW) == 0;
-    return {status, true, writable ? WriteFailure::None : WriteFailure::ReadOnlyFile};
+    return {status, writable ? WriteFailure::None : WriteFailure::ReadOnlyFile};
 }
 
 mode_t ProcessUmask() {
@@ -154,7 +153,10 @@ ReplaceResult InPlaceInstead(int error, int folder, const std::string& name,
                              const Existing& existing, std::string_view bytes) {
     if ((error == EACCES || error == EPERM) && existing.regular)
         return WriteInPlace(folder, name, *existing.regular, bytes);
-    return Failed(error, existing.Previous());
+    ReplaceResult failed = Failed(error, existing.Previous());
+    if (error == ENOENT) // the folder is open, so it exists
+        failed.failure = WriteFailure::FolderTakesNoFiles;
+    return failed;
 }
 
 // A file whose access control list cannot be given to a new file keeps it by being written in
@@ -214,6 +216,8 @@ std::string_view WriteFailureText(WriteFailure failure) {
         return "permission to write there was refused";
     case WriteFailure::FolderMissing:
         return "its folder does not exist";
+    case WriteFailure::FolderTakesNoFiles:
+        return "its folder takes no new files";
     case WriteFailure::Folder:
         return "a folder stands at that name";
     case WriteFailure::NotRegularFile:

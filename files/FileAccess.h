@@ -18,6 +18,7 @@ enum class WriteFailure {
     ReadOnlyFile,       // the file has no write permission, or may not be opened for writing
     PermissionRefused,  // the folder or the file may not be written by this user
     FolderMissing,      // a folder of the path does not exist, or is no folder
+    FolderTakesNoFiles, // the folder exists but makes no new file (as in /proc)
     Folder,             // a folder stands at the name
     NotRegularFile,     // a named pipe, a device or a socket stands at the name
     ForeignLink,        // a symbolic link of another user in a shared sticky folder

@@ -87,6 +87,7 @@ LevelFileRead ReadLevelFile(const std::string& path, LevelGrid& grid, PlayerStar
 struct LevelFileWrite {
     ReplaceResult result;
     FileStamp stamp;
+    operator bool() const { return result; }
 };
 LevelFileWrite WriteLevelFile(const std::string& path, const LevelGrid& grid);
 

@@ -1,6 +1,7 @@
 // Saves that cannot be written: a read-only file, a folder that takes no new files, a missing
-// folder and a write that fails part-way. Each is reported, keeps the level marked as changed,
-// keeps the path and title, leaves the previous file as it was, and ends the command.
+// folder, a link planted by another user and a write that fails part-way, in the folder or in
+// place. Each is reported with its reason, keeps the level marked as changed, keeps the path and
+// title, leaves the previous file as it was, and ends the command.
 // The failures are real for the superuser too, since the tests may run as root.
 #include "tests/editor/DocumentFixtures.h"
 
@@ -14,14 +15,20 @@
 #include <fcntl.h>
 #include <fstream>
 #include <linux/fs.h>
+#include <optional>
+#include <sys/stat.h>
 #include <sys/ioctl.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
 namespace {
 
-std::string SaveFailedText(const std::string& path) {
-    return "The level could not be written to " + path + ". File not saved.";
+const std::string Unchanged = ". File not saved; the file on disk is unchanged.";
+const std::string NothingWritten = ". File not saved; nothing was written.";
+
+// `why` is the reason and what became of the file, as the box says them after the path.
+std::string SaveFailedText(const std::string& path, const std::string& why) {
+    return "The level could not be written to " + path + ": " + why;
 }
 
 bool SetImmutable(const std::string& folder, bool immutable) {
@@ -113,11 +120,12 @@ struct EditedLevelWithAFile {
     }
 
     // The save failed and was reported; the level, its path and title and the file are kept.
-    void VerifyFailureKeptEverything(const std::string& failedPath) {
+    void VerifyFailureKeptEverything(const std::string& failedPath, const std::string& why) {
         CLevelEditorDlg& editor = Harness.Editor();
         QVERIFY(!Answerer.Boxes.empty());
         const MessageBoxRequest& box = Answerer.Boxes.back();
-        QCOMPARE(box.text, SaveFailedText(failedPath));
+        QCOMPARE(QString::fromStdString(box.text),
+                 QString::fromStdString(SaveFailedText(failedPath, why)));
         QCOMPARE(box.caption, std::string("Save Failed"));
         QCOMPARE(KindOf(box), WarningBox);
         QVERIFY(editor.Document().IsModified());
@@ -142,7 +150,7 @@ private slots:
         EditedLevelWithAFile level;
         QFile::setPermissions(QString::fromLocal8Bit(level.Path), QFile::ReadOwner);
         level.Harness.ClickControl(IdSave);
-        level.VerifyFailureKeptEverything(level.Path);
+        level.VerifyFailureKeptEverything(level.Path, "the file is read-only" + Unchanged);
         QCOMPARE(level.Answerer.Boxes.size(), std::size_t(1));
         QVERIFY(!level.Harness.Editor().SaveLevel());
     }
@@ -171,7 +179,15 @@ private slots:
         QCOMPARE(EntriesIn(folder), QStringList{"L2.txt"});
     }
 
+    // In place, the 221 bytes would overwrite the previous file's first 100 and stop there.
+    void writeFailingPartWayKeepsThePreviousFile_data() {
+        QTest::addColumn<bool>("inPlace");
+        QTest::newRow("through a new file") << false;
+        QTest::newRow("in place") << true;
+    }
+
     void writeFailingPartWayKeepsThePreviousFile() {
+        QFETCH(bool, inPlace);
         EditedLevelWithAFile level;
         const rlim_t limit = 100;
         {
@@ -182,26 +198,48 @@ private slots:
                 << LevelText(level.Harness.Editor().Document().Grid());
             QCOMPARE(ReadBytes(sample).size(), qsizetype(limit));
             QFile::remove(QString::fromLocal8Bit(sample));
+            std::optional<ReadOnlyFolder> readOnly;
+            if (inPlace && !readOnly.emplace(level.Harness.Folder()).Holds())
+                QSKIP("this file system cannot make a folder read-only for this user");
 
             level.Harness.ClickControl(IdSave);
         }
-        level.VerifyFailureKeptEverything(level.Path);
+        level.VerifyFailureKeptEverything(
+            level.Path, "the file would be larger than this process may write (ulimit -f)" +
+                            Unchanged);
         QCOMPARE(EntriesIn(level.Harness.Folder()), QStringList{"L1.txt"});
     }
 
+    // The planted link is another user's, in a folder that every user may write, and leads to
+    // a file that the save would create.
     void saveAsFailureRestoresThePathAndTitle_data() {
         QTest::addColumn<QString>("target");
-        QTest::newRow("missing folder") << "missing/L3.txt";
-        QTest::newRow("folder that is a file") << "plain/L3.txt";
-        QTest::newRow("folder standing at the target") << "L3.txt";
-        QTest::newRow("read-only file system") << "/proc/L3.txt";
+        QTest::addColumn<QString>("why");
+        const QString none = QString::fromStdString(NothingWritten);
+        QTest::newRow("missing folder") << "missing/L3.txt" << "its folder does not exist" + none;
+        QTest::newRow("folder that is a file")
+            << "plain/L3.txt" << "its folder does not exist" + none;
+        QTest::newRow("folder standing at the target")
+            << "L3.txt" << "a folder stands at that name" + none;
+        QTest::newRow("read-only file system") << "/proc/L3.txt" << "its folder takes no new files" + none;
+        QTest::newRow("link planted by another user")
+            << "shared/L3.txt"
+            << "it is a symbolic link that another user put in a folder shared by all users" +
+                   QString::fromStdString(Unchanged);
     }
 
     void saveAsFailureRestoresThePathAndTitle() {
         QFETCH(QString, target);
+        QFETCH(QString, why);
         EditedLevelWithAFile level;
         WriteBytes(level.Harness.PathIn("plain"), "a file");
         QDir().mkpath(QString::fromLocal8Bit(level.Harness.PathIn("L3.txt")));
+        const std::string shared = level.Harness.PathIn("shared");
+        const std::string victim = level.Harness.PathIn("victim.txt");
+        QVERIFY(mkdir(shared.c_str(), 0777) == 0 && chmod(shared.c_str(), 01777) == 0 &&
+                symlink(victim.c_str(), (shared + "/L3.txt").c_str()) == 0);
+        if (lchown((shared + "/L3.txt").c_str(), 65534, 65534) != 0 && target.startsWith("shared"))
+            QSKIP("only the superuser can give a link to another user");
         const std::string chosen = target.startsWith('/')
                                        ? target.toStdString()
                                        : level.Harness.PathIn(target.toStdString());
@@ -209,7 +247,8 @@ private slots:
         level.Answerer.ChooseFile(chosen);
         level.Harness.ClickControl(IdSaveAs);
 
-        level.VerifyFailureKeptEverything(chosen);
+        level.VerifyFailureKeptEverything(chosen, why.toStdString());
+        QVERIFY(!QFile::exists(QString::fromStdString(victim)));
         QCOMPARE(level.Answerer.Boxes.size(), std::size_t(1)); // no file-name warning either
         level.Answerer.ChooseFile(chosen);
         QVERIFY(!level.Harness.Editor().SaveLevelAs());
@@ -233,7 +272,7 @@ private slots:
         level.Harness.ClickControl(command);
 
         QCOMPARE(level.Answerer.Boxes.size(), std::size_t(2));
-        level.VerifyFailureKeptEverything(level.Path);
+        level.VerifyFailureKeptEverything(level.Path, "the file is read-only" + Unchanged);
         QVERIFY(editor.Document().Grid() == before);
         QCOMPARE(level.Answerer.FileDialogs.size(), std::size_t(1)); // the first Load's only
     }
@@ -244,7 +283,8 @@ private slots:
         const std::string missing = harness.PathIn("missing/L4.txt");
         answerer.ChooseFile(missing);
         harness.ClickControl(IdSaveAs);
-        QCOMPARE(answerer.Boxes.back().text, SaveFailedText(missing));
+        const std::string missingFolder = "its folder does not exist" + NothingWritten;
+        QCOMPARE(answerer.Boxes.back().text, SaveFailedText(missing, missingFolder));
         QCOMPARE(editor.Document().Path(), std::string());
         QCOMPARE(WindowTitle(editor), editor.GetBaseTitle());
 
@@ -253,7 +293,7 @@ private slots:
         harness.ClickControl(IdClose);
         QCOMPARE(answerer.Boxes.size(), std::size_t(3));
         QCOMPARE(answerer.Boxes[1].text, PromptWithoutFile);
-        QCOMPARE(answerer.Boxes[2].text, SaveFailedText(missing));
+        QCOMPARE(answerer.Boxes[2].text, SaveFailedText(missing, missingFolder));
         QVERIFY(editor.isVisible());
         QVERIFY(editor.Document().IsModified());
         QVERIFY(!QFile::exists(QString::fromLocal8Bit(harness.SettingsPath())));
