@@ -75,8 +75,7 @@ bool CLevelEditorDlg::MayOverwriteLevelFile() {
     if (!now || HoldsSameAs(*KnownFileStamp, *now))
         return true;
     return MessageBox(this, FileChangedQuestion(Document().Path()), FileChangedCaption,
-                      QMessageBox::Yes | QMessageBox::No,
-                      QMessageBox::Warning) == QMessageBox::Yes;
+                      QMessageBox::Yes | QMessageBox::No, QMessageBox::Warning) == QMessageBox::Yes;
 }
 
 bool CLevelEditorDlg::AskSaveChanges(bool closing) {

@@ -143,7 +143,8 @@ void CLevelEditorDlg::PreserveUnsavedWork() {
 // waits for the release.
 void CLevelEditorDlg::ReportRecoveryFailure(WriteFailure failure) {
     if (QApplication::mouseButtons() != Qt::NoButton) {
-        QTimer::singleShot(RecoveryDelayMs, this, [this, failure] { ReportRecoveryFailure(failure); });
+        QTimer::singleShot(RecoveryDelayMs, this,
+                           [this, failure] { ReportRecoveryFailure(failure); });
         return;
     }
     MessageBox(this, RecoveryFailedText(Recovery.Folder().Path(), failure), RecoveryFailedCaption,

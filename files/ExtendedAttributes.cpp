@@ -32,12 +32,11 @@ template <class Call> bool ReadSized(std::string& into, Call call) {
 
 bool CopyAttribute(int from, int to, const std::string& name) {
     std::string value;
-    const bool copied =
-        ReadSized(value,
-                  [&](char* buffer, std::size_t size) {
-                      return ::fgetxattr(from, name.c_str(), buffer, size);
-                  }) &&
-        ::fsetxattr(to, name.c_str(), value.data(), value.size(), 0) == 0;
+    const bool copied = ReadSized(value,
+                                  [&](char* buffer, std::size_t size) {
+                                      return ::fgetxattr(from, name.c_str(), buffer, size);
+                                  }) &&
+                        ::fsetxattr(to, name.c_str(), value.data(), value.size(), 0) == 0;
     return copied || !GovernsAccess(name);
 }
 

@@ -104,8 +104,8 @@ ReplaceResult WriteInPlace(int folder, const std::string& name, const struct sta
                    std::min(bytes.size(), static_cast<std::size_t>(status.st_size))))
         return Failed(errno, PreviousFile::Unchanged);
     if (const int error = OverwriteInOrder(file.get(), bytes, old))
-        return Failed(error, PutBack(file.get(), old) ? PreviousFile::Unchanged
-                                                      : PreviousFile::Damaged);
+        return Failed(error,
+                      PutBack(file.get(), old) ? PreviousFile::Unchanged : PreviousFile::Damaged);
     ReplaceResult result;
     result.replaced = true;
     ::fstat(file.get(), &result.written);

@@ -46,7 +46,8 @@ Descriptor OpenLongPath(const std::string& path, int flags, mode_t mode) {
 // applies it: a link owned by the follower is followed anywhere; otherwise not in a sticky
 // folder that every user may write, unless the folder's owner owns the link too.
 bool MayFollow(int folder, const std::string& name) {
-    struct stat link {}, shared{};
+    struct stat link {
+    }, shared{};
     if (::fstatat(folder, name.c_str(), &link, AT_SYMLINK_NOFOLLOW) != 0 ||
         ::fstat(folder, &shared) != 0)
         return false;

@@ -11,9 +11,9 @@
 #include <fcntl.h>
 #include <functional>
 #include <set>
-#include <tuple>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <tuple>
 #include <unistd.h>
 #include <utility>
 
@@ -131,7 +131,8 @@ Descriptor LockSlotFile(int folder, const std::string& name, int extraFlags) {
     Descriptor lock(::openat(folder, name.c_str(),
                              O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | extraFlags,
                              FileMode));
-    struct stat opened {}, named{};
+    struct stat opened {
+    }, named{};
     if (!lock.valid() || ::flock(lock.get(), LOCK_EX | LOCK_NB) != 0 ||
         ::fstat(lock.get(), &opened) != 0 || !S_ISREG(opened.st_mode) ||
         opened.st_uid != ::geteuid() ||
@@ -174,7 +175,8 @@ void PruneUnreadable(int aside) {
             RemoveEntry(aside, name, DeepestRemovedFolder);
     }
     std::sort(kept.begin(), kept.end(), [](const auto& a, const auto& b) {
-        return std::tie(a.first.tv_sec, a.first.tv_nsec) > std::tie(b.first.tv_sec, b.first.tv_nsec);
+        return std::tie(a.first.tv_sec, a.first.tv_nsec) >
+               std::tie(b.first.tv_sec, b.first.tv_nsec);
     });
     for (std::size_t index = KeptUnreadableFiles; index < kept.size(); ++index)
         ::unlinkat(aside, kept[index].second.c_str(), 0);
@@ -254,8 +256,8 @@ std::optional<RecoverySlot> RecoverySlot::Claim(const RecoveryFolder& folder,
 
 bool RecoverySlot::HasLevelFile() const {
     struct stat status {};
-    return ::fstatat(Folder.get(), NameOf(LevelExtension).c_str(), &status,
-                     AT_SYMLINK_NOFOLLOW) == 0;
+    return ::fstatat(Folder.get(), NameOf(LevelExtension).c_str(), &status, AT_SYMLINK_NOFOLLOW) ==
+           0;
 }
 
 std::optional<std::string> RecoverySlot::Read() const {

@@ -79,7 +79,8 @@ public:
     void MoveAside();
 
 private:
-    RecoverySlot(Descriptor folder, std::string id) : Folder(std::move(folder)), Id(std::move(id)) {}
+    RecoverySlot(Descriptor folder, std::string id)
+        : Folder(std::move(folder)), Id(std::move(id)) {}
     std::string NameOf(std::string_view extension) const;
 
     Descriptor Folder;

@@ -37,7 +37,9 @@ public:
     const RecoveryFolder& Folder() const { return Place; }
     // Called, on the thread that wrote, when a write fails after the last one succeeded: one
     // call per run of failures, since a later success starts over. Set it before the first Post.
-    void OnFailure(std::function<void(WriteFailure)> listener) { FailureListener = std::move(listener); }
+    void OnFailure(std::function<void(WriteFailure)> listener) {
+        FailureListener = std::move(listener);
+    }
 
 private:
     void Run();

@@ -16,9 +16,9 @@
 #include <fstream>
 #include <linux/fs.h>
 #include <optional>
-#include <sys/stat.h>
 #include <sys/ioctl.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -205,8 +205,8 @@ private slots:
             level.Harness.ClickControl(IdSave);
         }
         level.VerifyFailureKeptEverything(
-            level.Path, "the file would be larger than this process may write (ulimit -f)" +
-                            Unchanged);
+            level.Path,
+            "the file would be larger than this process may write (ulimit -f)" + Unchanged);
         QCOMPARE(EntriesIn(level.Harness.Folder()), QStringList{"L1.txt"});
     }
 
@@ -216,12 +216,14 @@ private slots:
         QTest::addColumn<QString>("target");
         QTest::addColumn<QString>("why");
         const QString none = QString::fromStdString(NothingWritten);
-        QTest::newRow("missing folder") << "missing/L3.txt" << "its folder does not exist" + none;
-        QTest::newRow("folder that is a file")
-            << "plain/L3.txt" << "its folder does not exist" + none;
-        QTest::newRow("folder standing at the target")
-            << "L3.txt" << "a folder stands at that name" + none;
-        QTest::newRow("read-only file system") << "/proc/L3.txt" << "its folder takes no new files" + none;
+        QTest::newRow("missing folder") << "missing/L3.txt"
+                                        << "its folder does not exist" + none;
+        QTest::newRow("folder that is a file") << "plain/L3.txt"
+                                               << "its folder does not exist" + none;
+        QTest::newRow("folder standing at the target") << "L3.txt"
+                                                       << "a folder stands at that name" + none;
+        QTest::newRow("read-only file system") << "/proc/L3.txt"
+                                               << "its folder takes no new files" + none;
         QTest::newRow("link planted by another user")
             << "shared/L3.txt"
             << "it is a symbolic link that another user put in a folder shared by all users" +

@@ -1,14 +1,63 @@
-// Reading and replacing files: why a read fails, what a replaced file ends as and which
-// left-over temporary files a save sweeps away. Each case sets up a folder with a shell command.
+// Reading and replacing files: why a read fails, what a replaced file ends as, that a failed
+// write keeps the old bytes, which attributes and links a save keeps or refuses, which
+// left-over temporary files a save sweeps away, when a file counts as changed, and which
+// recovery folders and records are trusted. Each case sets up a folder with a shell command.
 #include "files/FileAccess.h"
+#include "files/FileStamp.h"
+#include "files/PathOpen.h"
 #include "files/ReadFile.h"
+#include "files/RecoveryWriter.h"
 
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
+#include <csignal>
+#include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 
 Q_DECLARE_METATYPE(ReadFailure)
+Q_DECLARE_METATYPE(WriteFailure)
+
+namespace {
+
+QByteArray ShellOutput(const QString& command) {
+    QByteArray output;
+    if (FILE* pipe = ::popen(command.toLocal8Bit().constData(), "r")) {
+        char buffer[4096];
+        for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+            output.append(buffer, qsizetype(got));
+        ::pclose(pipe);
+    }
+    return output;
+}
+
+QByteArray Contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
+}
+
+// Runs a replace of path in a child process as the saver (0: this user) under a file-size limit
+// (0: none), and tells the failure; WriteError + 1 stands for a previous file that was damaged.
+int FailureInChild(const std::string& path, const std::string& bytes, uid_t saver, rlim_t limit) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit sizeLimit{limit, RLIM_INFINITY};
+        if ((limit && ::setrlimit(RLIMIT_FSIZE, &sizeLimit) != 0) ||
+            (saver && (::setegid(saver) != 0 || ::seteuid(saver) != 0)))
+            ::_exit(100);
+        const ReplaceResult result = ReplaceFile(path, bytes, std::nullopt);
+        const bool damaged = !result.replaced && result.previous != PreviousFile::Unchanged;
+        ::_exit(damaged ? int(WriteFailure::WriteError) + 1 : int(result.failure));
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+} // namespace
 
 class FilesTest : public QObject {
     Q_OBJECT
@@ -20,9 +69,10 @@ class FilesTest : public QObject {
     // name and $D a 200-byte one. Cases that change owners need the superuser.
     bool SetUp(const QString& command, bool asOtherUser = false) {
         if (::geteuid() != 0 &&
-            (asOtherUser || command.contains(QRegularExpression("chown|chattr"))))
+            (asOtherUser || command.contains(QRegularExpression("chown|chattr|mount"))))
             return false;
-        Dir = Scratch.filePath(QString::number(qHash(QTest::currentDataTag())));
+        Dir = Scratch.filePath(QString::number(
+            qHash(QString(QTest::currentTestFunction()) + QTest::currentDataTag())));
         const QString shell =
             "umask 022 && mkdir -m 777 " + Dir + " && cd " + Dir +
             " && old() { touch -h -d '2 hours ago' $1; }" +
@@ -106,6 +156,199 @@ private slots:
             file.readAll().trimmed() + (status.st_ino == before.st_ino ? " same" : " moved");
         QCOMPARE(ends, after.replace("@", QString("%1:%2").arg(::geteuid()).arg(::getegid())));
         QCOMPARE(done, after.contains("new"));
+    }
+
+    // The writes that fail: under a file-size limit of 100 bytes, and on a full tmpfs (a
+    // mount of its own). "f" is the file; $S makes the write go in place: a folder that the
+    // saver (1235) may not write, holding a file that it may.
+    void failedWriteKeepsTheOldBytes_data() {
+        QTest::addColumn<QString>("setUp");
+        QTest::addColumn<int>("newSize");
+        QTest::addColumn<uint>("limit");
+        QTest::addColumn<WriteFailure>("failure");
+        const QString full = "mount -t tmpfs -o size=64k tmpfs $PWD && cd $PWD && ";
+        const QString fill = " && (head -c 1M /dev/zero >fill 2>/dev/null; true)";
+        QTest::newRow("limit, new file")
+            << "head -c 221 /dev/urandom >f" << 221 << 100u << WriteFailure::SizeLimit;
+        QTest::newRow("limit, in place, same size")
+            << "head -c 221 /dev/urandom >f && $S" << 221 << 100u << WriteFailure::SizeLimit;
+        QTest::newRow("limit, in place, grows")
+            << "head -c 50 /dev/urandom >f && $S" << 221 << 100u << WriteFailure::SizeLimit;
+        QTest::newRow("full, new file")
+            << full + "head -c 221 /dev/urandom >f" + fill << 221 << 0u << WriteFailure::DiskFull;
+        QTest::newRow("full, in place, grows") << full + "head -c 10 /dev/urandom >f && $S" + fill
+                                               << 8192 << 0u << WriteFailure::DiskFull;
+        QTest::newRow("full, in place, within its own pages")
+            << full + "head -c 221 /dev/urandom >f && $S" + fill << 200 << 0u << WriteFailure::None;
+    }
+
+    void failedWriteKeepsTheOldBytes() {
+        QFETCH(QString, setUp);
+        QFETCH(int, newSize);
+        QFETCH(uint, limit);
+        QFETCH(WriteFailure, failure);
+        const bool inPlace = setUp.contains("$S");
+        if (!SetUp("S='chmod 755 . && chmod 666 f' && " + setUp.replace("$S", "eval $S"), inPlace))
+            QSKIP("the set-up needs the superuser");
+        const QString path = Dir + "/f";
+        const QByteArray before = Contents(path);
+        const std::string bytes(std::size_t(newSize), 'n');
+        const int result = FailureInChild(path.toStdString(), bytes, inPlace ? 1235 : 0, limit);
+        const QByteArray after = Contents(path);
+        [[maybe_unused]] const int unmounted =
+            std::system(("umount " + Dir + " 2>/dev/null").toLocal8Bit());
+        QCOMPARE(result, int(failure));
+        QCOMPARE(after, failure == WriteFailure::None ? QByteArray::fromStdString(bytes) : before);
+    }
+
+    // getfacl and getfattr show the same before and after a save that made a new file.
+    void replaceKeepsAccessListAndAttributes_data() {
+        QTest::addColumn<QString>("setUp");
+        QTest::newRow("access control list") << "echo >f && setfacl -m g::---,u:nobody:r f";
+        QTest::newRow("user attribute") << "echo >f && setfattr -n user.origin -v tablet f";
+        QTest::newRow("access control list on tmpfs")
+            << "mount -t tmpfs tmpfs $PWD && cd $PWD && echo >f && setfacl -m g::-,u:nobody:r f";
+    }
+
+    void replaceKeepsAccessListAndAttributes() {
+        QFETCH(QString, setUp);
+        if (std::system("command -v setfacl setfattr >/dev/null") != 0 || !SetUp(setUp))
+            QSKIP("the set-up needs the acl and attr tools, and a mount the superuser");
+        const QString show = "cd " + Dir + " && getfacl -cp f && getfattr -d f && stat -c %a:%i f";
+        const QByteArray before = ShellOutput(show);
+        QVERIFY(ReplaceFile((Dir + "/f").toStdString(), "new\n", std::nullopt));
+        const QByteArray after = ShellOutput(show);
+        [[maybe_unused]] const int unmounted =
+            std::system(("umount " + Dir + " 2>/dev/null").toLocal8Bit());
+        QCOMPARE(after.left(after.lastIndexOf(':')), before.left(before.lastIndexOf(':')));
+        QVERIFY(after != before); // a new file: its inode differs
+    }
+
+    // The link s/l in a sticky folder that every user may write; chown 1234 gives s or l to
+    // another user.
+    void linksOfOtherUsersInSharedFoldersAreNotFollowed_data() {
+        QTest::addColumn<QString>("setUp");
+        QTest::addColumn<bool>("followed");
+        QTest::newRow("own link") << "true" << true;
+        QTest::newRow("another user's link") << "chown -h 1234 s/l" << false;
+        QTest::newRow("the folder owner's link") << "chown 1234 s && chown -h 1234 s/l" << true;
+        QTest::newRow("another user's, folder not sticky")
+            << "chmod 777 s && chown -h 1234 s/l" << true;
+    }
+
+    void linksOfOtherUsersInSharedFoldersAreNotFollowed() {
+        QFETCH(QString, setUp);
+        QFETCH(bool, followed);
+        if (!SetUp("mkdir -m 1777 s && ln -s ../t s/l && " + setUp))
+            QSKIP("the set-up needs the superuser");
+        const std::optional<std::string> target = FollowLinks((Dir + "/s/l").toStdString());
+        QCOMPARE(target.has_value(), followed);
+        if (target)
+            QCOMPARE(QString::fromStdString(*target), Dir + "/s/../t");
+    }
+
+    // A file of 221 bytes is hashed whole; the one of 300 bytes is not.
+    void fileStampTellsAChangedFile_data() {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<bool>("same");
+        QTest::newRow("untouched") << "true" << true;
+        QTest::newRow("touched") << "touch -d '1 hour ago' f" << true;
+        QTest::newRow("replaced by the same bytes") << "cp f g && mv g f" << true;
+        QTest::newRow("other bytes, time put back")
+            << "cp -p f k && printf X | dd of=f conv=notrunc 2>/dev/null && touch -r k f" << false;
+        QTest::newRow("longer file touched") << "head -c 79 /dev/zero >>f && cp -p f k && "
+                                                "touch -d '1 hour ago' f"
+                                             << false;
+    }
+
+    void fileStampTellsAChangedFile() {
+        QFETCH(QString, change);
+        QFETCH(bool, same);
+        const QString longer = change.startsWith("head") ? change.section(" && ", 0, 0) : "true";
+        QVERIFY(SetUp("head -c 221 /dev/urandom >f && " + longer));
+        const auto stamp = [this] {
+            const OpenedFile opened = OpenForReading((Dir + "/f").toStdString());
+            return StampOfOpenFile(opened.file.get(), 221).value_or(FileStamp{});
+        };
+        const FileStamp before = stamp();
+        QCOMPARE(std::system(("cd " + Dir + " && " + change).toLocal8Bit()), 0);
+        QCOMPARE(HoldsSameAs(before, stamp()), same);
+    }
+
+    // The recovery folder below XDG_STATE_HOME=$PWD/state, and why it is not used.
+    void recoveryFolderIsTrustedOnlyWhenPrivate_data() {
+        QTest::addColumn<QString>("setUp");
+        QTest::addColumn<QString>("problem");
+        QTest::newRow("made fresh") << "true"
+                                    << "";
+        QTest::newRow("state folder writable by its group")
+            << "mkdir -m 770 state"
+            << "state may be written by other users (its mode is 0770)";
+        QTest::newRow("a link on the way")
+            << "mkdir -p state elsewhere && ln -s ../elsewhere state/zapmaze-editor"
+            << "state/zapmaze-editor is a symbolic link";
+        QTest::newRow("another user's folder")
+            << "mkdir -p state/zapmaze-editor/recovery && chown 1234 state/zapmaze-editor"
+            << "state/zapmaze-editor belongs to another user";
+    }
+
+    void recoveryFolderIsTrustedOnlyWhenPrivate() {
+        QFETCH(QString, setUp);
+        QFETCH(QString, problem);
+        if (!SetUp(setUp))
+            QSKIP("the set-up needs the superuser");
+        qputenv("XDG_STATE_HOME", (Dir + "/state").toLocal8Bit());
+        const RecoveryFolder folder = RecoveryFolder::Open(RecoveryFolderPath());
+        QCOMPARE(QString::fromStdString(folder.Problem()),
+                 problem.isEmpty() ? problem : Dir + "/" + problem);
+        QCOMPARE(folder.Usable(), problem.isEmpty());
+    }
+
+    // Another user's record is never read; moved aside, it goes, and of the rest of unreadable/
+    // only the ten newest small regular files stay.
+    void recordsOfOthersAreNotReadAndUnreadableKeepsTheNewest() {
+        if (!SetUp("mkdir -p r/unreadable && cd r/unreadable && mkdir -p sub/deeper && mkfifo p "
+                   "&& head -c 70000 /dev/zero >big && for i in $(seq 10 21); do echo >$i; "
+                   "touch -d \"$i minutes ago\" $i; done && cd .. && echo >9-1.lock && "
+                   "echo >9-1.recovery && chown 1234 9-1.recovery && chmod -R go-w ."))
+            QSKIP("the set-up needs the superuser");
+        const RecoveryFolder folder = RecoveryFolder::Open((Dir + "/r").toStdString());
+        std::optional<RecoverySlot> slot = RecoverySlot::Claim(folder, "9-1");
+        QVERIFY(slot && slot->HasLevelFile() && !slot->Read());
+        slot->MoveAside();
+        QCOMPARE(QDir(Dir + "/r").entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 QStringList{"unreadable"});
+        QStringList newest;
+        for (int minutes = 10; minutes < 20; ++minutes)
+            newest << QString::number(minutes);
+        QCOMPARE(QDir(Dir + "/r/unreadable")
+                     .entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
+                 newest);
+    }
+
+    // Two failing writes tell the listener once; a success in between lets the next tell again.
+    void recoveryWriteFailureIsToldOncePerRun() {
+        QVERIFY(SetUp("true"));
+        RecoveryWriter writer((Dir + "/recovery").toStdString());
+        std::vector<WriteFailure> told;
+        writer.OnFailure([&told](WriteFailure failure) { told.push_back(failure); });
+        const auto writeUnder = [&writer](rlim_t limit) {
+            const rlimit before = [] {
+                rlimit old{};
+                ::getrlimit(RLIMIT_FSIZE, &old);
+                return old;
+            }();
+            const rlimit limited{limit, before.rlim_max};
+            const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+            ::setrlimit(RLIMIT_FSIZE, &limited);
+            writer.WriteNow(std::string(300, 'r'));
+            ::setrlimit(RLIMIT_FSIZE, &before);
+            std::signal(SIGXFSZ, handler);
+        };
+        for (const rlim_t limit : {rlim_t(100), rlim_t(100), RLIM_INFINITY, rlim_t(100)})
+            writeUnder(limit);
+        QCOMPARE(told, std::vector<WriteFailure>(2, WriteFailure::SizeLimit));
+        writer.DiscardNow();
     }
 
     // Only regular files of the exact name ($T), of the running user, with one link, no larger
