@@ -51,8 +51,8 @@ std::string RecoverQuestion(const RecoveryRecord& record) {
 }
 
 std::string RecoveryOffText(const std::string& problem) {
-    return "Unsaved changes will not be kept for recovery while this editor runs, and no level "
-           "kept there earlier is offered: " +
+    return "Unsaved changes will not be kept for recovery while this editor runs, and levels "
+           "kept earlier are not offered, because " +
            problem + ". Nothing was lost; save your work as usual.";
 }
 

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The editor's files under Xvfb, driven with xdotool as a user would: a Load that reads nothing
-# keeps the level and both files, a level with a byte order mark loads, "settings.dat" as a
-# link is replaced and its target kept, a write that the file-size limit stops keeps the
-# previous "settings.dat", and a level directory whose name is no UTF-8 survives Settings.
+# keeps the level and both files, Save onto a file that another program changed asks first, a
+# level with a byte order mark loads, "settings.dat" as a link is replaced and its target kept,
+# a write that the file-size limit stops keeps the previous "settings.dat", and a level
+# directory whose name is no UTF-8 survives Settings.
 #   files_and_paths.sh EDITOR ARTIFACTS_DIR
 set -euo pipefail
 source "$(dirname "$0")/xsession.sh"
@@ -114,6 +115,19 @@ wait_until replaced || fail "Save did not replace L1.txt"
 no_temporary_files_in "$one"
 cmp -s "$one/L1.txt" "$work/L1.before" || fail "Save after the failed Load changed L1.txt"
 cmp -s "$one/binary.bin" "$work/binary.before" || fail "Save after the failed Load changed binary.bin"
+
+# Another program changes L1.txt: Save asks first; Escape keeps that version, Yes replaces it.
+printf 'changed by another program\r\n' >"$one/L1.txt"
+cp "$one/L1.txt" "$work/L1.other"
+click 475 159
+answer "File Changed" key Escape
+wait_window_gone "File Changed"
+cmp -s "$one/L1.txt" "$work/L1.other" || fail "Escape on File Changed replaced the other version"
+click 475 159
+answer "File Changed" key Return
+wait_window_gone "File Changed"
+saved_again() { cmp -s "$one/L1.txt" "$work/L1.before"; }
+wait_until saved_again || fail "Yes on File Changed did not save L1.txt"
 
 click 475 128
 choose_file "Open" L2.txt
