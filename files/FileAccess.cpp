@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 namespace {
@@ -127,10 +128,24 @@ Descriptor OpenReplaced(int folder, const std::string& name, const struct stat& 
     return file;
 }
 
+// The path by which a replace asks whether the file has extended attributes without opening
+// it: the path it was given, or the folder's entry in /proc.
+std::string AttributesPath(int folder, const std::string& name) {
+    return "/proc/self/fd/" + std::to_string(folder) + "/" + name;
+}
+
+// Whether the file at path may have extended attributes, asked in one call; when that call
+// fails (a path too long, no /proc) the answer is yes.
+bool MayHaveAttributes(const std::string& path) {
+    const ssize_t size = ::llistxattr(path.c_str(), nullptr, 0);
+    return size > 0 || (size < 0 && errno != ENOTSUP);
+}
+
 // Gives the temporary file the replaced file's extended attributes; false when its access
-// control list could not be kept.
-bool KeepAttributes(int folder, const std::string& name, const Existing& existing, int fd) {
-    if (!existing.regular)
+// control list could not be kept. Most files have none, and cost one call to find that out.
+bool KeepAttributes(int folder, const std::string& name, const std::string& attributesPath,
+                    const Existing& existing, int fd) {
+    if (!existing.regular || !MayHaveAttributes(attributesPath))
         return true;
     const Descriptor replaced = OpenReplaced(folder, name, *existing.regular);
     return replaced.valid() && CopyExtendedAttributes(replaced.get(), fd);
@@ -203,6 +218,9 @@ bool IsRandomPart(std::string_view text) {
                return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f');
            });
 }
+
+ReplaceResult Replace(int folder, const std::string& name, const std::string& attributesPath,
+                      std::string_view bytes, std::optional<mode_t> mode, OtherFileAtName other);
 
 } // namespace
 
@@ -282,11 +300,18 @@ ReplaceResult ReplaceFile(const std::string& path, std::string_view bytes,
     const FolderEntry target = OpenFolderOf(path);
     if (!target.folder.valid())
         return Failed(errno, PreviousFile::None);
-    return ReplaceFileAt(target.folder.get(), target.name, bytes, mode, other);
+    return Replace(target.folder.get(), target.name, path, bytes, mode, other);
 }
 
 ReplaceResult ReplaceFileAt(int folder, const std::string& name, std::string_view bytes,
                             std::optional<mode_t> mode, OtherFileAtName other) {
+    return Replace(folder, name, AttributesPath(folder, name), bytes, mode, other);
+}
+
+namespace {
+
+ReplaceResult Replace(int folder, const std::string& name, const std::string& attributesPath,
+                      std::string_view bytes, std::optional<mode_t> mode, OtherFileAtName other) {
     const Existing existing = ExaminedEntry(folder, name, other);
     if (existing.refusal != WriteFailure::None) {
         ReplaceResult refused;
@@ -299,7 +324,7 @@ ReplaceResult ReplaceFileAt(int folder, const std::string& name, std::string_vie
     if (!file.valid())
         return InPlaceInstead(errno, folder, name, existing, bytes);
     const mode_t finalMode = FinalMode(file.get(), existing, mode);
-    if (!KeepAttributes(folder, name, existing, file.get())) {
+    if (!KeepAttributes(folder, name, attributesPath, existing, file.get())) {
         file = Descriptor();
         ::unlinkat(folder, temporary.c_str(), 0);
         return InPlaceToKeepAccessList(folder, name, *existing.regular, bytes);
@@ -322,6 +347,8 @@ ReplaceResult ReplaceFileAt(int folder, const std::string& name, std::string_vie
     RemoveStaleTemporaryFiles(folder);
     return result;
 }
+
+} // namespace
 
 bool IsEditorTemporaryName(std::string_view name) {
     if (!name.starts_with(TemporaryPrefix) || !name.ends_with(TemporarySuffix))

@@ -56,6 +56,20 @@ bool MayFollow(int folder, const std::string& name) {
            link.st_uid == shared.st_uid;
 }
 
+// What the link at path holds, as readlink(2): one call for a path that the kernel takes whole,
+// the folder opened first for a longer one.
+ssize_t ReadLink(const std::string& path, std::string& content) {
+    if (path.size() < PATH_MAX) {
+        const ssize_t length = ::readlink(path.c_str(), content.data(), content.size());
+        if (length >= 0 || errno != ENAMETOOLONG)
+            return length;
+    }
+    const FolderEntry entry = OpenFolderOf(path);
+    return entry.folder.valid() ? ::readlinkat(entry.folder.get(), entry.name.c_str(),
+                                               content.data(), content.size())
+                                : -1;
+}
+
 } // namespace
 
 Descriptor OpenPath(const std::string& path, int flags, mode_t mode) {
@@ -84,15 +98,12 @@ std::optional<std::string> FollowLinks(const std::string& path) {
     constexpr int MostLinks = 40; // as many as the kernel follows in one path
     std::string target = path;
     for (int link = 0; link < MostLinks; ++link) {
-        const FolderEntry entry = OpenFolderOf(target);
         std::string content(PATH_MAX, '\0');
-        const ssize_t length = entry.folder.valid()
-                                   ? ::readlinkat(entry.folder.get(), entry.name.c_str(),
-                                                  content.data(), content.size())
-                                   : -1;
+        const ssize_t length = ReadLink(target, content);
         if (length < 0)
             return target;
-        if (!MayFollow(entry.folder.get(), entry.name))
+        const FolderEntry entry = OpenFolderOf(target);
+        if (!entry.folder.valid() || !MayFollow(entry.folder.get(), entry.name))
             return std::nullopt;
         content.resize(static_cast<std::size_t>(length));
         const std::size_t separator = target.rfind('/');
