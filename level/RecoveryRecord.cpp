@@ -2,7 +2,9 @@
 
 #include "level/LevelText.h"
 
+#include <algorithm>
 #include <array>
+#include <iterator>
 
 namespace {
 
@@ -84,13 +86,15 @@ void PutStamp(std::string& out, const std::optional<FileStamp>& stamp) {
 }
 
 // Nothing inside the optional when the record has no stamp; nothing at all when the flag is
-// neither 0 nor 1.
+// neither 0 nor 1, or a record without a stamp has any field that is not zero.
 std::optional<std::optional<FileStamp>> ReadStamp(Cursor& cursor) {
     const std::uint64_t present = cursor.Number(1);
     std::uint64_t fields[StampFields];
     for (std::uint64_t& field : fields)
         field = cursor.Number(8);
-    if (present > 1)
+    const bool allZero = std::all_of(std::begin(fields), std::end(fields),
+                                     [](std::uint64_t field) { return field == 0; });
+    if (present > 1 || (present == 0 && !allZero))
         return std::nullopt;
     if (present == 0)
         return std::optional<FileStamp>();

@@ -177,6 +177,8 @@ private slots:
         QCOMPARE(WindowTitle(editor), title);
         QCOMPARE(ReadBytes(path), LevelBytes(editor.Document().Grid()));
         QCOMPARE(EntriesIn(folder), QStringList{"L2.txt"});
+        harness.ClickControl(IdSave); // the file written in place is the editor's own
+        QCOMPARE(answerer.Boxes.size(), std::size_t(0));
     }
 
     // In place, the 221 bytes would overwrite the previous file's first 100 and stop there.
