@@ -36,14 +36,6 @@ std::string TemporaryName() {
            std::to_string(counter.fetch_add(1)) + std::string(TemporarySuffix);
 }
 
-ReplaceResult Failed(int error, PreviousFile previous) {
-    ReplaceResult result;
-    result.failure = FailureOfWriteError(error);
-    result.previous = previous;
-    errno = error;
-    return result;
-}
-
 // Creates a new private temporary file in the folder; never opens one that exists already.
 Descriptor CreateTemporary(int folder, std::string& name) {
     constexpr int attempts = 100;
@@ -128,8 +120,7 @@ Descriptor OpenReplaced(int folder, const std::string& name, const struct stat& 
     return file;
 }
 
-// The path by which a replace asks whether the file has extended attributes without opening
-// it: the path it was given, or the folder's entry in /proc.
+// A path to the entry name of an open folder: the folder's entry in /proc, followed by name.
 std::string AttributesPath(int folder, const std::string& name) {
     return "/proc/self/fd/" + std::to_string(folder) + "/" + name;
 }
@@ -168,7 +159,7 @@ ReplaceResult InPlaceInstead(int error, int folder, const std::string& name,
                              const Existing& existing, std::string_view bytes) {
     if ((error == EACCES || error == EPERM) && existing.regular)
         return WriteInPlace(folder, name, *existing.regular, bytes);
-    ReplaceResult failed = Failed(error, existing.Previous());
+    ReplaceResult failed = FailedWrite(error, existing.Previous());
     if (error == ENOENT) // the folder is open, so it exists
         failed.failure = WriteFailure::FolderTakesNoFiles;
     return failed;
@@ -219,8 +210,44 @@ bool IsRandomPart(std::string_view text) {
            });
 }
 
+// Replaces the entry name of the open folder; attributesPath reaches the same entry.
 ReplaceResult Replace(int folder, const std::string& name, const std::string& attributesPath,
-                      std::string_view bytes, std::optional<mode_t> mode, OtherFileAtName other);
+                      std::string_view bytes, std::optional<mode_t> mode, OtherFileAtName other) {
+    const Existing existing = ExaminedEntry(folder, name, other);
+    if (existing.refusal != WriteFailure::None) {
+        ReplaceResult refused;
+        refused.failure = existing.refusal;
+        refused.previous = existing.Previous();
+        return refused;
+    }
+    std::string temporary;
+    Descriptor file = CreateTemporary(folder, temporary);
+    if (!file.valid())
+        return InPlaceInstead(errno, folder, name, existing, bytes);
+    const mode_t finalMode = FinalMode(file.get(), existing, mode);
+    if (!KeepAttributes(folder, name, attributesPath, existing, file.get())) {
+        file = Descriptor();
+        ::unlinkat(folder, temporary.c_str(), 0);
+        return InPlaceToKeepAccessList(folder, name, *existing.regular, bytes);
+    }
+    ReplaceResult result;
+    if (const int error = WriteTemporary(std::move(file), bytes, finalMode, result.written)) {
+        ::unlinkat(folder, temporary.c_str(), 0);
+        return FailedWrite(error, existing.Previous());
+    }
+    if (::renameat(folder, temporary.c_str(), folder, name.c_str()) != 0) {
+        const int error = errno;
+        ::unlinkat(folder, temporary.c_str(), 0);
+        return InPlaceInstead(error, folder, name, existing, bytes);
+    }
+    // The rename itself reaches the disk only with the folder's entry.
+    result.replaced = true;
+    result.durable = ::fsync(folder) == 0;
+    if (!result.durable)
+        result.failure = FailureOfWriteError(errno);
+    RemoveStaleTemporaryFiles(folder);
+    return result;
+}
 
 } // namespace
 
@@ -299,7 +326,7 @@ ReplaceResult ReplaceFile(const std::string& path, std::string_view bytes,
                           std::optional<mode_t> mode, OtherFileAtName other) {
     const FolderEntry target = OpenFolderOf(path);
     if (!target.folder.valid())
-        return Failed(errno, PreviousFile::None);
+        return FailedWrite(errno, PreviousFile::None);
     return Replace(target.folder.get(), target.name, path, bytes, mode, other);
 }
 
@@ -307,48 +334,6 @@ ReplaceResult ReplaceFileAt(int folder, const std::string& name, std::string_vie
                             std::optional<mode_t> mode, OtherFileAtName other) {
     return Replace(folder, name, AttributesPath(folder, name), bytes, mode, other);
 }
-
-namespace {
-
-ReplaceResult Replace(int folder, const std::string& name, const std::string& attributesPath,
-                      std::string_view bytes, std::optional<mode_t> mode, OtherFileAtName other) {
-    const Existing existing = ExaminedEntry(folder, name, other);
-    if (existing.refusal != WriteFailure::None) {
-        ReplaceResult refused;
-        refused.failure = existing.refusal;
-        refused.previous = existing.Previous();
-        return refused;
-    }
-    std::string temporary;
-    Descriptor file = CreateTemporary(folder, temporary);
-    if (!file.valid())
-        return InPlaceInstead(errno, folder, name, existing, bytes);
-    const mode_t finalMode = FinalMode(file.get(), existing, mode);
-    if (!KeepAttributes(folder, name, attributesPath, existing, file.get())) {
-        file = Descriptor();
-        ::unlinkat(folder, temporary.c_str(), 0);
-        return InPlaceToKeepAccessList(folder, name, *existing.regular, bytes);
-    }
-    ReplaceResult result;
-    if (const int error = WriteTemporary(std::move(file), bytes, finalMode, result.written)) {
-        ::unlinkat(folder, temporary.c_str(), 0);
-        return Failed(error, existing.Previous());
-    }
-    if (::renameat(folder, temporary.c_str(), folder, name.c_str()) != 0) {
-        const int error = errno;
-        ::unlinkat(folder, temporary.c_str(), 0);
-        return InPlaceInstead(error, folder, name, existing, bytes);
-    }
-    // The rename itself reaches the disk only with the folder's entry.
-    result.replaced = true;
-    result.durable = ::fsync(folder) == 0;
-    if (!result.durable)
-        result.failure = FailureOfWriteError(errno);
-    RemoveStaleTemporaryFiles(folder);
-    return result;
-}
-
-} // namespace
 
 bool IsEditorTemporaryName(std::string_view name) {
     if (!name.starts_with(TemporaryPrefix) || !name.ends_with(TemporarySuffix))

@@ -28,14 +28,6 @@ bool ReadAllAt(int fd, std::string& bytes, std::size_t count) {
     return true;
 }
 
-ReplaceResult Failed(int error, PreviousFile previous) {
-    ReplaceResult result;
-    result.failure = FailureOfWriteError(error);
-    result.previous = previous;
-    errno = error;
-    return result;
-}
-
 // The old bytes that a write in place overwrites, and the size the file had.
 struct OldContent {
     std::string bytes;
@@ -61,6 +53,14 @@ int OverwriteInOrder(int fd, std::string_view bytes, const OldContent& old) {
 }
 
 } // namespace
+
+ReplaceResult FailedWrite(int error, PreviousFile previous) {
+    ReplaceResult result;
+    result.failure = FailureOfWriteError(error);
+    result.previous = previous;
+    errno = error;
+    return result;
+}
 
 bool WriteAllAt(int fd, std::string_view bytes, off_t offset) {
     while (!bytes.empty()) {
@@ -91,21 +91,21 @@ ReplaceResult WriteInPlace(int folder, const std::string& name, const struct sta
         ::openat(folder, name.c_str(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     struct stat status {};
     if (!file.valid() || ::fstat(file.get(), &status) != 0)
-        return Failed(errno, PreviousFile::Unchanged);
+        return FailedWrite(errno, PreviousFile::Unchanged);
     if (status.st_ino != examined.st_ino || status.st_dev != examined.st_dev) {
-        ReplaceResult changed = Failed(EBUSY, PreviousFile::Unchanged);
+        ReplaceResult changed = FailedWrite(EBUSY, PreviousFile::Unchanged);
         changed.failure = WriteFailure::ChangedMeanwhile;
         return changed;
     }
     if (ExceedsFileSizeLimit(bytes.size()))
-        return Failed(EFBIG, PreviousFile::Unchanged);
+        return FailedWrite(EFBIG, PreviousFile::Unchanged);
     OldContent old{{}, status.st_size};
     if (!ReadAllAt(file.get(), old.bytes,
                    std::min(bytes.size(), static_cast<std::size_t>(status.st_size))))
-        return Failed(errno, PreviousFile::Unchanged);
+        return FailedWrite(errno, PreviousFile::Unchanged);
     if (const int error = OverwriteInOrder(file.get(), bytes, old))
-        return Failed(error,
-                      PutBack(file.get(), old) ? PreviousFile::Unchanged : PreviousFile::Damaged);
+        return FailedWrite(error, PutBack(file.get(), old) ? PreviousFile::Unchanged
+                                                           : PreviousFile::Damaged);
     ReplaceResult result;
     result.replaced = true;
     ::fstat(file.get(), &result.written);

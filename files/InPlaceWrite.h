@@ -8,6 +8,9 @@
 #include <sys/stat.h>
 #include <sys/types.h>
 
+// A replace that failed with error (errno is set to it), and what became of the previous file.
+ReplaceResult FailedWrite(int error, PreviousFile previous);
+
 // Writes all of bytes at offset, going on after short writes; false with errno set otherwise.
 bool WriteAllAt(int fd, std::string_view bytes, off_t offset);
 
