@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # The editor's files under Xvfb, driven with xdotool as a user would: a Load that reads nothing
-# keeps the level and both files, Save onto a file that another program changed asks first, a
-# level with a byte order mark loads, "settings.dat" as a link is replaced and its target kept,
-# a write that the file-size limit stops keeps the previous "settings.dat", and a level
-# directory whose name is no UTF-8 survives Settings.
+# keeps the level and both files, a level with a byte order mark loads, "settings.dat" as a
+# link is replaced and its target kept, a write that the file-size limit stops keeps the
+# previous "settings.dat", and a level directory whose name is no UTF-8 survives Settings.
+# Save onto a file that another program changed asks first.
 #   files_and_paths.sh EDITOR ARTIFACTS_DIR
 set -euo pipefail
 source "$(dirname "$0")/xsession.sh"
@@ -16,6 +16,7 @@ editor_pid=""
 cleanup() {
     [ -n "$editor_pid" ] && kill "$editor_pid" 2>/dev/null || true
     stop_xvfb
+    chattr -i "$work/two" 2>/dev/null || true
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -138,16 +139,19 @@ close_editor
 [ "$(stat -c %s "$one/settings.dat")" = 268 ] || fail "settings.dat is not 268 bytes"
 no_temporary_files_in "$one"
 
-# 2. With every write failing (a file-size limit of 0), the previous settings.dat survives.
+# 2. With every write failing (a file-size limit of 0), the previous settings.dat survives, written
+# in place because the start folder takes no new file (immutable for the superuser).
 two="$work/two"
 mkdir -p "$two"
 head -c 268 /dev/zero | tr '\0' 'a' >"$two/settings.dat"
 cp "$two/settings.dat" "$work/settings.before"
+chattr +i "$two" 2>/dev/null || chmod 555 "$two"
 start_editor "$two" 0
 click 352 91 # Show Grid: the record to write now differs from the file
 expect_pixel grid-switched 245 235 "$floor"
 close_editor
 cmp -s "$two/settings.dat" "$work/settings.before" || fail "the failed write changed settings.dat"
+chattr -i "$two" 2>/dev/null || chmod 755 "$two"
 no_temporary_files_in "$two"
 
 # 3. A level directory whose name is no UTF-8 survives Settings -> Save unchanged.

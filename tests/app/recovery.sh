@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Unsaved work outlives the editor under Xvfb: an editor killed with SIGKILL or ended by SIGTERM
-# leaves its level, and the next start offers it in "Recover Level?" (Escape keeps it for the
-# start after) and shows it again, pixel for pixel; an editor started beside a running one is
-# not offered that one's level, and a normal close leaves nothing behind.
+# leaves its level, and the next start offers it in "Recover Level?" and shows it again, pixel
+# for pixel; an editor started beside a running one is not offered that one's level, and a
+# normal close leaves nothing behind. Escape on the offer keeps the level for a later start.
 #   recovery.sh EDITOR
 set -euo pipefail
 source "$(dirname "$0")/xsession.sh"

@@ -1,6 +1,6 @@
 // The level kept for recovery, as the next editor offers it: what each answer to "Recover
-// Level?" does, the word about a file changed since, the box when the folder is not private;
-// and a Save onto a file that another program changed since it was loaded or recovered.
+// Level?" does and the word about a file changed since; and a Save onto a file that another
+// program changed since it was loaded or recovered.
 #include "tests/editor/DocumentFixtures.h"
 
 #include "files/RecoveryFolder.h"
@@ -8,18 +8,10 @@
 
 #include <QDir>
 #include <QTest>
-#include <sys/stat.h>
 
 namespace {
 
-const BoxKind RecoverBox{QMessageBox::Yes | QMessageBox::No, QMessageBox::Question};
-const BoxKind FileChangedBox{QMessageBox::Yes | QMessageBox::No, QMessageBox::Warning};
-
-int RecoveryFiles() {
-    return int(QDir(QString::fromStdString(RecoveryFolderPath()))
-                   .entryList({"*.recovery"}, QDir::Files)
-                   .size());
-}
+const QMessageBox::StandardButtons YesNo = QMessageBox::Yes | QMessageBox::No;
 
 // Leaves a record as an editor that was killed leaves it: its slot no longer locked.
 void LeaveRecord(const RecoveryRecord& record) {
@@ -46,72 +38,48 @@ private slots:
     void initTestCase() { qputenv("XDG_STATE_HOME", State.path().toLocal8Bit()); }
     void cleanup() { QDir(QString::fromStdString(RecoveryFolderPath())).removeRecursively(); }
 
+    // Kept at 2023-11-14 UTC, or at a time that no date shows.
     void eachAnswerToTheOffer_data() {
         QTest::addColumn<QMessageBox::StandardButton>("answer");
+        QTest::addColumn<qint64>("savedAt");
         QTest::addColumn<int>("recordsLeft"); // once the offering editor has closed
-        QTest::newRow("Yes opens it") << QMessageBox::Yes << 0;
-        QTest::newRow("No discards it") << QMessageBox::No << 0;
-        QTest::newRow("Escape keeps it") << QMessageBox::Cancel << 1;
+        QTest::newRow("Yes opens it") << QMessageBox::Yes << qint64(1'700'000'000) << 0;
+        QTest::newRow("No discards it") << QMessageBox::No << qint64(INT64_MAX) << 0;
+        QTest::newRow("Escape keeps it") << QMessageBox::Cancel << qint64(1'700'000'000) << 1;
     }
 
     void eachAnswerToTheOffer() {
         QFETCH(QMessageBox::StandardButton, answer);
+        QFETCH(qint64, savedAt);
         QFETCH(int, recordsLeft);
-        LeaveRecord(EditedRecord());
+        RecoveryRecord record = EditedRecord();
+        record.savedAt = savedAt;
+        LeaveRecord(record);
         {
             auto&& [harness, answerer, editor] = EditorWithAnswerer();
             answerer.AnswerBox(answer);
             editor.OfferRecoveredLevels();
             QCOMPARE(answerer.Boxes.size(), std::size_t(1));
-            QCOMPARE(KindOf(answerer.Boxes[0]), RecoverBox);
+            QCOMPARE(KindOf(answerer.Boxes[0]), BoxKind(YesNo, QMessageBox::Question));
             QVERIFY(answerer.Boxes[0].text.starts_with(
-                "The editor ended without saving changes to a new level at 2023-11-1"));
-            QCOMPARE(editor.Document().IsModified(), answer == QMessageBox::Yes);
+                "The editor ended without saving changes to a new level at " +
+                std::string(savedAt == INT64_MAX ? "an unknown time." : "2023-11-1")));
             QCOMPARE(editor.Document().TileAt({2, 2}), answer == QMessageBox::Yes ? Brick : Floor);
         }
-        QCOMPARE(RecoveryFiles(), recordsLeft);
-    }
-
-    void aTimeOutOfRangeIsUnknown() {
-        RecoveryRecord record = EditedRecord();
-        record.savedAt = INT64_MAX;
-        LeaveRecord(record);
-        auto&& [harness, answerer, editor] = EditorWithAnswerer();
-        answerer.AnswerBox(QMessageBox::No);
-        editor.OfferRecoveredLevels();
-        QVERIFY(answerer.Boxes.at(0).text.ends_with(" at an unknown time. Open them now?"));
-    }
-
-    // A folder that other users may write: one box says so, and nothing kept there is offered.
-    void aFolderOthersMayWriteTurnsRecoveryOff() {
-        LeaveRecord(EditedRecord());
-        const QByteArray folder = QByteArray::fromStdString(RecoveryFolderPath());
-        QCOMPARE(::chmod(folder, 0777), 0);
-        {
-            auto&& [harness, answerer, editor] = EditorWithAnswerer();
-            editor.OfferRecoveredLevels();
-            QCOMPARE(answerer.Boxes.size(), std::size_t(1));
-            QCOMPARE(answerer.Boxes[0].caption, std::string("Recovery Off"));
-            QVERIFY(answerer.Boxes[0].text.find(folder.toStdString() +
-                                                " may be written by other users (its mode is "
-                                                "0777). Nothing was lost") != std::string::npos);
-        }
-        QCOMPARE(::chmod(folder, 0700), 0);
-        QCOMPARE(RecoveryFiles(), 1);
+        QCOMPARE(ListRecoverySlots(RecoveryFolder::Open(RecoveryFolderPath())).size(),
+                 std::size_t(recordsLeft));
     }
 
     // Another program writes L1.txt after it was loaded, or after the editor that had it open
-    // was killed. The same bytes again change nothing.
+    // was killed; the same bytes again change nothing.
     void saveOntoAFileChangedSinceAsksFirst_data() {
         QTest::addColumn<bool>("recovered");
         QTest::addColumn<QByteArray>("written");
         QTest::addColumn<QMessageBox::StandardButton>("answer"); // NoButton: nothing asked
         const QByteArray other = PreviousFile().replace('*', '-');
         QTest::newRow("loaded, No") << false << other << QMessageBox::No;
-        QTest::newRow("loaded, Escape") << false << other << QMessageBox::Cancel;
-        QTest::newRow("loaded, Yes") << false << other << QMessageBox::Yes;
         QTest::newRow("loaded, same bytes") << false << PreviousFile() << QMessageBox::NoButton;
-        QTest::newRow("recovered, No") << true << other << QMessageBox::No;
+        QTest::newRow("recovered, Yes") << true << other << QMessageBox::Yes;
     }
 
     void saveOntoAFileChangedSinceAsksFirst() {
@@ -120,38 +88,30 @@ private slots:
         QFETCH(QMessageBox::StandardButton, answer);
         auto&& [harness, answerer, editor] = EditorWithAnswerer();
         const std::string path = LoadFileHoldingPrevious(harness, answerer, "L1.txt");
-        if (recovered) {
+        if (recovered)
             LeaveRecord(EditedRecord(path));
-            answerer.AnswerBox(QMessageBox::Yes);
-        }
         QFile::remove(QString::fromStdString(path)); // another program replaces the file
         WriteBytes(path, written);
         if (recovered) {
+            answerer.AnswerBox(QMessageBox::Yes);
             editor.OfferRecoveredLevels();
-            QVERIFY(answerer.Boxes.back().text.find(
-                        "The file has been changed on disk since then; Save will ask") !=
-                    std::string::npos);
+            QVERIFY(answerer.Boxes.back().text.ends_with(
+                " The file has been changed on disk since then; Save will ask before it replaces "
+                "the newer file. Open them now?"));
         }
         MakePlayableLevel(editor);
         const std::size_t before = answerer.Boxes.size();
-        if (answer != QMessageBox::NoButton)
-            answerer.AnswerBox(answer);
+        answerer.AnswerBox(answer);
         harness.ClickControl(IdSave);
 
         const bool asked = answer != QMessageBox::NoButton;
-        QCOMPARE(answerer.Boxes.size(), before + (asked ? 1 : 0));
-        if (asked) {
-            QCOMPARE(answerer.Boxes.back().caption, std::string("File Changed"));
-            QCOMPARE(KindOf(answerer.Boxes.back()), FileChangedBox);
-        }
+        QCOMPARE(answerer.Boxes.size(), before + asked);
+        if (asked)
+            QCOMPARE(std::pair(answerer.Boxes.back().caption, KindOf(answerer.Boxes.back())),
+                     std::pair(std::string("File Changed"), BoxKind(YesNo, QMessageBox::Warning)));
         const bool overwritten = !asked || answer == QMessageBox::Yes;
         QCOMPARE(ReadBytes(path), overwritten ? LevelBytes(editor.Document().Grid()) : written);
         QCOMPARE(editor.Document().IsModified(), !overwritten);
-        // Saved, the file is the editor's own; kept, it is still the other program's.
-        if (!overwritten)
-            answerer.AnswerBox(QMessageBox::No);
-        harness.ClickControl(IdSave);
-        QCOMPARE(answerer.Boxes.size(), before + (asked ? (overwritten ? 1 : 2) : 0));
     }
 };
 

@@ -25,18 +25,6 @@ std::string Encoded(int sample) {
     return *EncodeRecovery(Samples[sample]);
 }
 
-// The last sample as an editor of the first format wrote it: version 1, no stamp.
-QByteArray FirstFormat() {
-    std::string bytes = Encoded(2);
-    bytes.erase(37 + SamplePath.size(), RecoveryStampBytes);
-    bytes[8] = 1;
-    bytes.resize(bytes.size() - 4);
-    const std::uint32_t crc = Crc32(bytes);
-    for (int index = 0; index < 4; ++index)
-        bytes.push_back(static_cast<char>(crc >> (8 * index)));
-    return QByteArray::fromStdString(bytes);
-}
-
 // The bytes with one byte replaced at offset (from the end when negative) and, with `reseal`, a
 // checksum that matches again: what another program could have written.
 QByteArray Patched(int offset, char byte, bool reseal = true) {
@@ -48,6 +36,18 @@ QByteArray Patched(int offset, char byte, bool reseal = true) {
         for (int index = 0; index < 4; ++index)
             bytes.push_back(static_cast<char>(crc >> (8 * index)));
     }
+    return QByteArray::fromStdString(bytes);
+}
+
+// The last sample as an editor of the first format wrote it: version 1, no stamp.
+QByteArray FirstFormat() {
+    std::string bytes = Encoded(2);
+    bytes.erase(37 + SamplePath.size(), RecoveryStampBytes);
+    bytes[8] = 1;
+    bytes.resize(bytes.size() - 4);
+    const std::uint32_t crc = Crc32(bytes);
+    for (int index = 0; index < 4; ++index)
+        bytes.push_back(static_cast<char>(crc >> (8 * index)));
     return QByteArray::fromStdString(bytes);
 }
 

@@ -9,7 +9,6 @@
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -177,31 +176,6 @@ private slots:
         SettingsRecord record;
         QVERIFY(!ReadSettingsFile(PathText(), record));
         QFile::remove(Path());
-    }
-
-    // The folder takes no new file from the saver (1235), so the file is written in place, and
-    // the size limit stops that write after 100 of its 268 bytes.
-    void aWriteInPlaceThatFailsKeepsThePreviousFile() {
-        if (::geteuid() != 0)
-            QSKIP("the set-up needs the superuser");
-        const QString folder = Dir.filePath("shared");
-        QVERIFY(QDir().mkpath(folder) && ::chmod(folder.toLocal8Bit(), 0755) == 0);
-        const QString path = folder + "/settings.dat";
-        Write(path, Pattern(268));
-        QCOMPARE(::chmod(path.toLocal8Bit(), 0666), 0);
-        const pid_t child = ::fork();
-        if (child == 0) {
-            std::signal(SIGXFSZ, SIG_IGN);
-            const rlimit limit{100, RLIM_INFINITY};
-            const bool failed = ::setrlimit(RLIMIT_FSIZE, &limit) == 0 && ::setegid(1235) == 0 &&
-                                ::seteuid(1235) == 0 &&
-                                !WriteSettingsFile(path.toStdString(), SettingsRecord{});
-            ::_exit(failed ? 0 : 1);
-        }
-        int status = -1;
-        ::waitpid(child, &status, 0);
-        QCOMPARE(status, 0);
-        QCOMPARE(Read(path), Pattern(268));
     }
 
     void bytesAfterTheTerminatorAreKept() {

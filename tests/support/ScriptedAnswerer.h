@@ -26,8 +26,6 @@ public:
     // Queued answers, used in order. A message box without a queued answer gets OK when that
     // is its only button and fails the test otherwise; a file dialog without one is cancelled.
     void AnswerBox(QMessageBox::StandardButton answer) { BoxAnswers.push_back(answer); }
-    // Escape or the close box: a box closed without an answer.
-    void CloseBox() { BoxAnswers.push_back(QMessageBox::Cancel); }
     void ChooseFile(const std::string& path) { FileAnswers.push_back(path); }
     void CancelFileDialog() { FileAnswers.push_back(std::nullopt); }
 
