@@ -23,7 +23,7 @@ fs::path ScratchFolder() {
 }
 
 RecoveryRecord SampleRecord() {
-    RecoveryRecord record{{}, "/home/designer/levels/L10.txt", 1'700'000'000};
+    RecoveryRecord record{{}, "/home/designer/levels/L10.txt", 1'700'000'000, FileStamp{}};
     ResetToDefaultLevel(record.level.grid, record.level.starts);
     record.level.grid[4][4] = Brick;
     return record;
@@ -31,7 +31,8 @@ RecoveryRecord SampleRecord() {
 
 void WriteRecoveryFile(benchmark::State& state) {
     const fs::path folder = ScratchFolder();
-    std::optional<RecoverySlot> slot = RecoverySlot::Create(folder.string());
+    const RecoveryFolder opened = RecoveryFolder::Open(folder.string());
+    std::optional<RecoverySlot> slot = RecoverySlot::Create(opened);
     RecoveryRecord record = SampleRecord();
     for (auto _ : state) {
         ++record.savedAt;

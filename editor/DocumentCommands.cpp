@@ -19,11 +19,19 @@ const QStringList LevelFilters = {QStringLiteral("Zapmaze Levels (*.txt)"),
                                   QStringLiteral("All Files (*.*)")};
 constexpr const char* LevelExtension = "txt";
 constexpr const char* SaveChangesCaption = "Save Changes?";
+constexpr const char* FileChangedCaption = "File Changed";
 
 std::string SaveChangesQuestion(const std::string& path) {
     if (path.empty())
         return "Do you want to save your changes?";
     return "Do you want to save your changes to " + path + " before continuing?";
+}
+
+std::string FileChangedQuestion(const std::string& path) {
+    return "The file " + path +
+           " has been changed on disk by another program since the editor last read or wrote it. "
+           "Replace it with this level? No keeps the other version on disk, and this level stays "
+           "open with its changes unsaved.";
 }
 
 void ShowWarning(QWidget* owner, const std::string& text, const std::string& caption) {
@@ -32,7 +40,8 @@ void ShowWarning(QWidget* owner, const std::string& text, const std::string& cap
 
 // A file that took the new level but was not confirmed on the disk is in place all the same.
 void ReportSaveFailed(QWidget* owner, const std::string& path, const ReplaceResult& written) {
-    ShowWarning(owner, written.replaced ? SaveNotDurableMessage(path) : SaveFailedMessage(path),
+    ShowWarning(owner,
+                written.replaced ? SaveNotDurableMessage(path) : SaveFailedMessage(path, written),
                 SaveFailedCaption);
 }
 
@@ -46,12 +55,27 @@ std::optional<std::string> ChooseLevelFile(QWidget* owner, bool open) {
 
 } // namespace
 
-// Writes the level to its file and tells the user when that failed.
+// Writes the level to its file and tells the user when that failed. A file that another
+// program changed since the editor last read or wrote it is replaced only when the user says so.
 bool CLevelEditorDlg::WriteOrReport() {
-    const ReplaceResult written = WriteLevelFile();
-    if (!written)
-        ReportSaveFailed(this, Document().Path(), written);
-    return written;
+    if (!MayOverwriteLevelFile())
+        return false;
+    const LevelFileWrite written = WriteLevelFile();
+    if (!written.result)
+        ReportSaveFailed(this, Document().Path(), written.result);
+    return written.result;
+}
+
+// The check costs one open, one fstat and one read of 221 bytes. A file that is gone, or that
+// the editor never read or wrote, holds nothing that a save could lose.
+bool CLevelEditorDlg::MayOverwriteLevelFile() {
+    if (!KnownFileStamp)
+        return true;
+    const std::optional<FileStamp> now = LevelFileStampNow(Document().Path());
+    if (!now || HoldsSameAs(*KnownFileStamp, *now))
+        return true;
+    return MessageBox(this, FileChangedQuestion(Document().Path()), FileChangedCaption,
+                      QMessageBox::Yes | QMessageBox::No, QMessageBox::Warning) == QMessageBox::Yes;
 }
 
 bool CLevelEditorDlg::AskSaveChanges(bool closing) {
@@ -74,6 +98,7 @@ void CLevelEditorDlg::NewLevel() {
     if (!AskSaveChanges(false))
         return;
     Session.StartNew();
+    KnownFileStamp.reset();
 }
 
 void CLevelEditorDlg::LoadLevel() {
@@ -95,6 +120,7 @@ bool CLevelEditorDlg::LoadLevelFromPath(const std::string& path) {
         return false;
     }
     Session.TakeFileRead(path, read);
+    KnownFileStamp = file.stamp;
     if (file.text.rows < GridRows)
         ShowWarning(this, PartlyLoadedMessage(file.text.rows, path), WarningCaption);
     return true;
@@ -116,7 +142,7 @@ bool CLevelEditorDlg::SaveLevelAs() {
         return false;
     const std::string previousPath = Document().Path();
     SetLevelPath(*path);
-    const ReplaceResult written = WriteLevelFile();
+    const ReplaceResult written = WriteLevelFile().result;
     if (!written) {
         if (!written.replaced)
             SetLevelPath(previousPath);
@@ -157,10 +183,13 @@ bool CLevelEditorDlg::CheckLevelForSave() {
     return true;
 }
 
-// A level that reached its file and the disk is the saved state of the history.
-ReplaceResult CLevelEditorDlg::WriteLevelFile() {
-    const ReplaceResult written = ::WriteLevelFile(Document().Path(), Document().Grid());
-    if (written)
+// A level that reached its file and the disk is the saved state of the history. A file that
+// took the new level is the one later saves compare with, confirmed by the disk or not.
+LevelFileWrite CLevelEditorDlg::WriteLevelFile() {
+    const LevelFileWrite written = ::WriteLevelFile(Document().Path(), Document().Grid());
+    if (written.result.replaced)
+        KnownFileStamp = written.stamp;
+    if (written.result)
         Session.MarkSaved();
     return written;
 }

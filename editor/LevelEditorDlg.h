@@ -15,7 +15,9 @@
 #include "editor/EditorGeometry.h"
 #include "editor/GridDrawing.h"
 #include "files/FileAccess.h"
+#include "files/FileStamp.h"
 #include "files/RecoveryWriter.h"
+#include "level/LevelText.h"
 #include "platform/Drawing.h"
 #include "platform/PaintedDialog.h"
 #include "platform/StaticText.h"
@@ -139,6 +141,7 @@ private:
     void NoteLevelChange();
     void KeepRecoveryFile();
     std::optional<std::string> RecoveryBytes() const;
+    void ReportRecoveryFailure(WriteFailure failure);
 
     // DocumentCommands.cpp
     void NewLevel();
@@ -148,8 +151,9 @@ private:
     void SetLevelPath(const std::string& path);
     void ShowLevelPath();
     bool CheckLevelForSave();
-    ReplaceResult WriteLevelFile();
+    LevelFileWrite WriteLevelFile();
     bool WriteOrReport();
+    bool MayOverwriteLevelFile();
 
     // State, in the order the window's start-up sets it.
     std::string SettingsPath;
@@ -173,4 +177,7 @@ private:
     std::string RecoveryFolder;
     RecoveryWriter Recovery;
     QTimer RecoveryTimer;
+    // What the level's file was when the editor last read or wrote it; none for a level that
+    // has no file yet, or whose file it never read.
+    std::optional<FileStamp> KnownFileStamp;
 };

@@ -5,9 +5,11 @@
 // its fsync, runs on the writer's own thread. The next editor started offers the level back.
 #include "editor/LevelEditorDlg.h"
 
+#include "level/LevelText.h"
 #include "level/RecoveryRecord.h"
 #include "platform/MessageBox.h"
 
+#include <QApplication>
 #include <QDateTime>
 #include <algorithm>
 #include <ctime>
@@ -18,15 +20,46 @@ namespace {
 constexpr int RecoveryDelayMs = 300;
 
 constexpr const char* RecoverCaption = "Recover Level?";
+constexpr const char* RecoveryOffCaption = "Recovery Off";
+constexpr const char* RecoveryFailedCaption = "Recovery Failed";
+
+std::string SavedAtText(std::int64_t savedAt) {
+    const QDateTime when = QDateTime::fromSecsSinceEpoch(savedAt);
+    if (!when.isValid())
+        return "an unknown time";
+    return when.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toLocal8Bit().toStdString();
+}
+
+// What has become of the level's file since the editor last read or wrote it, as a sentence
+// for the offer; empty when it is as it was, or when nothing was known of it.
+std::string FileSinceThen(const RecoveryRecord& record) {
+    if (!record.stamp)
+        return {};
+    const std::optional<FileStamp> now = LevelFileStampNow(record.path);
+    if (!now)
+        return " The file is no longer there, or can no longer be read.";
+    if (HoldsSameAs(*record.stamp, *now))
+        return {};
+    return " The file has been changed on disk since then; Save will ask before it replaces the "
+           "newer file.";
+}
 
 std::string RecoverQuestion(const RecoveryRecord& record) {
     const std::string level = record.path.empty() ? std::string("a new level") : record.path;
-    const std::string when = QDateTime::fromSecsSinceEpoch(record.savedAt)
-                                 .toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))
-                                 .toLocal8Bit()
-                                 .toStdString();
-    return "The editor ended without saving changes to " + level + " at " + when +
-           ". Open them now?";
+    return "The editor ended without saving changes to " + level + " at " +
+           SavedAtText(record.savedAt) + "." + FileSinceThen(record) + " Open them now?";
+}
+
+std::string RecoveryOffText(const std::string& problem) {
+    return "Unsaved changes will not be kept for recovery while this editor runs, and levels "
+           "kept earlier are not offered, because " +
+           problem + ". Nothing was lost; save your work as usual.";
+}
+
+std::string RecoveryFailedText(const std::string& folder, WriteFailure failure) {
+    return "Unsaved changes cannot be kept for recovery in " + folder + ": " +
+           std::string(WriteFailureText(failure)) +
+           ". Nothing was lost: the level is still open; save it to keep it.";
 }
 
 struct EndedEditorLevel {
@@ -36,8 +69,9 @@ struct EndedEditorLevel {
 
 // The levels of editors that are gone, newest first, each slot held by this editor. A slot
 // without a level belongs to an editor that had nothing unsaved and goes; a level file that
-// does not read back whole is moved aside and never offered.
-std::vector<EndedEditorLevel> LevelsOfEndedEditors(const std::string& folder) {
+// does not read back whole, or that is not this user's own regular file, is moved aside and
+// never offered.
+std::vector<EndedEditorLevel> LevelsOfEndedEditors(const RecoveryFolder& folder) {
     std::vector<EndedEditorLevel> found;
     for (const std::string& id : ListRecoverySlots(folder)) {
         std::optional<RecoverySlot> slot = RecoverySlot::Claim(folder, id);
@@ -68,11 +102,14 @@ void CLevelEditorDlg::StartRecovery() {
     RecoveryTimer.setInterval(RecoveryDelayMs);
     connect(&RecoveryTimer, &QTimer::timeout, this, &CLevelEditorDlg::KeepRecoveryFile);
     connect(&Session, &DocumentSession::DocumentChanged, this, &CLevelEditorDlg::NoteLevelChange);
+    Recovery.OnFailure([this](WriteFailure failure) {
+        QMetaObject::invokeMethod(
+            this, [this, failure] { ReportRecoveryFailure(failure); }, Qt::QueuedConnection);
+    });
 }
 
 // Runs after every change of the level, also on each cell of a stroke: it costs a timer check
-// there. A
-// level that became unmodified loses its recovery file at once.
+// there. A level that became unmodified loses its recovery file at once.
 void CLevelEditorDlg::NoteLevelChange() {
     if (!Document().IsModified()) {
         RecoveryTimer.stop();
@@ -91,8 +128,8 @@ void CLevelEditorDlg::KeepRecoveryFile() {
 
 // The level as on screen, a stroke in progress included.
 std::optional<std::string> CLevelEditorDlg::RecoveryBytes() const {
-    return EncodeRecovery(
-        {Document().State(), Document().Path(), static_cast<std::int64_t>(std::time(nullptr))});
+    return EncodeRecovery({Document().State(), Document().Path(),
+                           static_cast<std::int64_t>(std::time(nullptr)), KnownFileStamp});
 }
 
 void CLevelEditorDlg::PreserveUnsavedWork() {
@@ -102,18 +139,38 @@ void CLevelEditorDlg::PreserveUnsavedWork() {
         Recovery.WriteNow(*bytes);
 }
 
+// A box that opened while a mouse button is held would end the stroke under it: the report
+// waits for the release.
+void CLevelEditorDlg::ReportRecoveryFailure(WriteFailure failure) {
+    if (QApplication::mouseButtons() != Qt::NoButton) {
+        QTimer::singleShot(RecoveryDelayMs, this,
+                           [this, failure] { ReportRecoveryFailure(failure); });
+        return;
+    }
+    MessageBox(this, RecoveryFailedText(Recovery.Folder().Path(), failure), RecoveryFailedCaption,
+               QMessageBox::Ok, QMessageBox::Warning);
+}
+
 // Yes opens the level with its file's path, modified, and its recovery file becomes this
-// editor's; the levels not asked about yet wait for a later start. No deletes the level.
+// editor's; the levels not asked about yet wait for a later start. No deletes the level;
+// Escape or the close box answer nothing and keep it for a later start.
 void CLevelEditorDlg::OfferRecoveredLevels() {
-    for (EndedEditorLevel& ended : LevelsOfEndedEditors(RecoveryFolder)) {
-        if (MessageBox(this, RecoverQuestion(ended.record), RecoverCaption,
-                       QMessageBox::Yes | QMessageBox::No,
-                       QMessageBox::Question) != QMessageBox::Yes) {
+    const auto& folder = Recovery.Folder();
+    if (!folder.Usable()) {
+        MessageBox(this, RecoveryOffText(folder.Problem()), RecoveryOffCaption, QMessageBox::Ok,
+                   QMessageBox::Warning);
+        return;
+    }
+    for (EndedEditorLevel& ended : LevelsOfEndedEditors(folder)) {
+        const auto answer = MessageBox(this, RecoverQuestion(ended.record), RecoverCaption,
+                                       QMessageBox::Yes | QMessageBox::No, QMessageBox::Question);
+        if (answer == QMessageBox::No)
             ended.slot.Discard();
+        if (answer != QMessageBox::Yes)
             continue;
-        }
         Recovery.Adopt(std::move(ended.slot));
         Session.Open(LevelDocument(ended.record.level, ended.record.path, true));
+        KnownFileStamp = ended.record.stamp;
         // The recovery file holds this level already, with the time of its changes.
         RecoveryTimer.stop();
         return;

@@ -1,7 +1,10 @@
 #include "files/FileAccess.h"
 
 #include "files/Descriptor.h"
+#include "files/ExtendedAttributes.h"
+#include "files/InPlaceWrite.h"
 #include "files/PathOpen.h"
+#include "files/RandomId.h"
 
 #include <algorithm>
 #include <atomic>
@@ -9,8 +12,7 @@
 #include <cstdio>
 #include <dirent.h>
 #include <fcntl.h>
-#include <random>
-#include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 namespace {
@@ -21,23 +23,9 @@ constexpr std::size_t RandomDigits = 16;
 constexpr mode_t AnyWrite = S_IWUSR | S_IWGRP | S_IWOTH;
 constexpr mode_t PermissionBits = 07777;
 
-bool WriteAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0)
-            return false;
-        bytes.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return true;
-}
-
 std::string RandomPart() {
-    std::random_device source;
-    const unsigned long long value = (static_cast<unsigned long long>(source()) << 32) | source();
     char digits[RandomDigits + 1];
-    std::snprintf(digits, sizeof digits, "%016llx", value);
+    std::snprintf(digits, sizeof digits, "%016llx", static_cast<unsigned long long>(RandomId()));
     return digits;
 }
 
@@ -64,19 +52,23 @@ Descriptor CreateTemporary(int folder, std::string& name) {
 // The file a replace finds at the name, and whether the replace may go on.
 struct Existing {
     std::optional<struct stat> regular; // a regular file at the name
-    bool allowed = true;
+    WriteFailure refusal = WriteFailure::None;
+    PreviousFile Previous() const { return regular ? PreviousFile::Unchanged : PreviousFile::None; }
 };
 
 Existing ExaminedEntry(int folder, const std::string& name, OtherFileAtName other) {
     struct stat status {};
     if (::fstatat(folder, name.c_str(), &status, AT_SYMLINK_NOFOLLOW) != 0)
-        return {std::nullopt, errno == ENOENT};
-    if (!S_ISREG(status.st_mode))
-        return {std::nullopt, other == OtherFileAtName::Replace};
+        return {std::nullopt, errno == ENOENT ? WriteFailure::None : FailureOfWriteError(errno)};
+    if (!S_ISREG(status.st_mode)) {
+        const WriteFailure kind =
+            S_ISDIR(status.st_mode) ? WriteFailure::Folder : WriteFailure::NotRegularFile;
+        return {std::nullopt, other == OtherFileAtName::Replace ? WriteFailure::None : kind};
+    }
     const bool writable =
         (status.st_mode & AnyWrite) != 0 &&
         ::faccessat(folder, name.c_str(), W_OK, AT_EACCESS | AT_SYMLINK_NOFOLLOW) == 0;
-    return {status, writable};
+    return {status, writable ? WriteFailure::None : WriteFailure::ReadOnlyFile};
 }
 
 mode_t ProcessUmask() {
@@ -108,39 +100,79 @@ mode_t KeepOwnership(int fd, const struct stat& replaced, mode_t mode) {
 
 mode_t FinalMode(int fd, const Existing& existing, std::optional<mode_t> mode) {
     if (!existing.regular)
-        return mode.value_or(0666 & ~ProcessUmask());
+        return mode ? *mode : 0666 & ~ProcessUmask();
     return KeepOwnership(fd, *existing.regular,
                          mode.value_or(existing.regular->st_mode & PermissionBits));
 }
 
-// The permissions come before the first byte, so that nobody reads a private level while it
-// is written. Some file systems keep no permissions: that is no failure.
-bool WriteTemporary(Descriptor file, std::string_view bytes, mode_t mode) {
-    ::fchmod(file.get(), mode);
-    return WriteAll(file.get(), bytes) && ::fsync(file.get()) == 0 && file.Close();
-}
-
-// Writes the file itself when its folder takes no temporary file, as long as the name still
-// holds the regular file that was examined.
-bool WriteInPlace(int folder, const std::string& name, const struct stat& examined,
-                  std::string_view bytes) {
-    Descriptor file(
-        ::openat(folder, name.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+// The file that stands at the name, opened only to read its attributes: for reading, or, when it
+// may only be written, for writing (which changes nothing); nothing when another file took the
+// name since it was examined.
+Descriptor OpenReplaced(int folder, const std::string& name, const struct stat& examined) {
+    constexpr int flags = O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+    Descriptor file(::openat(folder, name.c_str(), O_RDONLY | flags));
+    if (!file.valid() && errno == EACCES)
+        file = Descriptor(::openat(folder, name.c_str(), O_WRONLY | flags));
     struct stat status {};
     if (!file.valid() || ::fstat(file.get(), &status) != 0 || status.st_ino != examined.st_ino ||
         status.st_dev != examined.st_dev)
-        return false;
-    return ::ftruncate(file.get(), 0) == 0 && WriteAll(file.get(), bytes) &&
-           ::fsync(file.get()) == 0 && file.Close();
+        return Descriptor();
+    return file;
+}
+
+// A path to the entry name of an open folder: the folder's entry in /proc, followed by name.
+std::string AttributesPath(int folder, const std::string& name) {
+    return "/proc/self/fd/" + std::to_string(folder) + "/" + name;
+}
+
+// Whether the file at path may have extended attributes, asked in one call; when that call
+// fails (a path too long, no /proc) the answer is yes.
+bool MayHaveAttributes(const std::string& path) {
+    const ssize_t size = ::llistxattr(path.c_str(), nullptr, 0);
+    return size > 0 || (size < 0 && errno != ENOTSUP);
+}
+
+// Gives the temporary file the replaced file's extended attributes; false when its access
+// control list could not be kept. Most files have none, and cost one call to find that out.
+bool KeepAttributes(int folder, const std::string& name, const std::string& attributesPath,
+                    const Existing& existing, int fd) {
+    if (!existing.regular || !MayHaveAttributes(attributesPath))
+        return true;
+    const Descriptor replaced = OpenReplaced(folder, name, *existing.regular);
+    return replaced.valid() && CopyExtendedAttributes(replaced.get(), fd);
+}
+
+// The mode comes after the attributes, so that a mode asked for limits a copied access control
+// list, and before the first byte, so that nobody reads a private level while it is written.
+// Some file systems keep no permissions: that is no failure.
+int WriteTemporary(Descriptor file, std::string_view bytes, mode_t mode, struct stat& written) {
+    ::fchmod(file.get(), mode);
+    if (!WriteAllAt(file.get(), bytes, 0) || ::fsync(file.get()) != 0 ||
+        ::fstat(file.get(), &written) != 0 || !file.Close())
+        return errno != 0 ? errno : EIO;
+    return 0;
 }
 
 // A folder that the user may not write, or a sticky one that keeps another user's file from
 // being renamed over, leaves the file itself to be written, as long as the user may write it.
 ReplaceResult InPlaceInstead(int error, int folder, const std::string& name,
                              const Existing& existing, std::string_view bytes) {
-    const bool written = (error == EACCES || error == EPERM) && existing.regular &&
-                         WriteInPlace(folder, name, *existing.regular, bytes);
-    return {written, written};
+    if ((error == EACCES || error == EPERM) && existing.regular)
+        return WriteInPlace(folder, name, *existing.regular, bytes);
+    ReplaceResult failed = FailedWrite(error, existing.Previous());
+    if (error == ENOENT) // the folder is open, so it exists
+        failed.failure = WriteFailure::FolderTakesNoFiles;
+    return failed;
+}
+
+// A file whose access control list cannot be given to a new file keeps it by being written in
+// place; where that is not allowed either, the save fails rather than widen who may read it.
+ReplaceResult InPlaceToKeepAccessList(int folder, const std::string& name,
+                                      const struct stat& examined, std::string_view bytes) {
+    ReplaceResult result = WriteInPlace(folder, name, examined, bytes);
+    if (!result.replaced && result.failure == WriteFailure::PermissionRefused)
+        result.failure = WriteFailure::AccessListNotKept;
+    return result;
 }
 
 bool IsStale(const struct stat& status) {
@@ -178,35 +210,129 @@ bool IsRandomPart(std::string_view text) {
            });
 }
 
+// Replaces the entry name of the open folder; attributesPath reaches the same entry.
+ReplaceResult Replace(int folder, const std::string& name, const std::string& attributesPath,
+                      std::string_view bytes, std::optional<mode_t> mode, OtherFileAtName other) {
+    const Existing existing = ExaminedEntry(folder, name, other);
+    if (existing.refusal != WriteFailure::None) {
+        ReplaceResult refused;
+        refused.failure = existing.refusal;
+        refused.previous = existing.Previous();
+        return refused;
+    }
+    std::string temporary;
+    Descriptor file = CreateTemporary(folder, temporary);
+    if (!file.valid())
+        return InPlaceInstead(errno, folder, name, existing, bytes);
+    const mode_t finalMode = FinalMode(file.get(), existing, mode);
+    if (!KeepAttributes(folder, name, attributesPath, existing, file.get())) {
+        file = Descriptor();
+        ::unlinkat(folder, temporary.c_str(), 0);
+        return InPlaceToKeepAccessList(folder, name, *existing.regular, bytes);
+    }
+    ReplaceResult result;
+    if (const int error = WriteTemporary(std::move(file), bytes, finalMode, result.written)) {
+        ::unlinkat(folder, temporary.c_str(), 0);
+        return FailedWrite(error, existing.Previous());
+    }
+    if (::renameat(folder, temporary.c_str(), folder, name.c_str()) != 0) {
+        const int error = errno;
+        ::unlinkat(folder, temporary.c_str(), 0);
+        return InPlaceInstead(error, folder, name, existing, bytes);
+    }
+    // The rename itself reaches the disk only with the folder's entry.
+    result.replaced = true;
+    result.durable = ::fsync(folder) == 0;
+    if (!result.durable)
+        result.failure = FailureOfWriteError(errno);
+    RemoveStaleTemporaryFiles(folder);
+    return result;
+}
+
 } // namespace
+
+std::string_view WriteFailureText(WriteFailure failure) {
+    switch (failure) {
+    case WriteFailure::None:
+        return "it was written";
+    case WriteFailure::ReadOnlyFile:
+        return "the file is read-only";
+    case WriteFailure::PermissionRefused:
+        return "permission to write there was refused";
+    case WriteFailure::FolderMissing:
+        return "its folder does not exist";
+    case WriteFailure::FolderTakesNoFiles:
+        return "its folder takes no new files";
+    case WriteFailure::Folder:
+        return "a folder stands at that name";
+    case WriteFailure::NotRegularFile:
+        return "it is not a regular file";
+    case WriteFailure::ForeignLink:
+        return "it is a symbolic link that another user put in a folder shared by all users";
+    case WriteFailure::ReadOnlyFileSystem:
+        return "the file system is read-only";
+    case WriteFailure::DiskFull:
+        return "the disk is full";
+    case WriteFailure::QuotaExceeded:
+        return "the disk quota is used up";
+    case WriteFailure::SizeLimit:
+        return "the file would be larger than this process may write (ulimit -f)";
+    case WriteFailure::PathTooLong:
+        return "its path is too long";
+    case WriteFailure::TooManyLinks:
+        return "its path leads through too many symbolic links";
+    case WriteFailure::AccessListNotKept:
+        return "its access control list could not be kept";
+    case WriteFailure::ChangedMeanwhile:
+        return "another file took its name while it was written";
+    case WriteFailure::WriteError:
+        break;
+    }
+    return "the disk reported an error";
+}
+
+WriteFailure FailureOfWriteError(int error) {
+    switch (error) {
+    case EACCES:
+    case EPERM:
+        return WriteFailure::PermissionRefused;
+    case ENOENT:
+    case ENOTDIR:
+        return WriteFailure::FolderMissing;
+    case EISDIR:
+        return WriteFailure::Folder;
+    case ENXIO:
+    case ENODEV:
+    case ETXTBSY:
+        return WriteFailure::NotRegularFile;
+    case EROFS:
+        return WriteFailure::ReadOnlyFileSystem;
+    case ENOSPC:
+        return WriteFailure::DiskFull;
+    case EDQUOT:
+        return WriteFailure::QuotaExceeded;
+    case EFBIG:
+        return WriteFailure::SizeLimit;
+    case ENAMETOOLONG:
+        return WriteFailure::PathTooLong;
+    case ELOOP:
+        return WriteFailure::TooManyLinks;
+    default:
+        return WriteFailure::WriteError;
+    }
+}
 
 ReplaceResult ReplaceFile(const std::string& path, std::string_view bytes,
                           std::optional<mode_t> mode, OtherFileAtName other) {
     const FolderEntry target = OpenFolderOf(path);
     if (!target.folder.valid())
-        return {};
-    const int folder = target.folder.get();
-    const Existing existing = ExaminedEntry(folder, target.name, other);
-    if (!existing.allowed)
-        return {};
-    std::string temporary;
-    Descriptor file = CreateTemporary(folder, temporary);
-    if (!file.valid())
-        return InPlaceInstead(errno, folder, target.name, existing, bytes);
-    const mode_t finalMode = FinalMode(file.get(), existing, mode);
-    if (!WriteTemporary(std::move(file), bytes, finalMode)) {
-        ::unlinkat(folder, temporary.c_str(), 0);
-        return {};
-    }
-    if (::renameat(folder, temporary.c_str(), folder, target.name.c_str()) != 0) {
-        const int error = errno;
-        ::unlinkat(folder, temporary.c_str(), 0);
-        return InPlaceInstead(error, folder, target.name, existing, bytes);
-    }
-    // The rename itself reaches the disk only with the folder's entry.
-    const bool durable = ::fsync(folder) == 0;
-    RemoveStaleTemporaryFiles(folder);
-    return {true, durable};
+        return FailedWrite(errno, PreviousFile::None);
+    return Replace(target.folder.get(), target.name, path, bytes, mode, other);
+}
+
+ReplaceResult ReplaceFileAt(int folder, const std::string& name, std::string_view bytes,
+                            std::optional<mode_t> mode, OtherFileAtName other) {
+    return Replace(folder, name, AttributesPath(folder, name), bytes, mode, other);
 }
 
 bool IsEditorTemporaryName(std::string_view name) {

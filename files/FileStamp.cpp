@@ -2,7 +2,8 @@
 
 #include <cerrno>
 #include <ctime>
-#include <sys/stat.h>
+#include <string>
+#include <unistd.h>
 
 namespace {
 
@@ -13,44 +14,80 @@ std::int64_t Nanoseconds(const timespec& time) {
     return static_cast<std::int64_t>(time.tv_sec) * 1'000'000'000 + time.tv_nsec;
 }
 
-FileStamp StampOfStatus(const struct stat& status) {
-    timespec now{};
-    ::clock_gettime(CLOCK_REALTIME, &now);
-    FileStamp stamp;
-    stamp.device = status.st_dev;
-    stamp.inode = status.st_ino;
-    stamp.size = status.st_size;
-    stamp.modifiedNanoseconds = Nanoseconds(status.st_mtim);
-    stamp.changedNanoseconds = Nanoseconds(status.st_ctim);
-    stamp.settled = stamp.modifiedNanoseconds + SettlingNanoseconds < Nanoseconds(now);
-    return stamp;
+bool HashesWholeFile(const FileStamp& stamp) {
+    return stamp.hashedBytes == static_cast<std::uint64_t>(stamp.size);
+}
+
+bool SameIdentityAndTime(const FileStamp& a, const FileStamp& b) {
+    return a.device == b.device && a.inode == b.inode && a.size == b.size &&
+           a.modifiedSeconds == b.modifiedSeconds && a.modifiedNanoseconds == b.modifiedNanoseconds;
 }
 
 } // namespace
 
-bool FileStamp::SameFileState(const FileStamp& other) const {
-    return device == other.device && inode == other.inode && size == other.size &&
-           modifiedNanoseconds == other.modifiedNanoseconds &&
-           changedNanoseconds == other.changedNanoseconds;
+std::uint64_t HashBytes(std::string_view bytes) {
+    std::uint64_t hash = 0xcbf29ce484222325u;
+    for (const char byte : bytes) {
+        hash ^= static_cast<unsigned char>(byte);
+        hash *= 0x100000001b3u;
+    }
+    return hash;
 }
 
-std::optional<FileStamp> StampOfFile(const std::string& path) {
+FileStamp StampOf(const struct stat& status, std::string_view firstBytes) {
+    return {static_cast<std::uint64_t>(status.st_dev),
+            static_cast<std::uint64_t>(status.st_ino),
+            static_cast<std::int64_t>(status.st_size),
+            static_cast<std::int64_t>(status.st_mtim.tv_sec),
+            static_cast<std::int64_t>(status.st_mtim.tv_nsec),
+            HashBytes(firstBytes),
+            firstBytes.size(),
+            Nanoseconds(status.st_ctim)};
+}
+
+std::optional<FileStamp> StampOfOpenFile(int fd, std::size_t bytes) {
+    struct stat status {};
+    if (::fstat(fd, &status) != 0)
+        return std::nullopt;
+    std::string first(bytes, '\0');
+    ssize_t got = 0;
+    do
+        got = ::pread(fd, first.data(), first.size(), 0);
+    while (got < 0 && errno == EINTR);
+    if (got < 0)
+        return std::nullopt;
+    first.resize(static_cast<std::size_t>(got));
+    return StampOf(status, first);
+}
+
+std::optional<FileStamp> StampOfPath(const std::string& path) {
     struct stat status {};
     if (::stat(path.c_str(), &status) != 0)
         return std::nullopt;
-    return StampOfStatus(status);
+    FileStamp stamp = StampOf(status, {});
+    stamp.hash = 0;
+    return stamp;
 }
 
-StampedFileStart ReadStampedFileStart(const std::string& path, std::size_t maxBytes) {
-    OpenedFile opened = OpenForReading(path);
-    StampedFileStart stamped{{{}, opened.failure}, {}};
-    if (opened.failure != ReadFailure::None)
-        return stamped;
-    struct stat status {};
-    if (::fstat(opened.file.get(), &status) != 0 ||
-        !ReadUpTo(opened.file.get(), stamped.start.bytes, maxBytes))
-        stamped.start = {{}, ReadFailure::ReadError};
-    else
-        stamped.stamp = StampOfStatus(status);
-    return stamped;
+bool HoldsSameAs(const FileStamp& remembered, const FileStamp& now) {
+    if (SameIdentityAndTime(remembered, now) && remembered.hash == now.hash &&
+        remembered.hashedBytes == now.hashedBytes)
+        return true;
+    return HashesWholeFile(remembered) && HashesWholeFile(now) && remembered.size == now.size &&
+           remembered.hash == now.hash;
+}
+
+bool SameFileStatus(const FileStamp& a, const FileStamp& b) {
+    return SameIdentityAndTime(a, b) && a.changedNanoseconds == b.changedNanoseconds;
+}
+
+bool IsSettled(const FileStamp& stamp, std::int64_t stampedAt) {
+    const std::int64_t modified = stamp.modifiedSeconds * 1'000'000'000 + stamp.modifiedNanoseconds;
+    return modified + SettlingNanoseconds < stampedAt;
+}
+
+std::int64_t NanosecondsNow() {
+    timespec now{};
+    ::clock_gettime(CLOCK_REALTIME, &now);
+    return Nanoseconds(now);
 }

@@ -4,6 +4,8 @@
 #include <climits>
 #include <fcntl.h>
 #include <string_view>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -40,6 +42,34 @@ Descriptor OpenLongPath(const std::string& path, int flags, mode_t mode) {
     return Descriptor(::openat(folder.get(), last.c_str(), flags, mode));
 }
 
+// The kernel's rule for following a link (fs.protected_symlinks), whether or not the kernel
+// applies it: a link owned by the follower is followed anywhere; otherwise not in a sticky
+// folder that every user may write, unless the folder's owner owns the link too.
+bool MayFollow(int folder, const std::string& name) {
+    struct stat link {
+    }, shared{};
+    if (::fstatat(folder, name.c_str(), &link, AT_SYMLINK_NOFOLLOW) != 0 ||
+        ::fstat(folder, &shared) != 0)
+        return false;
+    constexpr mode_t StickyAndOpen = S_ISVTX | S_IWOTH;
+    return link.st_uid == ::geteuid() || (shared.st_mode & StickyAndOpen) != StickyAndOpen ||
+           link.st_uid == shared.st_uid;
+}
+
+// What the link at path holds, as readlink(2): one call for a path that the kernel takes whole,
+// the folder opened first for a longer one.
+ssize_t ReadLink(const std::string& path, std::string& content) {
+    if (path.size() < PATH_MAX) {
+        const ssize_t length = ::readlink(path.c_str(), content.data(), content.size());
+        if (length >= 0 || errno != ENAMETOOLONG)
+            return length;
+    }
+    const FolderEntry entry = OpenFolderOf(path);
+    return entry.folder.valid() ? ::readlinkat(entry.folder.get(), entry.name.c_str(),
+                                               content.data(), content.size())
+                                : -1;
+}
+
 } // namespace
 
 Descriptor OpenPath(const std::string& path, int flags, mode_t mode) {
@@ -64,18 +94,17 @@ FolderEntry OpenFolderOf(const std::string& path) {
     return entry;
 }
 
-std::string FollowLinks(const std::string& path) {
+std::optional<std::string> FollowLinks(const std::string& path) {
     constexpr int MostLinks = 40; // as many as the kernel follows in one path
     std::string target = path;
     for (int link = 0; link < MostLinks; ++link) {
-        const FolderEntry entry = OpenFolderOf(target);
         std::string content(PATH_MAX, '\0');
-        const ssize_t length = entry.folder.valid()
-                                   ? ::readlinkat(entry.folder.get(), entry.name.c_str(),
-                                                  content.data(), content.size())
-                                   : -1;
+        const ssize_t length = ReadLink(target, content);
         if (length < 0)
             return target;
+        const FolderEntry entry = OpenFolderOf(target);
+        if (!entry.folder.valid() || !MayFollow(entry.folder.get(), entry.name))
+            return std::nullopt;
         content.resize(static_cast<std::size_t>(length));
         const std::size_t separator = target.rfind('/');
         target = content.starts_with('/') || separator == std::string::npos

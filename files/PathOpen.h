@@ -3,6 +3,7 @@
 // path is opened one stretch at a time, each stretch relative to the folder opened before it,
 // so that its symbolic links and ".." parts resolve exactly as the kernel resolves a whole path.
 // A path is never shortened as text.
+#include <optional>
 #include <string>
 #include <sys/types.h>
 
@@ -23,4 +24,8 @@ FolderEntry OpenFolderOf(const std::string& path);
 // The path that symbolic links at the end of path lead to, followed link by link up to the
 // first name that is no link. A dangling link leads to the name it holds, which may not exist
 // yet. A relative link is joined to the folder of the link, never shortened as text.
-std::string FollowLinks(const std::string& path);
+// A link is followed only where the kernel's protected_symlinks rule would follow it: a link in
+// a sticky folder that every user may write (such as /tmp) must belong to this user or to the
+// folder's owner. Nothing when a link breaks that rule: another user may have planted it to
+// make this user write one of their own files.
+std::optional<std::string> FollowLinks(const std::string& path);

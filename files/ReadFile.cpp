@@ -80,13 +80,13 @@ OpenedFile OpenForReading(const std::string& path, FinalLink link) {
     // Without O_NONBLOCK, opening a named pipe would wait for a writer.
     const int flags =
         O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC | (link == FinalLink::Refuse ? O_NOFOLLOW : 0);
-    OpenedFile opened{OpenPath(path, flags), ReadFailure::None};
+    OpenedFile opened{OpenPath(path, flags), ReadFailure::None, {}};
     if (!opened.file.valid()) {
         opened.failure = FailureOfOpen(errno, link);
         return opened;
     }
-    struct stat status {};
-    if (::fstat(opened.file.get(), &status) != 0)
+    const struct stat& status = opened.status;
+    if (::fstat(opened.file.get(), &opened.status) != 0)
         opened.failure = FailureOfError(errno);
     else if (S_ISDIR(status.st_mode))
         opened.failure = ReadFailure::Folder;
@@ -99,8 +99,8 @@ OpenedFile OpenForReading(const std::string& path, FinalLink link) {
 
 FileStart ReadFileStart(const std::string& path, std::size_t maxBytes, FinalLink link) {
     OpenedFile opened = OpenForReading(path, link);
-    FileStart start{{}, opened.failure};
+    FileStart start{{}, opened.failure, opened.status};
     if (opened.failure == ReadFailure::None && !ReadUpTo(opened.file.get(), start.bytes, maxBytes))
-        start = {{}, FailureOfError(errno)};
+        start = {{}, FailureOfError(errno), {}};
     return start;
 }

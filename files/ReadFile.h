@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <sys/stat.h>
 
 #include "files/Descriptor.h"
 
@@ -28,6 +29,7 @@ enum class FinalLink { Follow, Refuse };
 struct OpenedFile {
     Descriptor file; // valid only for a regular file
     ReadFailure failure = ReadFailure::None;
+    struct stat status {}; // of the opened file
 };
 
 // Opens the regular file at path for reading. The file is checked on the opened descriptor
@@ -41,6 +43,7 @@ bool ReadUpTo(int fd, std::string& bytes, std::size_t maxBytes);
 struct FileStart {
     std::string bytes;
     ReadFailure failure = ReadFailure::None;
+    struct stat status {}; // of the file read
 };
 
 // At most maxBytes from the start of the regular file at path.

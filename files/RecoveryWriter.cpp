@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <utility>
 
-RecoveryWriter::RecoveryWriter(std::string folder)
-    : Folder(std::move(folder)), Worker([this] { Run(); }) {}
+RecoveryWriter::RecoveryWriter(const std::string& folder)
+    : Place(RecoveryFolder::Open(folder)), Worker([this] { Run(); }) {}
 
 RecoveryWriter::~RecoveryWriter() {
     {
@@ -68,14 +68,24 @@ void RecoveryWriter::Run() {
     }
 }
 
-// A failure is told once on standard error: the editor goes on, and so does every later try.
+// A failure is told once, on standard error and to the listener, until a write succeeds again:
+// the editor goes on, and so does every later try.
 void RecoveryWriter::WriteLocked(const std::string& bytes) {
-    if (!Slot)
-        Slot = RecoverySlot::Create(Folder);
-    if ((Slot && Slot->Write(bytes)) || std::exchange(FailureReported, true))
+    if (!Place.Usable())
         return;
-    std::fprintf(stderr, "zapmaze-editor: unsaved changes cannot be kept for recovery in %s\n",
-                 Folder.c_str());
+    if (!Slot)
+        Slot = RecoverySlot::Create(Place);
+    const WriteFailure failure = Slot ? Slot->Write(bytes).failure : FailureOfWriteError(errno);
+    if (failure == WriteFailure::None) {
+        Failing = false;
+        return;
+    }
+    if (std::exchange(Failing, true))
+        return;
+    std::fprintf(stderr, "zapmaze-editor: unsaved changes cannot be kept for recovery in %s: %s\n",
+                 Place.Path().c_str(), std::string(WriteFailureText(failure)).c_str());
+    if (FailureListener)
+        FailureListener(failure);
 }
 
 void RecoveryWriter::DropPending() {

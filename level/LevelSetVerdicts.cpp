@@ -21,14 +21,15 @@ int CountOf(const std::vector<Finding>& findings, Finding::Severity severity) {
 
 void Judge(SlotVerdict& slot) {
     // One byte past the longest level shows whether more lines follow, as check reads it.
-    const StampedFileStart read = ReadStampedFileStart(slot.path, LongestLevelFile + 1);
-    if (read.start.failure != ReadFailure::None) {
+    const FileStart read = ReadFileStart(slot.path, LongestLevelFile + 1);
+    if (read.failure != ReadFailure::None) {
         slot.kind = SlotVerdict::Kind::Unreadable;
-        slot.reason = ReadFailureText(read.start.failure);
+        slot.reason = ReadFailureText(read.failure);
         return;
     }
-    slot.stamp = read.stamp;
-    slot.findings = CheckLevelBytes(read.start.bytes, slot.grid);
+    slot.stamp = StampOf(read.status, read.bytes);
+    slot.settled = IsSettled(slot.stamp, NanosecondsNow());
+    slot.findings = CheckLevelBytes(read.bytes, slot.grid);
     const int errors = CountOf(slot.findings, Finding::Severity::Error);
     const int warnings = CountOf(slot.findings, Finding::Severity::Warning);
     slot.kind = errors > 0     ? SlotVerdict::Kind::Errors
@@ -40,10 +41,10 @@ void Judge(SlotVerdict& slot) {
 // Whether the previous slot still holds for the file at path.
 bool StillHolds(const SlotVerdict& previous, const std::string& path) {
     if (previous.path != path || previous.kind == SlotVerdict::Kind::Missing ||
-        previous.kind == SlotVerdict::Kind::Unreadable || !previous.stamp.settled)
+        previous.kind == SlotVerdict::Kind::Unreadable || !previous.settled)
         return false;
-    const std::optional<FileStamp> now = StampOfFile(path);
-    return now && now->SameFileState(previous.stamp);
+    const std::optional<FileStamp> now = StampOfPath(path);
+    return now && SameFileStatus(*now, previous.stamp);
 }
 
 bool SameVerdict(const SlotVerdict& a, const SlotVerdict& b) {

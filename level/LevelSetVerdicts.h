@@ -30,6 +30,7 @@ struct SlotVerdict {
     std::vector<Finding> findings;       // the check's findings of the file
     LevelGrid grid{};                    // its level as the editor loads it, for its picture
     FileStamp stamp;                     // of the file when it was read
+    bool settled = false;                // the file was left alone a while before that read
     bool changed = true;                 // differs from the slot of the previous verdicts
 
     // "ok", "1 warning", "3 errors", "missing", "unreadable".

@@ -146,12 +146,34 @@ LevelTextRead ReadLevelBytes(const std::string& bytes, LevelGrid& grid, PlayerSt
 LevelFileRead ReadLevelFile(const std::string& path, LevelGrid& grid, PlayerStarts& starts) {
     const FileStart start = ReadFileStart(path, LongestLevelFile);
     if (start.failure != ReadFailure::None)
-        return {start.failure, {}};
-    return {ReadFailure::None, ReadLevelBytes(start.bytes, grid, starts)};
+        return {start.failure, {}, {}};
+    return {ReadFailure::None, ReadLevelBytes(start.bytes, grid, starts),
+            LevelFileStamp(start.status, start.bytes)};
 }
 
-ReplaceResult WriteLevelFile(const std::string& path, const LevelGrid& grid) {
-    return ReplaceFile(FollowLinks(path), LevelText(grid), std::nullopt, OtherFileAtName::Refuse);
+FileStamp LevelFileStamp(const struct stat& status, std::string_view bytes) {
+    return StampOf(status, bytes.substr(0, LevelTextBytes));
+}
+
+std::optional<FileStamp> LevelFileStampNow(const std::string& path) {
+    const OpenedFile opened = OpenForReading(path);
+    if (opened.failure != ReadFailure::None)
+        return std::nullopt;
+    return StampOfOpenFile(opened.file.get(), LevelTextBytes);
+}
+
+LevelFileWrite WriteLevelFile(const std::string& path, const LevelGrid& grid) {
+    const std::optional<std::string> target = FollowLinks(path);
+    if (!target) {
+        LevelFileWrite refused;
+        refused.result.failure = WriteFailure::ForeignLink;
+        refused.result.previous = PreviousFile::Unchanged;
+        return refused;
+    }
+    const std::string text = LevelText(grid);
+    LevelFileWrite written{ReplaceFile(*target, text, std::nullopt, OtherFileAtName::Refuse), {}};
+    written.stamp = LevelFileStamp(written.result.written, text);
+    return written;
 }
 
 std::string LoadFailedMessage(const std::string& path, const LevelFileRead& read) {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "files/FileAccess.h"
+#include "files/FileStamp.h"
 #include "files/ReadFile.h"
 #include "level/Level.h"
 
@@ -14,6 +15,7 @@ char TileToChar(TileType tile);
 std::optional<TileType> CharToTile(char character);
 
 // The 221-byte text of a level: every line ended by CR LF, floor written as spaces.
+inline constexpr std::size_t LevelTextBytes = GridRows * (GridColumns + 2);
 std::string LevelText(const LevelGrid& grid);
 
 // One line of a level text as the reader takes it: at most 15 characters, without the line end
@@ -59,8 +61,16 @@ LevelTextRead ReadLevelBytes(const std::string& bytes, LevelGrid& grid, PlayerSt
 struct LevelFileRead {
     ReadFailure failure = ReadFailure::None; // why the file could not be opened or read
     LevelTextRead text;
+    FileStamp stamp; // of the file read
     bool HoldsLevel() const { return failure == ReadFailure::None && text.tiles > 0; }
 };
+
+// A level file's stamp hashes its first 221 bytes, the length of a level as the editor writes
+// it: telling whether it changed costs one fstat and one read of 221 bytes.
+FileStamp LevelFileStamp(const struct stat& status, std::string_view bytes);
+// The stamp of the level file at path as it is now, links followed; nothing when it cannot be
+// read (it does not exist, or is no regular file).
+std::optional<FileStamp> LevelFileStampNow(const std::string& path);
 
 // Reads the level at path as ReadLevelText does, after a UTF-8 byte order mark at its start.
 // Reads no more of the file than a level can use, and nothing from a file that is no regular
@@ -68,11 +78,18 @@ struct LevelFileRead {
 LevelFileRead ReadLevelFile(const std::string& path, LevelGrid& grid, PlayerStarts& starts);
 
 // Replaces the file at path with the level text in one step, as ReplaceFile does, keeping its
-// mode, owner and group. A symbolic link at path has its target replaced, or created when the
-// link dangles; anything else at the name that is no regular file (a named pipe, a folder) is
-// left alone. Tells whether the file was completely written and reached the disk; when the
-// write failed before the new file took the name, the previous file is left exactly as it was.
-ReplaceResult WriteLevelFile(const std::string& path, const LevelGrid& grid);
+// mode, owner, group and access control list. A symbolic link at path has its target replaced,
+// or created when the link dangles, unless another user planted it in a shared sticky folder
+// (see FollowLinks): then nothing is written. Anything else at the name that is no regular file
+// (a named pipe, a folder) is left alone. Tells whether the file was completely written and
+// reached the disk, and why not; on failure the previous file is left exactly as it was. The
+// stamp is the written file's.
+struct LevelFileWrite {
+    ReplaceResult result;
+    FileStamp stamp;
+    operator bool() const { return result; }
+};
+LevelFileWrite WriteLevelFile(const std::string& path, const LevelGrid& grid);
 
 // The boxes that Load shows when a file holds no level, saying why, or gave fewer than all 13
 // rows.

@@ -2,13 +2,16 @@
 
 #include "level/LevelText.h"
 
+#include <algorithm>
 #include <array>
+#include <iterator>
 
 namespace {
 
 constexpr std::string_view Magic = "ZMRECOV\n";
-constexpr std::size_t LevelTextBytes = GridRows * (GridColumns + 2);
+constexpr std::uint16_t FormatWithoutStamp = 1;
 constexpr std::size_t FixedBytes = Magic.size() + 2 + 8 + 3 * PlayerCount + 4;
+constexpr std::size_t StampFields = 7;
 
 void PutNumber(std::string& out, std::uint64_t value, int bytes) {
     for (int index = 0; index < bytes; ++index)
@@ -66,6 +69,44 @@ std::optional<LevelGrid> GridOfText(std::string_view text) {
     return grid;
 }
 
+// A path that a record may hold: none, or an absolute one without zero bytes.
+bool IsRecordPath(std::string_view path) {
+    return path.size() <= MaxRecoveryPathBytes && path.find('\0') == std::string_view::npos &&
+           (path.empty() || path.front() == '/');
+}
+
+void PutStamp(std::string& out, const std::optional<FileStamp>& stamp) {
+    const FileStamp fields = stamp.value_or(FileStamp{});
+    PutNumber(out, stamp ? 1 : 0, 1);
+    for (const std::uint64_t field :
+         {fields.device, fields.inode, static_cast<std::uint64_t>(fields.size),
+          static_cast<std::uint64_t>(fields.modifiedSeconds),
+          static_cast<std::uint64_t>(fields.modifiedNanoseconds), fields.hash, fields.hashedBytes})
+        PutNumber(out, field, 8);
+}
+
+// Nothing inside the optional when the record has no stamp; nothing at all when the flag is
+// neither 0 nor 1, or a record without a stamp has any field that is not zero.
+std::optional<std::optional<FileStamp>> ReadStamp(Cursor& cursor) {
+    const std::uint64_t present = cursor.Number(1);
+    std::uint64_t fields[StampFields];
+    for (std::uint64_t& field : fields)
+        field = cursor.Number(8);
+    const bool allZero = std::all_of(std::begin(fields), std::end(fields),
+                                     [](std::uint64_t field) { return field == 0; });
+    if (present > 1 || (present == 0 && !allZero))
+        return std::nullopt;
+    if (present == 0)
+        return std::optional<FileStamp>();
+    return FileStamp{fields[0],
+                     fields[1],
+                     static_cast<std::int64_t>(fields[2]),
+                     static_cast<std::int64_t>(fields[3]),
+                     static_cast<std::int64_t>(fields[4]),
+                     fields[5],
+                     fields[6]};
+}
+
 std::optional<PlayerStarts> ReadStarts(Cursor& cursor) {
     PlayerStarts starts;
     for (int player = 0; player < PlayerCount; ++player) {
@@ -93,7 +134,7 @@ std::uint32_t Crc32(std::string_view bytes) {
 }
 
 std::optional<std::string> EncodeRecovery(const RecoveryRecord& record) {
-    if (record.path.size() > MaxRecoveryPathBytes || record.path.find('\0') != std::string::npos)
+    if (!IsRecordPath(record.path))
         return std::nullopt;
     std::string out(Magic);
     PutNumber(out, RecoveryFormatVersion, 2);
@@ -106,6 +147,7 @@ std::optional<std::string> EncodeRecovery(const RecoveryRecord& record) {
     }
     PutNumber(out, record.path.size(), 4);
     out += record.path;
+    PutStamp(out, record.stamp);
     out += LevelText(record.level.grid);
     PutNumber(out, Crc32(out), 4);
     return out;
@@ -118,18 +160,26 @@ std::optional<RecoveryRecord> DecodeRecovery(std::string_view bytes) {
     if (Cursor(bytes.substr(body.size())).Number(4) != Crc32(body))
         return std::nullopt;
     Cursor cursor(body.substr(Magic.size()));
-    if (cursor.Number(2) != RecoveryFormatVersion)
+    const std::uint64_t version = cursor.Number(2);
+    if (version != RecoveryFormatVersion && version != FormatWithoutStamp)
         return std::nullopt;
+    const std::size_t stampBytes = version == FormatWithoutStamp ? 0 : RecoveryStampBytes;
     RecoveryRecord record;
     record.savedAt = static_cast<std::int64_t>(cursor.Number(8));
     const std::optional<PlayerStarts> starts = ReadStarts(cursor);
     const std::uint64_t pathBytes = cursor.Number(4);
     if (!starts || pathBytes > MaxRecoveryPathBytes ||
-        body.size() != FixedBytes + pathBytes + LevelTextBytes)
+        body.size() != FixedBytes + pathBytes + stampBytes + LevelTextBytes)
         return std::nullopt;
     record.path = cursor.Take(pathBytes);
+    if (stampBytes > 0) {
+        const std::optional<std::optional<FileStamp>> stamp = ReadStamp(cursor);
+        if (!stamp)
+            return std::nullopt;
+        record.stamp = *stamp;
+    }
     const std::optional<LevelGrid> grid = GridOfText(cursor.Take(LevelTextBytes));
-    if (!grid || record.path.find('\0') != std::string::npos)
+    if (!grid || !IsRecordPath(record.path))
         return std::nullopt;
     record.level = {*grid, *starts};
     return record;

@@ -41,8 +41,16 @@ std::string OpenBlockMessage(Cell topLeft) {
     return OpenBlockText(topLeft) + " File not saved.";
 }
 
-std::string SaveFailedMessage(const std::string& path) {
-    return "The level could not be written to " + path + ". File not saved.";
+std::string SaveFailedMessage(const std::string& path, const ReplaceResult& written) {
+    std::string_view previous = "the file on disk is unchanged.";
+    if (written.previous == PreviousFile::None)
+        previous = "nothing was written.";
+    else if (written.previous == PreviousFile::Damaged)
+        previous = "the file on disk may hold part of it, since its old contents could not all be "
+                   "put back.";
+    return "The level could not be written to " + path + ": " +
+           std::string(WriteFailureText(written.failure)) + ". File not saved; " +
+           std::string(previous);
 }
 
 std::string SaveNotDurableMessage(const std::string& path) {

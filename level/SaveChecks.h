@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "files/FileAccess.h"
 #include "level/Level.h"
 
 // Every tile but the solid block can be walked on, bricks included.
@@ -36,7 +37,8 @@ std::string OpenBlockText(Cell topLeft);
 // The editor's refusal to save such a level: that text and "File not saved."
 std::string OpenBlockMessage(Cell topLeft);
 
-// The refusal for a level file that could not be written.
-std::string SaveFailedMessage(const std::string& path);
+// The refusal for a level file that could not be written: why, and what became of the file
+// that was there.
+std::string SaveFailedMessage(const std::string& path, const ReplaceResult& written);
 // The report for a level file that took the new level but that the disk did not confirm.
 std::string SaveNotDurableMessage(const std::string& path);

@@ -4,6 +4,7 @@
 
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QStringList>
 
 namespace {
@@ -39,6 +40,19 @@ QString OpenedPath(const QString& chosen, const QString& extension) {
     return chosen + QLatin1Char('.') + extension;
 }
 
+// Escape and the close box end a box that has No but no Cancel with Cancel: closing a question
+// never counts as its answer No.
+class ClosedWithoutAnswer : public QObject {
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const bool escape = event->type() == QEvent::KeyPress &&
+                            static_cast<QKeyEvent*>(event)->matches(QKeySequence::Cancel);
+        if (!escape && event->type() != QEvent::Close)
+            return false;
+        static_cast<QDialog*>(watched)->done(QMessageBox::Cancel);
+        return true;
+    }
+};
+
 class QtModalAnswerer : public ModalAnswerer {
 public:
     QMessageBox::StandardButton AnswerMessageBox(QWidget* owner,
@@ -50,8 +64,11 @@ public:
         box.setTextFormat(Qt::PlainText);
         box.setDefaultButton(request.buttons & QMessageBox::Yes ? QMessageBox::Yes
                                                                 : QMessageBox::Ok);
+        ClosedWithoutAnswer closing;
         if (request.buttons & QMessageBox::Cancel)
             box.setEscapeButton(QMessageBox::Cancel);
+        else if (request.buttons & QMessageBox::No)
+            box.installEventFilter(&closing);
         const auto answer = static_cast<QMessageBox::StandardButton>(box.exec());
         return request.buttons & answer ? answer : QMessageBox::Cancel;
     }

@@ -24,7 +24,8 @@ struct FileDialogRequest {
 class ModalAnswerer {
 public:
     virtual ~ModalAnswerer() = default;
-    // Returns one of the request's buttons.
+    // Returns one of the request's buttons, or Cancel when the box was closed without an
+    // answer (Escape, the close box).
     virtual QMessageBox::StandardButton AnswerMessageBox(QWidget* owner,
                                                          const MessageBoxRequest& request) = 0;
     // Returns the chosen full path, or nothing when the dialog was not accepted.

@@ -3,6 +3,7 @@
 # keeps the level and both files, a level with a byte order mark loads, "settings.dat" as a
 # link is replaced and its target kept, a write that the file-size limit stops keeps the
 # previous "settings.dat", and a level directory whose name is no UTF-8 survives Settings.
+# Save onto a file that another program changed asks first.
 #   files_and_paths.sh EDITOR ARTIFACTS_DIR
 set -euo pipefail
 source "$(dirname "$0")/xsession.sh"
@@ -15,6 +16,7 @@ editor_pid=""
 cleanup() {
     [ -n "$editor_pid" ] && kill "$editor_pid" 2>/dev/null || true
     stop_xvfb
+    chattr -i "$work/two" 2>/dev/null || true
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -115,6 +117,19 @@ no_temporary_files_in "$one"
 cmp -s "$one/L1.txt" "$work/L1.before" || fail "Save after the failed Load changed L1.txt"
 cmp -s "$one/binary.bin" "$work/binary.before" || fail "Save after the failed Load changed binary.bin"
 
+# Another program changes L1.txt: Save asks first; Escape keeps that version, Yes replaces it.
+printf 'changed by another program\r\n' >"$one/L1.txt"
+cp "$one/L1.txt" "$work/L1.other"
+click 475 159
+answer "File Changed" key Escape
+wait_window_gone "File Changed"
+cmp -s "$one/L1.txt" "$work/L1.other" || fail "Escape on File Changed replaced the other version"
+click 475 159
+answer "File Changed" key Return
+wait_window_gone "File Changed"
+saved_again() { cmp -s "$one/L1.txt" "$work/L1.before"; }
+wait_until saved_again || fail "Yes on File Changed did not save L1.txt"
+
 click 475 128
 choose_file "Open" L2.txt
 expect_pixel bom-level-loaded "$solid_cell_x" "$solid_cell_y" "$floor"
@@ -124,16 +139,19 @@ close_editor
 [ "$(stat -c %s "$one/settings.dat")" = 268 ] || fail "settings.dat is not 268 bytes"
 no_temporary_files_in "$one"
 
-# 2. With every write failing (a file-size limit of 0), the previous settings.dat survives.
+# 2. With every write failing (a file-size limit of 0), the previous settings.dat survives, written
+# in place because the start folder takes no new file (immutable for the superuser).
 two="$work/two"
 mkdir -p "$two"
 head -c 268 /dev/zero | tr '\0' 'a' >"$two/settings.dat"
 cp "$two/settings.dat" "$work/settings.before"
+chattr +i "$two" 2>/dev/null || chmod 555 "$two"
 start_editor "$two" 0
 click 352 91 # Show Grid: the record to write now differs from the file
 expect_pixel grid-switched 245 235 "$floor"
 close_editor
 cmp -s "$two/settings.dat" "$work/settings.before" || fail "the failed write changed settings.dat"
+chattr -i "$two" 2>/dev/null || chmod 755 "$two"
 no_temporary_files_in "$two"
 
 # 3. A level directory whose name is no UTF-8 survives Settings -> Save unchanged.

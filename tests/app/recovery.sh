@@ -2,7 +2,7 @@
 # Unsaved work outlives the editor under Xvfb: an editor killed with SIGKILL or ended by SIGTERM
 # leaves its level, and the next start offers it in "Recover Level?" and shows it again, pixel
 # for pixel; an editor started beside a running one is not offered that one's level, and a
-# normal close leaves nothing behind.
+# normal close leaves nothing behind. Escape on the offer keeps the level for a later start.
 #   recovery.sh EDITOR
 set -euo pipefail
 source "$(dirname "$0")/xsession.sh"
@@ -60,6 +60,15 @@ wait_until kept "*---          *" || fail "no recovery file of the stroke"
 grid_of "$wid" 1 "$work/painted"
 kill -9 "$killed"
 wait "$killed" 2>/dev/null || true
+
+# Escape on the offer answers nothing: the level waits for the next start.
+start_editor
+focus_and_type "Recover Level\\?" key Escape
+wait_window_gone "Recover Level\\?"
+wid=$(main_window)
+has_recovery_files 1 || fail "Escape on the offer left $(recovery_files) recovery files, expected 1"
+focus_and_type "Zapmaze Level Editor v1\\.02" key Escape
+wait_exit "$pid"
 
 recover
 grid_of "$wid" 1 "$work/recovered"

@@ -14,14 +14,19 @@
 #include <fcntl.h>
 #include <fstream>
 #include <linux/fs.h>
+#include <optional>
 #include <sys/ioctl.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
 namespace {
 
-std::string SaveFailedText(const std::string& path) {
-    return "The level could not be written to " + path + ". File not saved.";
+const std::string Unchanged = ". File not saved; the file on disk is unchanged.";
+const std::string NothingWritten = ". File not saved; nothing was written.";
+
+// `why` is the reason and what became of the file, as the box says them after the path.
+std::string SaveFailedText(const std::string& path, const std::string& why) {
+    return "The level could not be written to " + path + ": " + why;
 }
 
 bool SetImmutable(const std::string& folder, bool immutable) {
@@ -113,11 +118,11 @@ struct EditedLevelWithAFile {
     }
 
     // The save failed and was reported; the level, its path and title and the file are kept.
-    void VerifyFailureKeptEverything(const std::string& failedPath) {
+    void VerifyFailureKeptEverything(const std::string& failedPath, const std::string& why) {
         CLevelEditorDlg& editor = Harness.Editor();
         QVERIFY(!Answerer.Boxes.empty());
         const MessageBoxRequest& box = Answerer.Boxes.back();
-        QCOMPARE(box.text, SaveFailedText(failedPath));
+        QCOMPARE(box.text, SaveFailedText(failedPath, why));
         QCOMPARE(box.caption, std::string("Save Failed"));
         QCOMPARE(KindOf(box), WarningBox);
         QVERIFY(editor.Document().IsModified());
@@ -142,7 +147,7 @@ private slots:
         EditedLevelWithAFile level;
         QFile::setPermissions(QString::fromLocal8Bit(level.Path), QFile::ReadOwner);
         level.Harness.ClickControl(IdSave);
-        level.VerifyFailureKeptEverything(level.Path);
+        level.VerifyFailureKeptEverything(level.Path, "the file is read-only" + Unchanged);
         QCOMPARE(level.Answerer.Boxes.size(), std::size_t(1));
         QVERIFY(!level.Harness.Editor().SaveLevel());
     }
@@ -169,9 +174,19 @@ private slots:
         QCOMPARE(WindowTitle(editor), title);
         QCOMPARE(ReadBytes(path), LevelBytes(editor.Document().Grid()));
         QCOMPARE(EntriesIn(folder), QStringList{"L2.txt"});
+        harness.ClickControl(IdSave); // the file written in place is the editor's own
+        QCOMPARE(answerer.Boxes.size(), std::size_t(0));
+    }
+
+    // In place, the 221 bytes would overwrite the previous file's first 100 and stop there.
+    void writeFailingPartWayKeepsThePreviousFile_data() {
+        QTest::addColumn<bool>("inPlace");
+        QTest::newRow("through a new file") << false;
+        QTest::newRow("in place") << true;
     }
 
     void writeFailingPartWayKeepsThePreviousFile() {
+        QFETCH(bool, inPlace);
         EditedLevelWithAFile level;
         const rlim_t limit = 100;
         {
@@ -182,23 +197,35 @@ private slots:
                 << LevelText(level.Harness.Editor().Document().Grid());
             QCOMPARE(ReadBytes(sample).size(), qsizetype(limit));
             QFile::remove(QString::fromLocal8Bit(sample));
+            std::optional<ReadOnlyFolder> readOnly;
+            if (inPlace && !readOnly.emplace(level.Harness.Folder()).Holds())
+                QSKIP("this file system cannot make a folder read-only for this user");
 
             level.Harness.ClickControl(IdSave);
         }
-        level.VerifyFailureKeptEverything(level.Path);
+        level.VerifyFailureKeptEverything(
+            level.Path,
+            "the file would be larger than this process may write (ulimit -f)" + Unchanged);
         QCOMPARE(EntriesIn(level.Harness.Folder()), QStringList{"L1.txt"});
     }
 
     void saveAsFailureRestoresThePathAndTitle_data() {
         QTest::addColumn<QString>("target");
-        QTest::newRow("missing folder") << "missing/L3.txt";
-        QTest::newRow("folder that is a file") << "plain/L3.txt";
-        QTest::newRow("folder standing at the target") << "L3.txt";
-        QTest::newRow("read-only file system") << "/proc/L3.txt";
+        QTest::addColumn<QString>("why");
+        const QString none = QString::fromStdString(NothingWritten);
+        QTest::newRow("missing folder") << "missing/L3.txt"
+                                        << "its folder does not exist" + none;
+        QTest::newRow("folder that is a file") << "plain/L3.txt"
+                                               << "its folder does not exist" + none;
+        QTest::newRow("folder standing at the target") << "L3.txt"
+                                                       << "a folder stands at that name" + none;
+        QTest::newRow("read-only file system") << "/proc/L3.txt"
+                                               << "its folder takes no new files" + none;
     }
 
     void saveAsFailureRestoresThePathAndTitle() {
         QFETCH(QString, target);
+        QFETCH(QString, why);
         EditedLevelWithAFile level;
         WriteBytes(level.Harness.PathIn("plain"), "a file");
         QDir().mkpath(QString::fromLocal8Bit(level.Harness.PathIn("L3.txt")));
@@ -209,7 +236,7 @@ private slots:
         level.Answerer.ChooseFile(chosen);
         level.Harness.ClickControl(IdSaveAs);
 
-        level.VerifyFailureKeptEverything(chosen);
+        level.VerifyFailureKeptEverything(chosen, why.toStdString());
         QCOMPARE(level.Answerer.Boxes.size(), std::size_t(1)); // no file-name warning either
         level.Answerer.ChooseFile(chosen);
         QVERIFY(!level.Harness.Editor().SaveLevelAs());
@@ -233,7 +260,7 @@ private slots:
         level.Harness.ClickControl(command);
 
         QCOMPARE(level.Answerer.Boxes.size(), std::size_t(2));
-        level.VerifyFailureKeptEverything(level.Path);
+        level.VerifyFailureKeptEverything(level.Path, "the file is read-only" + Unchanged);
         QVERIFY(editor.Document().Grid() == before);
         QCOMPARE(level.Answerer.FileDialogs.size(), std::size_t(1)); // the first Load's only
     }
@@ -244,7 +271,8 @@ private slots:
         const std::string missing = harness.PathIn("missing/L4.txt");
         answerer.ChooseFile(missing);
         harness.ClickControl(IdSaveAs);
-        QCOMPARE(answerer.Boxes.back().text, SaveFailedText(missing));
+        const std::string missingFolder = "its folder does not exist" + NothingWritten;
+        QCOMPARE(answerer.Boxes.back().text, SaveFailedText(missing, missingFolder));
         QCOMPARE(editor.Document().Path(), std::string());
         QCOMPARE(WindowTitle(editor), editor.GetBaseTitle());
 
@@ -253,7 +281,7 @@ private slots:
         harness.ClickControl(IdClose);
         QCOMPARE(answerer.Boxes.size(), std::size_t(3));
         QCOMPARE(answerer.Boxes[1].text, PromptWithoutFile);
-        QCOMPARE(answerer.Boxes[2].text, SaveFailedText(missing));
+        QCOMPARE(answerer.Boxes[2].text, SaveFailedText(missing, missingFolder));
         QVERIFY(editor.isVisible());
         QVERIFY(editor.Document().IsModified());
         QVERIFY(!QFile::exists(QString::fromLocal8Bit(harness.SettingsPath())));

@@ -5,8 +5,8 @@
 
 namespace {
 
-RecoveryRecord Sample(const std::string& path) {
-    RecoveryRecord record{{}, path, 1'700'000'000};
+RecoveryRecord Sample(const std::string& path, std::optional<FileStamp> stamp = {}) {
+    RecoveryRecord record{{}, path, 1'700'000'000, stamp};
     ResetToDefaultLevel(record.level.grid, record.level.starts);
     record.level.grid[3][4] = Player3;
     record.level.starts.placed[2] = true;
@@ -16,7 +16,10 @@ RecoveryRecord Sample(const std::string& path) {
     return record;
 }
 
-const RecoveryRecord Samples[] = {Sample(""), Sample("/home/d\xff/levels/L1.txt")};
+const std::string SamplePath = "/home/d\xff/levels/L1.txt";
+const RecoveryRecord Samples[] = {
+    Sample(""), Sample(SamplePath, FileStamp{1, 2, 221, -3, 999'999'999, ~0ull, 221}),
+    Sample(SamplePath)};
 
 std::string Encoded(int sample) {
     return *EncodeRecovery(Samples[sample]);
@@ -36,6 +39,18 @@ QByteArray Patched(int offset, char byte, bool reseal = true) {
     return QByteArray::fromStdString(bytes);
 }
 
+// The last sample as an editor of the first format wrote it: version 1, no stamp.
+QByteArray FirstFormat() {
+    std::string bytes = Encoded(2);
+    bytes.erase(37 + SamplePath.size(), RecoveryStampBytes);
+    bytes[8] = 1;
+    bytes.resize(bytes.size() - 4);
+    const std::uint32_t crc = Crc32(bytes);
+    for (int index = 0; index < 4; ++index)
+        bytes.push_back(static_cast<char>(crc >> (8 * index)));
+    return QByteArray::fromStdString(bytes);
+}
+
 } // namespace
 
 class RecoveryRecordTest : public QObject {
@@ -46,14 +61,17 @@ private slots:
         QTest::addColumn<int>("sample"); // -1: unreadable
         const QByteArray whole = QByteArray::fromStdString(Encoded(1));
         QTest::newRow("new level") << QByteArray::fromStdString(Encoded(0)) << 0;
-        QTest::newRow("path of any bytes") << whole << 1;
+        QTest::newRow("path of any bytes, stamp") << whole << 1;
+        QTest::newRow("first format, no stamp") << FirstFormat() << 2;
+        QTest::newRow("relative path") << Patched(37, 'h') << -1;
+        QTest::newRow("stamp flag not 0 or 1") << Patched(37 + int(SamplePath.size()), 2) << -1;
         QTest::newRow("empty") << QByteArray() << -1;
         QTest::newRow("cut short") << whole.chopped(1) << -1;
         QTest::newRow("a byte more") << whole + '\0' << -1;
         QTest::newRow("a tile changed") << Patched(-10, '-', false) << -1;
         QTest::newRow("checksum changed") << Patched(-1, 'x', false) << -1;
         QTest::newRow("another program") << Patched(0, 'X') << -1;
-        QTest::newRow("newer format") << Patched(8, 2) << -1;
+        QTest::newRow("newer format") << Patched(8, 3) << -1;
         QTest::newRow("path longer than the file") << Patched(33, 60) << -1;
         QTest::newRow("zero byte in the path") << Patched(40, '\0') << -1;
         QTest::newRow("no tile character") << Patched(-10, 'x') << -1;

@@ -114,8 +114,11 @@ private slots:
         QCOMPARE(std::string(InvalidFileNameMessage),
                  std::string("Warning: The valid filename format is \"Ln.txt\" where 'n' is a "
                              "number between 1 and 10. File was saved."));
-        QCOMPARE(SaveFailedMessage("/tmp/L1.txt"),
-                 std::string("The level could not be written to /tmp/L1.txt. File not saved."));
+        QCOMPARE(
+            SaveFailedMessage("/tmp/L1.txt",
+                              {false, false, WriteFailure::DiskFull, PreviousFile::Unchanged, {}}),
+            std::string("The level could not be written to /tmp/L1.txt: the disk is full. "
+                        "File not saved; the file on disk is unchanged."));
     }
 };
 

@@ -30,8 +30,8 @@ private slots:
         QTest::newRow("yes/no/cancel, escape")
             << yesNoCancel << int(Qt::Key_Escape) << QMessageBox::Cancel;
         QTest::newRow("yes/no/cancel, close box") << yesNoCancel << 0 << QMessageBox::Cancel;
-        QTest::newRow("yes/no, escape") << yesNo << int(Qt::Key_Escape) << QMessageBox::No;
-        QTest::newRow("yes/no, close box") << yesNo << 0 << QMessageBox::No;
+        QTest::newRow("yes/no, escape") << yesNo << int(Qt::Key_Escape) << QMessageBox::Cancel;
+        QTest::newRow("yes/no, close box") << yesNo << 0 << QMessageBox::Cancel;
     }
 
     void answersAsTheButtonsSay() {

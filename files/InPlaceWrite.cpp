@@ -1,0 +1,116 @@
+#include "files/InPlaceWrite.h"
+
+#include "files/Descriptor.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+namespace {
+
+bool ReadAllAt(int fd, std::string& bytes, std::size_t count) {
+    bytes.resize(count);
+    std::size_t filled = 0;
+    while (filled < count) {
+        const ssize_t got = ::pread(fd, bytes.data() + filled, count - filled, filled);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return false;
+        if (got == 0) {
+            errno = EIO; // the file shrank meanwhile
+            return false;
+        }
+        filled += static_cast<std::size_t>(got);
+    }
+    return true;
+}
+
+// The old bytes that a write in place overwrites, and the size the file had.
+struct OldContent {
+    std::string bytes;
+    off_t size = 0;
+};
+
+// Puts the old bytes and size back and forces them to the disk.
+bool PutBack(int fd, const OldContent& old) {
+    return WriteAllAt(fd, old.bytes, 0) && ::ftruncate(fd, old.size) == 0 && ::fsync(fd) == 0;
+}
+
+// The writes in their safe order: the part beyond the old end first, then the part over the old
+// bytes, then the cut to the new size; each returns the error that stopped it.
+int OverwriteInOrder(int fd, std::string_view bytes, const OldContent& old) {
+    const std::size_t oldSize = static_cast<std::size_t>(old.size);
+    if (bytes.size() > oldSize && !WriteAllAt(fd, bytes.substr(oldSize), old.size))
+        return errno;
+    if (!WriteAllAt(fd, bytes.substr(0, std::min(bytes.size(), oldSize)), 0))
+        return errno;
+    if (bytes.size() < oldSize && ::ftruncate(fd, static_cast<off_t>(bytes.size())) != 0)
+        return errno;
+    return ::fsync(fd) == 0 ? 0 : errno;
+}
+
+} // namespace
+
+ReplaceResult FailedWrite(int error, PreviousFile previous) {
+    ReplaceResult result;
+    result.failure = FailureOfWriteError(error);
+    result.previous = previous;
+    errno = error;
+    return result;
+}
+
+bool WriteAllAt(int fd, std::string_view bytes, off_t offset) {
+    while (!bytes.empty()) {
+        const ssize_t written = ::pwrite(fd, bytes.data(), bytes.size(), offset);
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written < 0)
+            return false;
+        if (written == 0) {
+            errno = EIO;
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+        offset += written;
+    }
+    return true;
+}
+
+bool ExceedsFileSizeLimit(std::size_t bytes) {
+    rlimit limit{};
+    return ::getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY &&
+           bytes > limit.rlim_cur;
+}
+
+ReplaceResult WriteInPlace(int folder, const std::string& name, const struct stat& examined,
+                           std::string_view bytes) {
+    Descriptor file(
+        ::openat(folder, name.c_str(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    struct stat status {};
+    if (!file.valid() || ::fstat(file.get(), &status) != 0)
+        return FailedWrite(errno, PreviousFile::Unchanged);
+    if (status.st_ino != examined.st_ino || status.st_dev != examined.st_dev) {
+        ReplaceResult changed = FailedWrite(EBUSY, PreviousFile::Unchanged);
+        changed.failure = WriteFailure::ChangedMeanwhile;
+        return changed;
+    }
+    if (ExceedsFileSizeLimit(bytes.size()))
+        return FailedWrite(EFBIG, PreviousFile::Unchanged);
+    OldContent old{{}, status.st_size};
+    if (!ReadAllAt(file.get(), old.bytes,
+                   std::min(bytes.size(), static_cast<std::size_t>(status.st_size))))
+        return FailedWrite(errno, PreviousFile::Unchanged);
+    if (const int error = OverwriteInOrder(file.get(), bytes, old))
+        return FailedWrite(error, PutBack(file.get(), old) ? PreviousFile::Unchanged
+                                                           : PreviousFile::Damaged);
+    ReplaceResult result;
+    result.replaced = true;
+    ::fstat(file.get(), &result.written);
+    result.durable = file.Close();
+    if (!result.durable)
+        result.failure = WriteFailure::WriteError;
+    return result;
+}
