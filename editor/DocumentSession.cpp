@@ -5,6 +5,7 @@
 #include "editor/DocumentSession.h"
 
 #include <QUndoCommand>
+#include <type_traits>
 #include <utility>
 
 namespace {
@@ -59,8 +60,14 @@ public:
         : EditCommand(session, std::move(edit), QStringLiteral("Clear Floor")) {}
 };
 
+// The stack runs a command before it moves; the cells it visited are announced once it has,
+// so that whoever listens reads Modified from where it stands.
 DocumentSession::DocumentSession() {
     StartHistory();
+    connect(&History, &QUndoStack::indexChanged, this, [this] {
+        if (!Visited.empty())
+            Announce(std::exchange(Visited, {}));
+    });
 }
 
 // The state at the stack's clean index is the one its file holds (or, after a read, was read
@@ -92,7 +99,8 @@ void DocumentSession::EndStroke() {
     if (!Stroke)
         return;
     const OpenStroke ended = *std::exchange(Stroke, std::nullopt);
-    if (ended.placed && !HoldsPaintOf(ended))
+    const auto* last = dynamic_cast<const PaintCommand*>(History.command(History.index() - 1));
+    if (ended.placed && !(last && last->Stroke == ended.id))
         NoteUnchangedEdit();
 }
 
@@ -112,25 +120,12 @@ void DocumentSession::PlaceTile(Cell target, TileType tile) {
 bool DocumentSession::FillFloor(TileType tile) {
     LevelEdit edit = FillFloorEdit(Level.State(), tile);
     const bool filled = !edit.cells.empty();
-    BetweenStrokeParts([&] {
-        if (edit.ChangesSomething()) {
-            Push(new FillFloorCommand(*this, std::move(edit)));
-        } else if (filled) {
-            NoteUnchangedEdit();
-            Announce(edit.Cells());
-        }
-    });
+    Record<FillFloorCommand>(std::move(edit));
     return filled;
 }
 
 void DocumentSession::ClearFloor() {
-    LevelEdit edit = ClearInsideEdit(Level.State());
-    BetweenStrokeParts([&] {
-        if (edit.ChangesSomething())
-            Push(new ClearFloorCommand(*this, std::move(edit)));
-        else
-            Announce(edit.Cells());
-    });
+    Record<ClearFloorCommand>(ClearInsideEdit(Level.State()));
 }
 
 void DocumentSession::StartNew() {
@@ -172,17 +167,13 @@ void DocumentSession::MarkSaved() {
 }
 
 void DocumentSession::Undo() {
-    if (!CanUndo())
-        return;
-    History.undo();
-    Announce(std::exchange(Visited, {}));
+    if (CanUndo())
+        History.undo();
 }
 
 void DocumentSession::Redo() {
-    if (!CanRedo())
-        return;
-    History.redo();
-    Announce(std::exchange(Visited, {}));
+    if (CanRedo())
+        History.redo();
 }
 
 // A stroke in progress ends before the action and goes on after it as a stroke of its own.
@@ -194,19 +185,26 @@ template <class Action> void DocumentSession::BetweenStrokeParts(Action action) 
         BeginStroke();
 }
 
+// A grid command that changed no tile is no step; only Clear Floor keeps the flag then too.
+template <class Command> void DocumentSession::Record(LevelEdit edit) {
+    BetweenStrokeParts([&] {
+        if (edit.ChangesSomething()) {
+            Push(new Command(*this, std::move(edit)));
+            return;
+        }
+        if (edit.cells.empty())
+            return;
+        if (!std::is_same_v<Command, ClearFloorCommand>)
+            NoteUnchangedEdit();
+        Announce(edit.Cells());
+    });
+}
+
 // The stack drops the states above the current one; a mark on one of them goes with them.
 void DocumentSession::Push(EditCommand* command) {
     if (UnchangedEditAbove >= 0 && History.cleanIndex() + UnchangedEditAbove > History.index())
         UnchangedEditAbove = -1;
     History.push(command);
-    Announce(std::exchange(Visited, {}));
-}
-
-bool DocumentSession::HoldsPaintOf(const OpenStroke& stroke) const {
-    const auto* last = History.index() > 0
-                           ? dynamic_cast<const PaintCommand*>(History.command(History.index() - 1))
-                           : nullptr;
-    return last && last->Stroke == stroke.id;
 }
 
 // Only a state that was unmodified needs the mark; one below the clean state is modified anyway.

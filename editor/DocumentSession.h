@@ -77,9 +77,8 @@ private:
     };
 
     template <class Action> void BetweenStrokeParts(Action action);
-    // Pushes, undoes and redoes announce the cells visited once the stack has moved.
+    template <class Command> void Record(LevelEdit edit);
     void Push(EditCommand* command);
-    bool HoldsPaintOf(const OpenStroke& stroke) const;
     void NoteUnchangedEdit();
     void StartHistory();
     void Announce(const std::vector<Cell>& cells);
@@ -96,9 +95,7 @@ private:
 
     SessionLevel Level{*this};
     QUndoStack History;
-    // The cells that the command the stack last ran visited, announced once the stack has
-    // moved: Modified is read from where it stands.
-    std::vector<Cell> Visited;
+    std::vector<Cell> Visited; // by the command that the stack last ran
     std::optional<OpenStroke> Stroke;
     int Strokes = 0;
     // How many steps above the clean state an edit that changed no tile left the level, or -1:

@@ -54,11 +54,12 @@ void LevelEdit::Then(const LevelEdit& next) {
 // The rule runs on a copy; the cells it redraws are what the edit visits.
 LevelEdit PlaceTileEdit(const LevelState& level, Cell target, TileType tile) {
     LevelState after = level;
-    LevelEdit edit{{}, level.starts, {}};
-    for (const Cell cell : PlaceTileInGrid(after.grid, after.starts, target, tile))
+    const std::vector<Cell> visited = PlaceTileInGrid(after.grid, after.starts, target, tile);
+    LevelEdit edit{{}, level.starts, after.starts};
+    edit.cells.reserve(visited.size());
+    for (const Cell cell : visited)
         edit.cells.push_back(
             ChangeOf(cell, level.grid[cell.column][cell.row], after.grid[cell.column][cell.row]));
-    edit.startsAfter = after.starts;
     return edit;
 }
 
@@ -89,7 +90,7 @@ std::vector<Cell> AllCells() {
 }
 
 LevelDocument::LevelDocument() {
-    ResetToDefault();
+    ResetToDefaultLevel(Level.grid, Level.starts);
 }
 
 LevelDocument::LevelDocument(const LevelState& state, std::string path, bool modified)
@@ -98,13 +99,6 @@ LevelDocument::LevelDocument(const LevelState& state, std::string path, bool mod
 std::vector<Cell> LevelDocument::StartNew() {
     FilePath.clear();
     return Apply(ClearInsideEdit(Level));
-}
-
-std::vector<Cell> LevelDocument::ResetToDefault() {
-    LevelState level;
-    ::ResetToDefaultLevel(level.grid, level.starts);
-    level.starts.position = Level.starts.position;
-    return Replace({}, level);
 }
 
 LevelState LevelDocument::FileReadBase() const {

@@ -67,8 +67,6 @@ public:
 
     // A new level: the inside wiped, the border kept, no file.
     std::vector<Cell> StartNew();
-    // Back to the default level with no file.
-    std::vector<Cell> ResetToDefault();
     // What a file read starts from: the current cells, with no player placed.
     LevelState FileReadBase() const;
     // Another level in this one's place, belonging to the file at path.

@@ -50,7 +50,8 @@ private slots:
         QCOMPARE(seen, flags);
     }
 
-    // Whoever listens to the announcement of a change reads Modified as the change left it.
+    // Every change is announced, each cell of a stroke too, and whoever listens reads Modified
+    // as the change left it.
     void listenersReadModifiedAfterTheChange() {
         DocumentSession session;
         QString seen;
@@ -60,7 +61,10 @@ private slots:
         session.Undo();
         session.Redo();
         session.PlaceTile({3, 3}, Floor);
-        QCOMPARE(seen, QString("1011"));
+        session.BeginStroke();
+        for (const Cell cell : {Cell{4, 4}, Cell{5, 5}})
+            session.PlaceTile(cell, Brick);
+        QCOMPARE(seen, QString("101111"));
     }
 
     // A save in the middle of a stroke parts it there, so that the history holds the state

@@ -61,7 +61,6 @@ private slots:
         };
         const Case cases[] = {
             {"new", [](LevelDocument& d) { return d.StartNew(); }, 143, ""},
-            {"reset", [](LevelDocument& d) { return d.ResetToDefault(); }, 195, ""},
             {"replace", [](LevelDocument& d) { return d.Replace("/x/L2.txt", d.FileReadBase()); },
              195, "/x/L2.txt"},
         };
