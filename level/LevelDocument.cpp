@@ -11,17 +11,6 @@ CellChange ChangeOf(Cell cell, TileType before, TileType after) {
             static_cast<std::int8_t>(before), static_cast<std::int8_t>(after)};
 }
 
-std::vector<Cell> ApplyCells(LevelGrid& grid, const LevelEdit& edit, bool forward) {
-    std::vector<Cell> visited;
-    visited.reserve(edit.cells.size());
-    for (const CellChange& change : edit.cells) {
-        grid[change.column][change.row] =
-            static_cast<TileType>(forward ? change.after : change.before);
-        visited.push_back({change.column, change.row});
-    }
-    return visited;
-}
-
 } // namespace
 
 bool LevelEdit::ChangesSomething() const {
@@ -116,10 +105,14 @@ std::vector<Cell> LevelDocument::Replace(std::string path, const LevelState& lev
 
 std::vector<Cell> LevelDocument::Apply(const LevelEdit& edit) {
     Level.starts = edit.startsAfter;
-    return ApplyCells(Level.grid, edit, true);
+    for (const CellChange& change : edit.cells)
+        Level.grid[change.column][change.row] = static_cast<TileType>(change.after);
+    return edit.Cells();
 }
 
 std::vector<Cell> LevelDocument::Revert(const LevelEdit& edit) {
     Level.starts = edit.startsBefore;
-    return ApplyCells(Level.grid, edit, false);
+    for (const CellChange& change : edit.cells)
+        Level.grid[change.column][change.row] = static_cast<TileType>(change.before);
+    return edit.Cells();
 }
