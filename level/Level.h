@@ -29,6 +29,7 @@ struct TileKind {
 
 // The eight tiles in code order: the one list of their names, characters and pictures.
 extern const std::array<TileKind, TileCount> TileTable;
+
 constexpr int GridColumns = 15;
 constexpr int GridRows = 13;
 

@@ -9,8 +9,7 @@
 #include "files/ReadFile.h"
 #include "level/Level.h"
 
-// The file characters of the tile table: "*" solid block, "-" brick, " " floor, "1".."5" player
-// starts.
+// A tile's character in the tile table, and the tile of a character; no tile for any other.
 char TileToChar(TileType tile);
 std::optional<TileType> CharToTile(char character);
 
