@@ -1,11 +1,11 @@
 #include "app/CommandLine.h"
 
+#include "files/FileSystem.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <algorithm>
 #include <array>
-#include <filesystem>
-#include <system_error>
 
 namespace {
 
@@ -66,12 +66,10 @@ QStringList ArgumentsOf(int argc, char* argv[]) {
 }
 
 // The editor changes the current directory as it starts, so a relative name is made absolute
-// first, by putting the current folder before it. It is never shortened as text: "link/../L5.txt"
-// names what the kernel finds through the link.
-std::string AbsolutePath(const std::string& path) {
-    std::error_code error;
-    const std::filesystem::path absolute = std::filesystem::absolute(path, error);
-    return error ? path : absolute.string();
+// first; one that cannot be (the current folder has no name) is kept as it was given.
+std::string LevelFileArgument(const std::string& given) {
+    const std::string absolute = AbsolutePath(given);
+    return absolute.empty() ? given : absolute;
 }
 
 CommandLine UsageError(const QCommandLineParser& parser, const QString& message) {
@@ -121,7 +119,7 @@ CommandLine ReadArguments(int argc, char* argv[]) {
         return commandLine;
     if (files.first().isEmpty())
         return UsageError(parser, QStringLiteral("The level file name is empty."));
-    commandLine.levelPath = AbsolutePath(ArgumentBytes(files.first(), argc, argv));
+    commandLine.levelPath = LevelFileArgument(ArgumentBytes(files.first(), argc, argv));
     return commandLine;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 // The level being edited together with its history: the one place that changes the level,
-// records each change as a step that undo and redo replay, and decides whether the level has
+// records each user action as one command of an undo stack, and decides whether the level has
 // unsaved changes. It announces every change, so that the window draws the cells it is told
 // about and the recovery file follows the level.
 #include "level/LevelDocument.h"
@@ -17,6 +17,7 @@ class DocumentSession : public QObject {
 public:
     DocumentSession();
 
+    // The level; its IsModified() is this session's.
     const LevelDocument& Document() const { return Level; }
 
     // A stroke: everything painted between these two is one step. Beginning one ends the one
@@ -43,13 +44,17 @@ public:
     void Open(const LevelDocument& document);
 
     void SetPath(const std::string& path);
-    // The level as it stands reached its file: this state is unmodified, every other modified.
+    // The level as it stands reached its file. In the middle of a stroke the stroke up to there
+    // becomes a step first, so that the history holds the state saved.
     void MarkSaved();
 
     bool CanUndo() const { return History.canUndo(); }
     bool CanRedo() const { return History.canRedo(); }
     void Undo();
     void Redo();
+
+    // Whether the level has changes that its file lacks.
+    bool IsModified() const;
 
 signals:
     // The cells whose tiles an edit, undo, redo or another level changed.
@@ -61,32 +66,39 @@ signals:
     void DocumentChanged();
 
 private:
-    class Step;
+    class EditCommand;
+    class PaintCommand;
+    class FillFloorCommand;
+    class ClearFloorCommand;
 
-    // The level as it was when a stroke or command began, and whether it was modified then.
-    struct Origin {
-        LevelState level;
-        bool modified;
-    };
-    // Whether a state of the history was modified when the level was last in it, and the
-    // saves and reads that had happened by then.
-    struct RememberedFlag {
-        bool modified;
-        int savedMark;
+    struct OpenStroke {
+        int id;
+        bool placed; // a tile was placed, whether or not it changed the cell
     };
 
-    Origin Here() const { return {Level.State(), Level.IsModified()}; }
-    RememberedFlag Remember() const { return {Level.IsModified(), SavedMark}; }
-    void RecordStep(const Origin& origin);
-    template <class Command> bool ApplyCommand(Command command);
+    template <class Action> void BetweenStrokeParts(Action action);
+    template <class Command> void Record(LevelEdit edit);
+    void Push(EditCommand* command);
+    void NoteUnchangedEdit();
     void StartHistory();
     void Announce(const std::vector<Cell>& cells);
-    void ArriveByStep(const std::vector<Cell>& cells, const RememberedFlag& flag, int index);
 
-    LevelDocument Level;
+    // The level, whose Modified is the session's to decide.
+    class SessionLevel : public LevelDocument {
+    public:
+        explicit SessionLevel(const DocumentSession& session) : Session(session) {}
+        bool IsModified() const override { return Session.IsModified(); }
+
+    private:
+        const DocumentSession& Session;
+    };
+
+    SessionLevel Level{*this};
     QUndoStack History;
-    std::optional<Origin> Stroke;
-    // Counts saves and reads: a flag that a step remembers from before the last of them no
-    // longer holds.
-    int SavedMark = 0;
+    std::vector<Cell> Visited; // by the command that the stack last ran
+    std::optional<OpenStroke> Stroke;
+    int Strokes = 0;
+    // How many steps above the clean state an edit that changed no tile left the level, or -1:
+    // that state counts as modified until the next save.
+    int UnchangedEditAbove = -1;
 };

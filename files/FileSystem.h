@@ -9,7 +9,9 @@ std::string GetCurrentDirectory();
 bool SetCurrentDirectory(const std::string& path);
 bool IsExistingDirectory(const std::string& path);
 // A path as the file system would take it now, made absolute against the current directory
-// (a leading "./" dropped). Empty when it is relative and the current directory has no name.
+// (a leading "./" dropped) and never shortened otherwise: "link/../L5.txt" stays, naming what
+// the kernel finds through the link. Empty when it is relative and the current directory has
+// no name.
 std::string AbsolutePath(const std::string& path);
 // `directory` and `name` joined with the host's separator.
 std::string JoinPath(const std::string& directory, const std::string& name);

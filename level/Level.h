@@ -17,6 +17,19 @@ enum TileType : std::int32_t {
 
 constexpr int TileCount = 8;
 constexpr int PlayerCount = 5;
+
+// What a tile is: its long name, its character in a level file and its picture of 20 x 20
+// pixels, as the lines of an XPM image with colours written as "#RRGGBB".
+struct TileKind {
+    TileType code;
+    const char* name;
+    char fileCharacter;
+    const char* const* picture;
+};
+
+// The eight tiles in code order: the one list of their names, characters and pictures.
+extern const std::array<TileKind, TileCount> TileTable;
+
 constexpr int GridColumns = 15;
 constexpr int GridRows = 13;
 

@@ -2,112 +2,71 @@
 
 #include "level/Placement.h"
 
+#include <algorithm>
+
 namespace {
 
-std::vector<Cell> InteriorCells() {
-    std::vector<Cell> cells;
-    cells.reserve((GridColumns - 2) * (GridRows - 2));
-    for (int column = 1; column < GridColumns - 1; ++column)
-        for (int row = 1; row < GridRows - 1; ++row)
-            cells.push_back({column, row});
-    return cells;
-}
-
-std::vector<Cell> ApplyCells(LevelGrid& grid, const LevelEdit& edit, bool forward) {
-    std::vector<Cell> changed;
-    changed.reserve(edit.cells.size());
-    for (const CellChange& change : edit.cells) {
-        grid[change.column][change.row] =
-            static_cast<TileType>(forward ? change.after : change.before);
-        changed.push_back({change.column, change.row});
-    }
-    return changed;
+CellChange ChangeOf(Cell cell, TileType before, TileType after) {
+    return {static_cast<std::int8_t>(cell.column), static_cast<std::int8_t>(cell.row),
+            static_cast<std::int8_t>(before), static_cast<std::int8_t>(after)};
 }
 
 } // namespace
 
-LevelEdit DiffLevels(const LevelState& before, const LevelState& after) {
-    LevelEdit edit{{}, before.starts, after.starts};
-    for (int column = 0; column < GridColumns; ++column)
-        for (int row = 0; row < GridRows; ++row)
-            if (before.grid[column][row] != after.grid[column][row])
-                edit.cells.push_back({static_cast<std::int8_t>(column),
-                                      static_cast<std::int8_t>(row),
-                                      static_cast<std::int8_t>(before.grid[column][row]),
-                                      static_cast<std::int8_t>(after.grid[column][row])});
+bool LevelEdit::ChangesSomething() const {
+    return startsBefore != startsAfter ||
+           std::any_of(cells.begin(), cells.end(),
+                       [](const CellChange& change) { return change.before != change.after; });
+}
+
+std::vector<Cell> LevelEdit::Cells() const {
+    std::vector<Cell> visited;
+    visited.reserve(cells.size());
+    for (const CellChange& change : cells)
+        visited.push_back({change.column, change.row});
+    return visited;
+}
+
+void LevelEdit::Then(const LevelEdit& next) {
+    for (const CellChange& change : next.cells) {
+        const auto same = std::find_if(cells.begin(), cells.end(), [&](const CellChange& known) {
+            return known.column == change.column && known.row == change.row;
+        });
+        if (same == cells.end())
+            cells.push_back(change);
+        else
+            same->after = change.after;
+    }
+    startsAfter = next.startsAfter;
+}
+
+// The rule runs on a copy; the cells it redraws are what the edit visits.
+LevelEdit PlaceTileEdit(const LevelState& level, Cell target, TileType tile) {
+    LevelState after = level;
+    const std::vector<Cell> visited = PlaceTileInGrid(after.grid, after.starts, target, tile);
+    LevelEdit edit{{}, level.starts, after.starts};
+    edit.cells.reserve(visited.size());
+    for (const Cell cell : visited)
+        edit.cells.push_back(
+            ChangeOf(cell, level.grid[cell.column][cell.row], after.grid[cell.column][cell.row]));
     return edit;
 }
 
-LevelDocument::LevelDocument() {
-    ResetToDefault();
+LevelEdit FillFloorEdit(const LevelState& level, TileType tile) {
+    LevelEdit edit{{}, level.starts, level.starts};
+    for (const Cell cell : AllCells())
+        if (level.grid[cell.column][cell.row] == Floor)
+            edit.cells.push_back(ChangeOf(cell, Floor, tile));
+    return edit;
 }
 
-LevelDocument::LevelDocument(const LevelState& state, std::string path, bool modified)
-    : Level(state), FilePath(std::move(path)), Modified(modified) {}
-
-std::vector<Cell> LevelDocument::PlaceTile(Cell target, TileType tile) {
-    Modified = true;
-    return PlaceTileInGrid(Level.grid, Level.starts, target, tile);
-}
-
-std::vector<Cell> LevelDocument::FillFloor(TileType tile) {
-    std::vector<Cell> filled;
-    for (int column = 0; column < GridColumns; ++column) {
-        for (int row = 0; row < GridRows; ++row) {
-            if (Level.grid[column][row] == Floor) {
-                Level.grid[column][row] = tile;
-                filled.push_back({column, row});
-            }
-        }
-    }
-    if (!filled.empty())
-        Modified = true;
-    return filled;
-}
-
-std::vector<Cell> LevelDocument::ClearInside() {
-    std::vector<Cell> cells = InteriorCells();
-    for (const Cell cell : cells)
-        Level.grid[cell.column][cell.row] = Floor;
-    Level.starts.placed.fill(false);
-    return cells;
-}
-
-std::vector<Cell> LevelDocument::StartNew() {
-    FilePath.clear();
-    Modified = false;
-    return ClearInside();
-}
-
-std::vector<Cell> LevelDocument::ResetToDefault() {
-    LevelState level;
-    ::ResetToDefaultLevel(level.grid, level.starts);
-    level.starts.position = Level.starts.position;
-    FilePath.clear();
-    Modified = false;
-    return Replace(level);
-}
-
-LevelState LevelDocument::FileReadBase() const {
-    LevelState base = Level;
-    base.starts.placed.fill(false);
-    return base;
-}
-
-std::vector<Cell> LevelDocument::TakeFileRead(std::string path, const LevelState& read) {
-    FilePath = std::move(path);
-    Modified = false;
-    return Replace(read);
-}
-
-std::vector<Cell> LevelDocument::Revert(const LevelEdit& edit) {
-    Level.starts = edit.startsBefore;
-    return ApplyCells(Level.grid, edit, false);
-}
-
-std::vector<Cell> LevelDocument::Reapply(const LevelEdit& edit) {
-    Level.starts = edit.startsAfter;
-    return ApplyCells(Level.grid, edit, true);
+LevelEdit ClearInsideEdit(const LevelState& level) {
+    LevelEdit edit{{}, level.starts, level.starts};
+    edit.startsAfter.placed.fill(false);
+    for (const Cell cell : AllCells())
+        if (!IsBorderCell(cell.column, cell.row))
+            edit.cells.push_back(ChangeOf(cell, level.grid[cell.column][cell.row], Floor));
+    return edit;
 }
 
 std::vector<Cell> AllCells() {
@@ -119,8 +78,41 @@ std::vector<Cell> AllCells() {
     return cells;
 }
 
+LevelDocument::LevelDocument() {
+    ResetToDefaultLevel(Level.grid, Level.starts);
+}
+
+LevelDocument::LevelDocument(const LevelState& state, std::string path, bool modified)
+    : Level(state), FilePath(std::move(path)), HandedOverModified(modified) {}
+
+std::vector<Cell> LevelDocument::StartNew() {
+    FilePath.clear();
+    return Apply(ClearInsideEdit(Level));
+}
+
+LevelState LevelDocument::FileReadBase() const {
+    LevelState base = Level;
+    base.starts.placed.fill(false);
+    return base;
+}
+
 // A whole new level: every cell counts as changed.
-std::vector<Cell> LevelDocument::Replace(const LevelState& state) {
-    Level = state;
+std::vector<Cell> LevelDocument::Replace(std::string path, const LevelState& level) {
+    FilePath = std::move(path);
+    Level = level;
     return AllCells();
+}
+
+std::vector<Cell> LevelDocument::Apply(const LevelEdit& edit) {
+    Level.starts = edit.startsAfter;
+    for (const CellChange& change : edit.cells)
+        Level.grid[change.column][change.row] = static_cast<TileType>(change.after);
+    return edit.Cells();
+}
+
+std::vector<Cell> LevelDocument::Revert(const LevelEdit& edit) {
+    Level.starts = edit.startsBefore;
+    for (const CellChange& change : edit.cells)
+        Level.grid[change.column][change.row] = static_cast<TileType>(change.before);
+    return edit.Cells();
 }

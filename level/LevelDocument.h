@@ -1,7 +1,7 @@
 #pragma once
-// The level being edited: its cells and player starts, the file it belongs to and whether it
-// has changed since that file was read or written. Every operation that changes cells returns
-// the cells it changed, so that a view redraws just those.
+// The level being edited: its cells and player starts and the file it belongs to, and the edits
+// that change it. Every operation that changes cells returns the cells it changed, so that a
+// view redraws just those.
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -23,58 +23,60 @@ struct CellChange {
     std::int8_t after;
 };
 
-// The difference between two level states: the cells whose tiles differ, and the player starts
-// on both sides, each restored exactly, placed flags and remembered cells alike.
+// The cells that an edit visits, in the order it visits them, each with its tile before and
+// after, and the player starts on both sides, each restored exactly, placed flags and remembered
+// cells alike. A cell may be visited and keep its tile.
 struct LevelEdit {
     std::vector<CellChange> cells;
     PlayerStarts startsBefore;
     PlayerStarts startsAfter;
-    bool IsEmpty() const { return cells.empty() && startsBefore == startsAfter; }
+    bool ChangesSomething() const;
+    std::vector<Cell> Cells() const;
+    // Adds the edit that follows this one: a cell visited by both keeps its first tile before.
+    void Then(const LevelEdit& next);
 };
 
-LevelEdit DiffLevels(const LevelState& before, const LevelState& after);
+// The edits of the three ways of painting, worked out on a level without changing it.
+// PlaceTileEdit paints one cell under the player-start rule and visits the cells that rule
+// redraws; FillFloorEdit turns every floor cell, border included, into tile; ClearInsideEdit
+// wipes the inside back to floor, visiting every inside cell, and releases every player start.
+LevelEdit PlaceTileEdit(const LevelState& level, Cell target, TileType tile);
+LevelEdit FillFloorEdit(const LevelState& level, TileType tile);
+LevelEdit ClearInsideEdit(const LevelState& level);
 
 // Every cell of the grid, column by column: what a whole new level changes.
 std::vector<Cell> AllCells();
 
 class LevelDocument {
 public:
-    // The default level: solid border, floor inside, no player, no file, unmodified.
+    // The default level: solid border, floor inside, no player, no file.
     LevelDocument();
+    // A level as it is handed over, with whether it has changes that its file lacks.
     explicit LevelDocument(const LevelState& state, std::string path = {}, bool modified = false);
+    virtual ~LevelDocument() = default;
 
     const LevelState& State() const { return Level; }
     const LevelGrid& Grid() const { return Level.grid; }
     const PlayerStarts& Starts() const { return Level.starts; }
     TileType TileAt(Cell cell) const { return Level.grid[cell.column][cell.row]; }
     const std::string& Path() const { return FilePath; }
-    bool IsModified() const { return Modified; }
     void SetPath(std::string path) { FilePath = std::move(path); }
-    void SetModified(bool modified) { Modified = modified; }
+    // Whether the level has changes that its file lacks: as handed over here; the level of an
+    // editing session derives it from the session's history instead.
+    virtual bool IsModified() const { return HandedOverModified; }
 
-    // Paints one cell under the player-start rule; the level counts as modified.
-    std::vector<Cell> PlaceTile(Cell target, TileType tile);
-    // Turns every floor cell, border included, into tile. The level counts as modified when it
-    // had a floor cell, even when tile is floor itself.
-    std::vector<Cell> FillFloor(TileType tile);
-    // Wipes the inside back to floor and releases every player start; Modified stays.
-    std::vector<Cell> ClearInside();
-    // A new level: the inside wiped, the border kept, no file, unmodified.
+    // A new level: the inside wiped, the border kept, no file.
     std::vector<Cell> StartNew();
-    // Back to the default level with no file, unmodified.
-    std::vector<Cell> ResetToDefault();
     // What a file read starts from: the current cells, with no player placed.
     LevelState FileReadBase() const;
-    // Takes the level that a read of the file at path gave: it belongs to that file, unmodified.
-    std::vector<Cell> TakeFileRead(std::string path, const LevelState& read);
-    // Steps back over an edit, or forward over it again.
+    // Another level in this one's place, belonging to the file at path.
+    std::vector<Cell> Replace(std::string path, const LevelState& level);
+    // Makes an edit, or steps back over it; both return the cells the edit visits.
+    std::vector<Cell> Apply(const LevelEdit& edit);
     std::vector<Cell> Revert(const LevelEdit& edit);
-    std::vector<Cell> Reapply(const LevelEdit& edit);
 
 private:
-    std::vector<Cell> Replace(const LevelState& state);
-
     LevelState Level;
     std::string FilePath;
-    bool Modified = false;
+    bool HandedOverModified = false;
 };

@@ -8,11 +8,8 @@
 #include <cstdio>
 #include <istream>
 #include <optional>
-#include <sstream>
 
 namespace {
-
-using Traits = std::char_traits<char>;
 
 std::string Describe(char character) {
     const auto byte = static_cast<unsigned char>(character);
@@ -27,14 +24,14 @@ std::string Describe(char character) {
 // Walks the bytes of a level text as the reader takes them, one line at a time.
 class LevelTextScanner {
 public:
-    explicit LevelTextScanner(std::streambuf& source) : Source(source) {}
+    explicit LevelTextScanner(std::string_view text) : Text(text) {}
 
     std::vector<Finding> Scan(bool byteOrderMark) {
         if (byteOrderMark)
             Warn(1, 1, FindingRule::ByteOrderMark, "the file starts with a byte order mark");
         int lines = 0;
         for (int row = 0; row < GridRows; ++row) {
-            const LevelLine line = ReadLevelLine(Source);
+            const LevelLine line = ReadLevelLine(Text);
             if (line.end == LevelLine::End::TooLong) {
                 Warn(row + 1, GridColumns + 1, FindingRule::RowLength,
                      "the line has more than 15 characters: reading stops here, so this row "
@@ -56,7 +53,7 @@ public:
             Warn(0, 0, FindingRule::LineCount,
                  "the file has " + Counted(lines, "line") +
                      ", not 13: the rows without a line keep the tiles they had");
-        else if (!Traits::eq_int_type(Source.sgetc(), Traits::eof()))
+        else if (!Text.empty())
             Warn(GridRows + 1, 1, FindingRule::LineCount,
                  "the file has more than 13 lines: the lines after the 13th "
                  "are not read");
@@ -107,7 +104,7 @@ private:
         Findings.push_back({Finding::Severity::Warning, row, column, rule, std::move(text)});
     }
 
-    std::streambuf& Source;
+    std::string_view Text;
     bool LfReported = false;
     std::array<Cell, PlayerCount> FirstStart{NoCell, NoCell, NoCell, NoCell, NoCell};
     std::vector<Finding> Findings;
@@ -115,18 +112,9 @@ private:
 
 } // namespace
 
-std::vector<Finding> ScanLevelText(std::istream& in) {
-    std::streambuf* source = in.rdbuf();
-    if (!source || !in.good())
-        return {};
-    try {
-        const bool byteOrderMark = SkipByteOrderMark(in);
-        return LevelTextScanner(*source).Scan(byteOrderMark);
-    } catch (...) {
-        // A read error: the stream says so, and the file counts as unreadable.
-        in.setstate(std::ios::badbit);
-        return {};
-    }
+std::vector<Finding> ScanLevelText(std::string_view text) {
+    const bool byteOrderMark = SkipByteOrderMark(text);
+    return LevelTextScanner(text).Scan(byteOrderMark);
 }
 
 std::vector<Finding> SaveCheckFindings(const LevelGrid& grid, const PlayerStarts& starts) {
@@ -142,8 +130,7 @@ std::vector<Finding> SaveCheckFindings(const LevelGrid& grid, const PlayerStarts
 }
 
 std::vector<Finding> CheckLevelBytes(const std::string& bytes, LevelGrid& grid) {
-    std::istringstream in(bytes);
-    const std::vector<Finding> warnings = ScanLevelText(in);
+    const std::vector<Finding> warnings = ScanLevelText(bytes);
     PlayerStarts starts;
     ResetToDefaultLevel(grid, starts);
     if (ReadLevelBytes(bytes, grid, starts).tiles == 0)

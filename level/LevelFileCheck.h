@@ -6,6 +6,7 @@
 #include <iosfwd>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "level/Finding.h"
@@ -15,8 +16,8 @@
 // alone, a line that is not 15 characters, a last line without a line end, fewer or more than
 // 13 lines, a character outside the tile table, a player that occurs again and a border cell
 // that is not solid. The pass stops where the reader stops (a line of more than 15 characters,
-// or after the 13th line), so it reads at most a few hundred bytes and keeps one line.
-std::vector<Finding> ScanLevelText(std::istream& in);
+// or after the 13th line).
+std::vector<Finding> ScanLevelText(std::string_view text);
 
 // The save checks of a level in the editor's own words, without its "File not saved.": a player
 // start missing as a warning, since the editor warns and saves, and the first open 2 x 2 block

@@ -4,14 +4,11 @@
 #include "files/PathOpen.h"
 
 #include <cctype>
-#include <istream>
-#include <sstream>
-#include <string_view>
 
 namespace {
 
-constexpr std::array<char, TileCount> TileChars = {'*', '-', ' ', '1', '2', '3', '4', '5'};
 constexpr const char* LineEnd = "\r\n";
+constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
 
 // Stores the tile of a character and tells whether it was one.
 bool StoreCharacter(char character, int column, int row, LevelGrid& grid, PlayerStarts& starts) {
@@ -27,20 +24,18 @@ bool StoreCharacter(char character, int column, int row, LevelGrid& grid, Player
     return true;
 }
 
-constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
-
 } // namespace
 
 char TileToChar(TileType tile) {
     if (tile < 0 || tile >= TileCount)
         return '?';
-    return TileChars[tile];
+    return TileTable[tile].fileCharacter;
 }
 
 std::optional<TileType> CharToTile(char character) {
-    for (int tile = 0; tile < TileCount; ++tile)
-        if (TileChars[tile] == character)
-            return static_cast<TileType>(tile);
+    for (const TileKind& kind : TileTable)
+        if (kind.fileCharacter == character)
+            return kind.code;
     return std::nullopt;
 }
 
@@ -55,20 +50,17 @@ std::string LevelText(const LevelGrid& grid) {
     return text;
 }
 
-LevelLine ReadLevelLine(std::streambuf& source) {
-    using Traits = std::char_traits<char>;
+LevelLine ReadLevelLine(std::string_view& text) {
     LevelLine line;
-    for (;;) {
-        const Traits::int_type next = source.sbumpc();
-        if (Traits::eq_int_type(next, Traits::eof()))
-            return line;
-        const char character = Traits::to_char_type(next);
+    while (!text.empty()) {
+        const char character = text.front();
         if (character == '\n') {
+            text.remove_prefix(1);
             line.end = LevelLine::End::Lf;
             return line;
         }
-        if (character == '\r' && Traits::eq_int_type(source.sgetc(), Traits::to_int_type('\n'))) {
-            source.sbumpc();
+        if (text.starts_with("\r\n")) {
+            text.remove_prefix(2);
             line.end = LevelLine::End::CrLf;
             return line;
         }
@@ -77,70 +69,30 @@ LevelLine ReadLevelLine(std::streambuf& source) {
             return line;
         }
         line.characters[line.length++] = character;
+        text.remove_prefix(1);
     }
+    return line;
 }
 
-namespace {
+bool SkipByteOrderMark(std::string_view& text) {
+    if (!text.starts_with(ByteOrderMark))
+        return false;
+    text.remove_prefix(ByteOrderMark.size());
+    return true;
+}
 
-// Reads the lines, counting the rows and tiles taken, and tells how the reading stopped, as
-// the state that the stream then takes.
-std::ios::iostate ReadRows(std::streambuf& source, LevelGrid& grid, PlayerStarts& starts,
-                           LevelTextRead& taken) {
-    for (int row = 0; row < GridRows; taken.rows = ++row) {
-        const LevelLine line = ReadLevelLine(source);
-        if (line.end == LevelLine::End::EndOfFile)
-            return std::ios::eofbit;
-        if (line.end == LevelLine::End::TooLong)
-            return std::ios::failbit;
+LevelTextRead ReadLevelBytes(std::string_view bytes, LevelGrid& grid, PlayerStarts& starts) {
+    SkipByteOrderMark(bytes);
+    LevelTextRead read;
+    for (int row = 0; row < GridRows; read.rows = ++row) {
+        const LevelLine line = ReadLevelLine(bytes);
+        if (line.end == LevelLine::End::EndOfFile || line.end == LevelLine::End::TooLong)
+            break;
         for (int column = 0; column < line.length; ++column)
-            taken.tiles +=
+            read.tiles +=
                 StoreCharacter(line.characters[column], column, row, grid, starts) ? 1 : 0;
     }
-    return std::ios::goodbit;
-}
-
-} // namespace
-
-LevelTextRead ReadLevelText(std::istream& in, LevelGrid& grid, PlayerStarts& starts) {
-    std::streambuf* source = in.rdbuf();
-    LevelTextRead read;
-    if (!source || !in.good())
-        return read;
-    std::ios::iostate state = std::ios::goodbit;
-    try {
-        state = ReadRows(*source, grid, starts, read);
-    } catch (...) {
-        // A read error (such as a folder opened as a file) ends the reading as a failed stream
-        // does: the rows read before it stay.
-        state = std::ios::badbit;
-    }
-    in.setstate(state);
     return read;
-}
-
-// Bytes that only begin like the mark are put back, so that the reader sees them as they are.
-bool SkipByteOrderMark(std::istream& in) {
-    using Traits = std::char_traits<char>;
-    std::streambuf* source = in.rdbuf();
-    if (!source)
-        return false;
-    std::size_t matched = 0;
-    while (matched < ByteOrderMark.size() &&
-           Traits::eq_int_type(source->sgetc(), Traits::to_int_type(ByteOrderMark[matched]))) {
-        source->sbumpc();
-        ++matched;
-    }
-    if (matched == ByteOrderMark.size())
-        return true;
-    for (; matched > 0; --matched)
-        source->sungetc();
-    return false;
-}
-
-LevelTextRead ReadLevelBytes(const std::string& bytes, LevelGrid& grid, PlayerStarts& starts) {
-    std::istringstream in(bytes);
-    SkipByteOrderMark(in);
-    return ReadLevelText(in, grid, starts);
 }
 
 LevelFileRead ReadLevelFile(const std::string& path, LevelGrid& grid, PlayerStarts& starts) {

@@ -1,16 +1,16 @@
 #pragma once
 // The level text file: 13 lines of 15 tile characters, one line per row, each ended by CR LF.
 #include <array>
-#include <iosfwd>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "files/FileAccess.h"
 #include "files/FileStamp.h"
 #include "files/ReadFile.h"
 #include "level/Level.h"
 
-// "*" solid block, "-" brick, " " floor, "1".."5" player starts.
+// A tile's character in the tile table, and the tile of a character; no tile for any other.
 char TileToChar(TileType tile);
 std::optional<TileType> CharToTile(char character);
 
@@ -18,17 +18,17 @@ std::optional<TileType> CharToTile(char character);
 inline constexpr std::size_t LevelTextBytes = GridRows * (GridColumns + 2);
 std::string LevelText(const LevelGrid& grid);
 
-// One line of a level text as the reader takes it: at most 15 characters, without the line end
-// (LF, or CR LF). Reading stops at a 16th character (TooLong), so a line without an end is never
-// held whole; EndOfFile means the text ended before a line end (the characters before it are
-// kept). Every reader of level text, the level reader and the file check, reads lines with it.
+// One line of a level text as the reader takes it from the front of text: at most 15 characters,
+// without the line end (LF, or CR LF). Reading stops at a 16th character (TooLong); EndOfFile
+// means the text ended before a line end (the characters before it are kept). Every reader of
+// level text, the level reader and the file check, reads lines with it.
 struct LevelLine {
     enum class End { CrLf, Lf, EndOfFile, TooLong };
     std::array<char, GridColumns> characters{};
     int length = 0;
     End end = End::EndOfFile;
 };
-LevelLine ReadLevelLine(std::streambuf& source);
+LevelLine ReadLevelLine(std::string_view& text);
 
 // The reader takes at most 13 lines of 15 characters and a CR LF each, after a byte order mark
 // of 3 bytes: no byte further into a file can change what it reads.
@@ -40,21 +40,18 @@ struct LevelTextRead {
     int tiles = 0;
 };
 
-// Reads up to 13 lines into the grid without clearing it first and returns how many rows it
-// took, and how many tile characters. A line end is LF, with a CR directly before it belonging to
-// the line end. A line of more than 15 characters stops the reading and changes nothing of its row;
-// a last line without a line end is not used. Unknown characters keep their cell but take their
-// column; player characters also record the start. Holds at most one line of 15 characters in
-// memory, whatever the stream holds.
-LevelTextRead ReadLevelText(std::istream& in, LevelGrid& grid, PlayerStarts& starts);
+// Steps over a UTF-8 byte order mark at the front of text, which a text editor may have put at
+// the start of a level file; returns whether there was one.
+bool SkipByteOrderMark(std::string_view& text);
 
-// Steps over a UTF-8 byte order mark at the stream's position, which a text editor may have put
-// at the start of a level file; returns whether there was one.
-bool SkipByteOrderMark(std::istream& in);
-
-// Reads the level in the first bytes of a level file as ReadLevelText does, after a UTF-8 byte
-// order mark at their start: what Load, check, render and sheet all read a file with.
-LevelTextRead ReadLevelBytes(const std::string& bytes, LevelGrid& grid, PlayerStarts& starts);
+// Reads the level in the first bytes of a level file, after a UTF-8 byte order mark at their
+// start: what Load, check, render and sheet all read a file with. Takes up to 13 lines into the
+// grid without clearing it first and returns how many rows it took, and how many tile
+// characters. A line end is LF, with a CR directly before it belonging to the line end. A line
+// of more than 15 characters stops the reading and changes nothing of its row; a last line
+// without a line end is not used. Unknown characters keep their cell but take their column;
+// player characters also record the start.
+LevelTextRead ReadLevelBytes(std::string_view bytes, LevelGrid& grid, PlayerStarts& starts);
 
 // What reading a level file gave. A file that gives no tile character from any row (a picture,
 // a program, an empty file) holds no level, and Load takes nothing from it.
@@ -72,9 +69,8 @@ FileStamp LevelFileStamp(const struct stat& status, std::string_view bytes);
 // read (it does not exist, or is no regular file).
 std::optional<FileStamp> LevelFileStampNow(const std::string& path);
 
-// Reads the level at path as ReadLevelText does, after a UTF-8 byte order mark at its start.
-// Reads no more of the file than a level can use, and nothing from a file that is no regular
-// file (a folder, a named pipe, a device).
+// Reads the level at path as ReadLevelBytes does. Reads no more of the file than a level can use,
+// and nothing from a file that is no regular file (a folder, a named pipe, a device).
 LevelFileRead ReadLevelFile(const std::string& path, LevelGrid& grid, PlayerStarts& starts);
 
 // Replaces the file at path with the level text in one step, as ReplaceFile does, keeping its

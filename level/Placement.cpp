@@ -3,6 +3,7 @@
 std::vector<Cell> PlaceTileInGrid(LevelGrid& grid, PlayerStarts& starts, Cell target,
                                   TileType tile) {
     std::vector<Cell> changed;
+    changed.reserve(2);
     const bool isPlayer = IsPlayerTile(tile);
     const int player = PlayerOfTile(tile);
     if (isPlayer) {

@@ -1,21 +1,12 @@
 #include "render/TilePictures.h"
 
+#include "level/Level.h"
+
 #include <array>
 #include <cstdio>
 #include <cstring>
 #include <map>
 #include <string>
-
-namespace {
-#include "res/tiles/brick.xpm"
-#include "res/tiles/floor.xpm"
-#include "res/tiles/player1.xpm"
-#include "res/tiles/player2.xpm"
-#include "res/tiles/player3.xpm"
-#include "res/tiles/player4.xpm"
-#include "res/tiles/player5.xpm"
-#include "res/tiles/solid_block.xpm"
-} // namespace
 
 namespace render {
 
@@ -54,10 +45,12 @@ PixelBuffer DecodeXpm(const char* const* lines) {
 }
 
 const PixelBuffer& TilePicture(int tile) {
-    static const std::array<PixelBuffer, 8> pictures = {
-        DecodeXpm(solid_block_xpm), DecodeXpm(brick_xpm),   DecodeXpm(floor_xpm),
-        DecodeXpm(player1_xpm),     DecodeXpm(player2_xpm), DecodeXpm(player3_xpm),
-        DecodeXpm(player4_xpm),     DecodeXpm(player5_xpm)};
+    static const std::array<PixelBuffer, TileCount> pictures = [] {
+        std::array<PixelBuffer, TileCount> decoded;
+        for (const TileKind& kind : TileTable)
+            decoded[kind.code] = DecodeXpm(kind.picture);
+        return decoded;
+    }();
     return pictures[static_cast<std::size_t>(tile)];
 }
 

@@ -1,6 +1,6 @@
 #pragma once
-// The eight tile pictures, 20 x 20 pixels each, decoded once from the XPM sources in res/tiles
-// that are compiled in as C arrays.
+// The eight tile pictures, 20 x 20 pixels each, decoded once from the XPM images of the tile
+// table.
 #include "render/Canvas.h"
 
 namespace render {

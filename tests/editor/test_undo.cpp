@@ -164,49 +164,6 @@ private slots:
             Undo(h);
         QCOMPARE(undone, steps);
     }
-
-    // Modified after each step of a script: p paints a cell, n paints one with the tile it
-    // holds, c clears the floor, s saves, o opens a recovered level, u undoes, r redoes.
-    void undoAndRedoGiveTheFlagTheStateLastHad_data() {
-        QTest::addColumn<QString>("script");
-        QTest::addColumn<QString>("flags");
-        const char* const rows[][3] = {
-            {"Clear Floor on an unmodified level", "pscur", "10000"},
-            {"Clear Floor on a modified level", "pcuur", "11101"},
-            {"a stroke that changes nothing", "punru", "10111"},
-            {"a save", "ppsuurr", "1101110"},
-            {"a recovered level", "opusr", "11101"},
-        };
-        for (const auto& [name, script, flags] : rows)
-            QTest::newRow(name) << QString(script) << QString(flags);
-    }
-    void undoAndRedoGiveTheFlagTheStateLastHad() {
-        QFETCH(QString, script);
-        QFETCH(QString, flags);
-        DocumentSession session;
-        QString seen;
-        int column = 1;
-        for (const QChar step : script) {
-            if (step == 'p' || step == 'n') {
-                session.BeginStroke();
-                session.PlaceTile(step == 'p' ? Cell{column++, 1} : Cell{13, 11},
-                                  step == 'p' ? Brick : Floor);
-                session.EndStroke();
-            }
-            if (step == 'c')
-                session.ClearFloor();
-            if (step == 's')
-                session.MarkSaved();
-            if (step == 'o')
-                session.Open(LevelDocument(session.Document().State(), {}, true));
-            if (step == 'u')
-                session.Undo();
-            if (step == 'r')
-                session.Redo();
-            seen += session.Document().IsModified() ? '1' : '0';
-        }
-        QCOMPARE(seen, flags);
-    }
 };
 
 QTEST_MAIN(UndoTest)

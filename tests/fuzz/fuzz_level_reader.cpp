@@ -5,15 +5,14 @@
 
 #include <cstdint>
 #include <cstdlib>
-#include <sstream>
 #include <string>
+#include <string_view>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     LevelGrid grid;
     PlayerStarts starts;
     ResetToDefaultLevel(grid, starts);
-    std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));
-    ReadLevelText(in, grid, starts);
+    ReadLevelBytes({reinterpret_cast<const char*>(data), size}, grid, starts);
     for (const auto& column : grid)
         for (TileType tile : column)
             if (tile < 0 || tile >= TileCount)

@@ -6,17 +6,19 @@
 
 namespace {
 
-using Cells = std::vector<Cell>;
-
-// A level with bricks, a player start in the border and Player Three on (4,4).
-LevelDocument EditedDocument() {
+// A level with bricks, a floor cell in the border and Player Three on (4,4).
+LevelState EditedLevel() {
     LevelState level = LevelDocument().State();
     level.grid[2][2] = Brick;
     level.grid[0][5] = Floor;
     level.grid[4][4] = Player3;
     level.starts.placed[2] = true;
     level.starts.position[2] = {4, 4};
-    return LevelDocument(level, "/levels/L1.txt", false);
+    return level;
+}
+
+LevelDocument EditedDocument() {
+    return LevelDocument(EditedLevel(), "/levels/L1.txt", false);
 }
 
 } // namespace
@@ -24,58 +26,54 @@ LevelDocument EditedDocument() {
 class LevelDocumentTest : public QObject {
     Q_OBJECT
 private slots:
-    // Which cells each operation reports, and what it does to the file and the Modified flag.
-    void operationsReportTheirCellsAndMarkTheLevelAsBefore() {
+    // Which cells each edit visits and whether it changes the level; a cell visited keeps its
+    // tile when the edit paints it with that tile.
+    void editsVisitTheirCellsAndSayWhetherTheyChangeAnything() {
+        LevelState floorOnly = LevelDocument().State();
         struct Case {
             const char* name;
-            std::function<Cells(LevelDocument&)> run;
+            LevelEdit edit;
             std::size_t cells;
-            bool modified;
+            bool changes;
+        };
+        const Case cases[] = {
+            {"place", PlaceTileEdit(EditedLevel(), {3, 3}, Brick), 1, true},
+            {"place floor on floor", PlaceTileEdit(EditedLevel(), {3, 3}, Floor), 1, false},
+            {"move a player", PlaceTileEdit(EditedLevel(), {6, 6}, Player3), 2, true},
+            {"fill reaches the border", FillFloorEdit(EditedLevel(), SolidBlock), 142, true},
+            {"fill with floor", FillFloorEdit(EditedLevel(), Floor), 142, false},
+            {"clear inside", ClearInsideEdit(EditedLevel()), 143, true},
+            {"clear a cleared level", ClearInsideEdit(floorOnly), 143, false},
+        };
+        for (const Case& c : cases) {
+            QVERIFY2(c.edit.cells.size() == c.cells, c.name);
+            QVERIFY2(c.edit.ChangesSomething() == c.changes, c.name);
+        }
+    }
+
+    // Which cells each whole-level operation reports, and the file it leaves.
+    void levelOperationsReportTheirCellsAndFile() {
+        struct Case {
+            const char* name;
+            std::function<std::vector<Cell>(LevelDocument&)> run;
+            std::size_t cells;
             std::string path;
         };
         const Case cases[] = {
-            {"place",
-             [](LevelDocument& d) {
-                 return d.PlaceTile({3, 3}, Brick);
-             },
-             1, true, "/levels/L1.txt"},
-            {"place floor on floor",
-             [](LevelDocument& d) {
-                 return d.PlaceTile({3, 3}, Floor);
-             },
-             1, true, "/levels/L1.txt"},
-            {"fill reaches the border", [](LevelDocument& d) { return d.FillFloor(SolidBlock); },
-             142, true, "/levels/L1.txt"},
-            {"fill with floor", [](LevelDocument& d) { return d.FillFloor(Floor); }, 142, true,
-             "/levels/L1.txt"},
-            {"clear inside", [](LevelDocument& d) { return d.ClearInside(); }, 143, false,
-             "/levels/L1.txt"},
-            {"new", [](LevelDocument& d) { return d.StartNew(); }, 143, false, ""},
-            {"reset", [](LevelDocument& d) { return d.ResetToDefault(); }, 195, false, ""},
-            {"file read",
-             [](LevelDocument& d) { return d.TakeFileRead("/x/L2.txt", d.FileReadBase()); }, 195,
-             false, "/x/L2.txt"},
+            {"new", [](LevelDocument& d) { return d.StartNew(); }, 143, ""},
+            {"replace", [](LevelDocument& d) { return d.Replace("/x/L2.txt", d.FileReadBase()); },
+             195, "/x/L2.txt"},
         };
         for (const Case& c : cases) {
             LevelDocument document = EditedDocument();
             QVERIFY2(c.run(document).size() == c.cells, c.name);
-            QVERIFY2(document.IsModified() == c.modified, c.name);
             QVERIFY2(document.Path() == c.path, c.name);
         }
     }
 
-    void fillingALevelWithoutFloorChangesNothing() {
-        LevelState level;
-        for (auto& column : level.grid)
-            column.fill(Brick);
-        LevelDocument document(level);
-        QVERIFY(document.FillFloor(SolidBlock).empty());
-        QVERIFY(!document.IsModified());
-    }
-
     void clearingReleasesEveryStartAndKeepsTheBorder() {
         LevelDocument document = EditedDocument();
-        document.ClearInside();
+        document.Apply(ClearInsideEdit(document.State()));
         QCOMPARE(document.TileAt({4, 4}), Floor);
         QCOMPARE(document.TileAt({0, 5}), Floor);
         QVERIFY(!document.Starts().placed[2]);
@@ -88,30 +86,29 @@ private slots:
         QVERIFY(!base.starts.placed[2]);
     }
 
-    // An edit reverts to the exact state before it, player starts included, and reapplies to
-    // the exact state after it.
-    void editsRevertAndReapplyExactly() {
+    // Edits joined one after the other revert to the exact state before the first, player
+    // starts included, and apply again to the exact state after the last.
+    void joinedEditsRevertAndApplyExactly() {
         LevelDocument document = EditedDocument();
         const LevelState before = document.State();
-        document.PlaceTile({9, 9}, Player3);
-        document.PlaceTile({9, 9}, Brick);
-        document.PlaceTile({5, 5}, Player1);
+        LevelEdit stroke = PlaceTileEdit(document.State(), {9, 9}, Player3);
+        document.Apply(stroke);
+        for (const auto& [cell, tile] : {std::pair{Cell{9, 9}, Brick}, {Cell{5, 5}, Player1}}) {
+            const LevelEdit next = PlaceTileEdit(document.State(), cell, tile);
+            document.Apply(next);
+            stroke.Then(next);
+        }
         const LevelState after = document.State();
-        const LevelEdit edit = DiffLevels(before, after);
-        QCOMPARE(edit.cells.size(), std::size_t(3));
-        QVERIFY(!edit.IsEmpty());
+        QCOMPARE(stroke.cells.size(), std::size_t(3));
 
-        QCOMPARE(document.Revert(edit).size(), std::size_t(3));
+        QCOMPARE(document.Revert(stroke).size(), std::size_t(3));
         QVERIFY(document.State() == before);
-        QCOMPARE(document.TileAt({4, 4}), Player3);
         QVERIFY(document.Starts().placed[2]);
         QCOMPARE(document.Starts().position[2], (Cell{4, 4}));
-        document.Reapply(edit);
+        document.Apply(stroke);
         QVERIFY(document.State() == after);
         QVERIFY(!document.Starts().placed[2]);
         QCOMPARE(document.Starts().position[2], (Cell{9, 9}));
-
-        QVERIFY(DiffLevels(after, after).IsEmpty());
     }
 };
 
