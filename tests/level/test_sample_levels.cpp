@@ -55,7 +55,9 @@ private slots:
                     starts.emplace_back(column, row);
         const auto reached = ReachableFrom(checked.grid, starts.front());
         for (const auto& start : starts)
-            QVERIFY2(reached.count(start), qPrintable(QString("the start at (%1,%2) is walled in")
+            QVERIFY2(reached.count(start), qPrintable(QString("no way from (%1,%2) to (%3,%4)")
+                                                          .arg(starts.front().first)
+                                                          .arg(starts.front().second)
                                                           .arg(start.first)
                                                           .arg(start.second)));
     }
