@@ -1,8 +1,9 @@
 // zapmaze-levels as a user runs it, whole processes from start to exit, beside /bin/true as the
 // yardstick of starting a process at all: check of one level within 2x /bin/true, render within
 // 4x, check of a folder of 10,000 files within 50 ms and of a 200 MB file without line ends
-// within 2x /bin/true; check over 10,000 level files named one by one within 1 s. The peak
-// memory and CPU time of each run are reported too.
+// within 2x /bin/true; check over 10,000 level files named one by one within 1 s; analyse of
+// one level and render of a 128-pixel thumbnail as check and render. The peak memory and CPU time
+// of each run are reported too.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -153,6 +154,17 @@ void BM_RenderOneLevelScaledBy4(benchmark::State& state) {
                 {"render", Scratch() / "L1.txt", "-o", Scratch() / "out.png", "--scale", "4"});
 }
 BENCHMARK(BM_RenderOneLevelScaledBy4)->Unit(benchmark::kMillisecond)->Iterations(20);
+
+void BM_RenderThumbnail(benchmark::State& state) {
+    MeasureRuns(state,
+                {"render", "--size", "128", Scratch() / "L1.txt", "-o", Scratch() / "thumb.png"});
+}
+BENCHMARK(BM_RenderThumbnail)->Unit(benchmark::kMillisecond)->Iterations(50);
+
+void BM_AnalyseOneLevel(benchmark::State& state) {
+    MeasureRuns(state, {"analyse", Scratch() / "L1.txt"});
+}
+BENCHMARK(BM_AnalyseOneLevel)->Unit(benchmark::kMillisecond)->Iterations(50);
 
 } // namespace
 

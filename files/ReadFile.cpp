@@ -35,6 +35,8 @@ ReadFailure FailureOfOpen(int error, FinalLink link) {
     return FailureOfError(error);
 }
 
+} // namespace
+
 bool ReadUpTo(int fd, std::string& bytes, std::size_t maxBytes) {
     bytes.resize(maxBytes);
     std::size_t filled = 0;
@@ -51,8 +53,6 @@ bool ReadUpTo(int fd, std::string& bytes, std::size_t maxBytes) {
     bytes.resize(filled);
     return true;
 }
-
-} // namespace
 
 std::string_view ReadFailureText(ReadFailure failure) {
     switch (failure) {

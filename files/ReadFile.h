@@ -34,6 +34,10 @@ struct OpenedFile {
 // itself, so that it cannot be swapped between check and open.
 OpenedFile OpenForReading(const std::string& path, FinalLink link = FinalLink::Follow);
 
+// Reads at most maxBytes from the descriptor's position into bytes, up to the end of the file;
+// false (errno says why) on a read error.
+bool ReadUpTo(int fd, std::string& bytes, std::size_t maxBytes);
+
 struct FileStart {
     std::string bytes;
     ReadFailure failure = ReadFailure::None;

@@ -1,5 +1,6 @@
 #include "level/LevelFileCheck.h"
 
+#include "level/Counted.h"
 #include "level/LevelFileName.h"
 #include "level/LevelText.h"
 #include "level/SaveChecks.h"
@@ -23,10 +24,6 @@ std::string Describe(char character) {
     return text;
 }
 
-std::string Counted(int count, const std::string& noun) {
-    return std::to_string(count) + " " + noun + (count == 1 ? "" : "s");
-}
-
 // Walks the bytes of a level text as the reader takes them, one line at a time.
 class LevelTextScanner {
 public:
@@ -34,12 +31,12 @@ public:
 
     std::vector<Finding> Scan(bool byteOrderMark) {
         if (byteOrderMark)
-            Warn(1, 1, "the file starts with a byte order mark");
+            Warn(1, 1, FindingRule::ByteOrderMark, "the file starts with a byte order mark");
         int lines = 0;
         for (int row = 0; row < GridRows; ++row) {
             const LevelLine line = ReadLevelLine(Source);
             if (line.end == LevelLine::End::TooLong) {
-                Warn(row + 1, GridColumns + 1,
+                Warn(row + 1, GridColumns + 1, FindingRule::RowLength,
                      "the line has more than 15 characters: reading stops here, so this row "
                      "and the rows below keep the tiles they had");
                 return std::move(Findings);
@@ -47,7 +44,7 @@ public:
             if (line.end == LevelLine::End::EndOfFile) {
                 if (line.length > 0) {
                     ++lines;
-                    Warn(row + 1, line.length + 1,
+                    Warn(row + 1, line.length + 1, FindingRule::UnendedLine,
                          "the last line has no line end, so it is not read");
                 }
                 break;
@@ -56,11 +53,11 @@ public:
             CheckLine(line, row);
         }
         if (lines < GridRows)
-            Warn(0, 0,
+            Warn(0, 0, FindingRule::LineCount,
                  "the file has " + Counted(lines, "line") +
                      ", not 13: the rows without a line keep the tiles they had");
         else if (!Traits::eq_int_type(Source.sgetc(), Traits::eof()))
-            Warn(GridRows + 1, 1,
+            Warn(GridRows + 1, 1, FindingRule::LineCount,
                  "the file has more than 13 lines: the lines after the 13th "
                  "are not read");
         return std::move(Findings);
@@ -72,24 +69,26 @@ private:
         for (int column = 0; column < line.length; ++column)
             CheckCharacter(line.characters[column], column, row);
         if (line.length < GridColumns)
-            Warn(row + 1, line.length + 1,
+            Warn(row + 1, line.length + 1, FindingRule::RowLength,
                  "the line has " + Counted(line.length, "character") +
                      ", not 15: the cells after them keep the tiles they had");
         if (line.end == LevelLine::End::Lf && !LfReported) {
             LfReported = true;
-            Warn(row + 1, line.length + 1, "the line ends with LF, not CR LF");
+            Warn(row + 1, line.length + 1, FindingRule::LineEnds,
+                 "the line ends with LF, not CR LF");
         }
     }
 
     void CheckCharacter(char character, int column, int row) {
         const std::optional<TileType> tile = CharToTile(character);
         if (!tile) {
-            Warn(row + 1, column + 1,
+            Warn(row + 1, column + 1, FindingRule::UnknownCharacter,
                  Describe(character) + " is no tile character: its cell keeps the tile it had");
             return;
         }
         if (IsBorderCell(column, row) && *tile != SolidBlock)
-            Warn(row + 1, column + 1, "the border cell is not a solid block");
+            Warn(row + 1, column + 1, FindingRule::OpenBorder,
+                 "the border cell is not a solid block");
         if (!IsPlayerTile(*tile))
             return;
         const int player = PlayerOfTile(*tile);
@@ -98,14 +97,14 @@ private:
             FirstStart[player] = Cell{column, row};
             return;
         }
-        Warn(row + 1, column + 1,
+        Warn(row + 1, column + 1, FindingRule::RepeatedPlayer,
              "player " + std::to_string(player + 1) + " occurs again (first at row " +
                  std::to_string(first.row + 1) + ", column " + std::to_string(first.column + 1) +
                  "): every copy is placed and the last one counts as the start");
     }
 
-    void Warn(int row, int column, std::string text) {
-        Findings.push_back({Finding::Severity::Warning, row, column, std::move(text)});
+    void Warn(int row, int column, std::string_view rule, std::string text) {
+        Findings.push_back({Finding::Severity::Warning, row, column, rule, std::move(text)});
     }
 
     std::streambuf& Source;
@@ -113,20 +112,6 @@ private:
     std::array<Cell, PlayerCount> FirstStart{NoCell, NoCell, NoCell, NoCell, NoCell};
     std::vector<Finding> Findings;
 };
-
-bool EndsWithTxt(const std::string& name) {
-    const std::string extension = ".txt";
-    if (name.size() < extension.size())
-        return false;
-    for (std::size_t i = 0; i < extension.size(); ++i) {
-        char character = name[name.size() - extension.size() + i];
-        if (character >= 'A' && character <= 'Z')
-            character = static_cast<char>(character - 'A' + 'a');
-        if (character != extension[i])
-            return false;
-    }
-    return true;
-}
 
 } // namespace
 
@@ -148,21 +133,12 @@ std::vector<Finding> SaveCheckFindings(const LevelGrid& grid, const PlayerStarts
     std::vector<Finding> findings;
     const SaveCheck check = CheckLevel(grid, starts);
     if (check.warnMissingPlayers)
-        findings.push_back({Finding::Severity::Warning, 0, 0, MissingPlayersMessage});
+        findings.push_back(
+            {Finding::Severity::Warning, 0, 0, FindingRule::MissingPlayer, MissingPlayersMessage});
     if (check.openBlock)
-        findings.push_back({Finding::Severity::Error, check.openBlock->row + 1,
-                            check.openBlock->column + 1, OpenBlockMessage(*check.openBlock)});
+        findings.push_back(FindingAtCell(Finding::Severity::Error, *check.openBlock,
+                                         FindingRule::OpenBlock, OpenBlockText(*check.openBlock)));
     return findings;
-}
-
-std::optional<std::vector<Finding>> CheckLevelStream(std::istream& in) {
-    std::string bytes(LongestLevelFile + 1, '\0');
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (in.bad())
-        return std::nullopt;
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
-    LevelGrid grid{};
-    return CheckLevelBytes(bytes, grid);
 }
 
 std::vector<Finding> CheckLevelBytes(const std::string& bytes, LevelGrid& grid) {
@@ -171,20 +147,10 @@ std::vector<Finding> CheckLevelBytes(const std::string& bytes, LevelGrid& grid) 
     PlayerStarts starts;
     ResetToDefaultLevel(grid, starts);
     if (ReadLevelBytes(bytes, grid, starts).tiles == 0)
-        return {{Finding::Severity::Error, 0, 0, HoldsNoLevelMessage}};
+        return {{Finding::Severity::Error, 0, 0, FindingRule::NotALevel, HoldsNoLevelMessage}};
     std::vector<Finding> findings = SaveCheckFindings(grid, starts);
     findings.insert(findings.end(), warnings.begin(), warnings.end());
     return findings;
-}
-
-CheckedLevelFile CheckLevelFile(const std::string& path) {
-    CheckedLevelFile checked;
-    // One byte past the longest level shows whether more lines follow.
-    const FileStart start = ReadFileStart(path, LongestLevelFile + 1);
-    checked.failure = start.failure;
-    if (start.failure == ReadFailure::None)
-        checked.findings = CheckLevelBytes(start.bytes, checked.grid);
-    return checked;
 }
 
 LevelSetFiles SortLevelSetFiles(const std::vector<std::string>& names) {
@@ -192,7 +158,7 @@ LevelSetFiles SortLevelSetFiles(const std::vector<std::string>& names) {
     for (const std::string& name : names) {
         if (const std::optional<int> number = LevelSetNumber(name))
             files.levels[*number - 1].push_back(name);
-        else if (EndsWithTxt(name))
+        else if (HasTxtExtension(name))
             files.strays.push_back(name);
     }
     return files;

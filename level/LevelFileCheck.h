@@ -8,19 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "files/ReadFile.h"
+#include "level/Finding.h"
 #include "level/Level.h"
-
-// One finding about a file. Row and column count from 1 and name a line and a character of
-// the file; 0 means the finding has no such place.
-struct Finding {
-    enum class Severity { Error, Warning };
-    Severity severity = Severity::Warning;
-    int row = 0;
-    int column = 0;
-    std::string text;
-    bool operator==(const Finding&) const = default;
-};
 
 // Warnings about the text as the level reader takes it: a byte order mark, a line end of LF
 // alone, a line that is not 15 characters, a last line without a line end, fewer or more than
@@ -29,9 +18,9 @@ struct Finding {
 // or after the 13th line), so it reads at most a few hundred bytes and keeps one line.
 std::vector<Finding> ScanLevelText(std::istream& in);
 
-// The save checks of a level in the editor's own words: a player start missing as a warning,
-// since the editor warns and saves, and the first open 2 x 2 block at its top-left cell as an
-// error, since the editor refuses to save it.
+// The save checks of a level in the editor's own words, without its "File not saved.": a player
+// start missing as a warning, since the editor warns and saves, and the first open 2 x 2 block
+// at its top-left cell as an error, since the editor refuses to save it.
 std::vector<Finding> SaveCheckFindings(const LevelGrid& grid, const PlayerStarts& starts);
 
 // What a file from which the reader takes not a single tile gets instead of all other findings:
@@ -44,19 +33,6 @@ inline constexpr const char* HoldsNoLevelMessage =
 // first: the scan, then the level read into grid over the default level, as the editor shows it
 // after a Load at start-up, and its save checks.
 std::vector<Finding> CheckLevelBytes(const std::string& bytes, LevelGrid& grid);
-
-// The same for a stream, of which it reads no more than a level file can use. Nothing when the
-// stream reports a read error.
-std::optional<std::vector<Finding>> CheckLevelStream(std::istream& in);
-
-// The same for the level file at path, read as the editor's Load reads it; failure says why
-// it could not be read.
-struct CheckedLevelFile {
-    ReadFailure failure = ReadFailure::None;
-    std::vector<Finding> findings;
-    LevelGrid grid{};
-};
-CheckedLevelFile CheckLevelFile(const std::string& path);
 
 // The files of a folder sorted into the game's level set: for each level 1..10 the names
 // "L<n>.txt" in any letter case, and the other names ending in ".txt" (in any case, look-alikes

@@ -2,12 +2,11 @@
 
 namespace {
 
-// Upper case for ASCII letters only, whatever the process's locale.
-std::string AsciiUpperCase(std::string text) {
-    for (char& character : text)
-        if (character >= 'a' && character <= 'z')
-            character = static_cast<char>(character - 'a' + 'A');
-    return text;
+constexpr int LastLevel = 10;
+
+char AsciiUpper(char character) {
+    return character >= 'a' && character <= 'z' ? static_cast<char>(character - 'a' + 'A')
+                                                : character;
 }
 
 bool IsAsciiSpace(char character) {
@@ -16,6 +15,25 @@ bool IsAsciiSpace(char character) {
 
 bool IsDigit(char character) {
     return character >= '0' && character <= '9';
+}
+
+// The name without its ".txt" ending (any letter case), or nothing when it has none.
+std::optional<std::string> TxtStem(const std::string& name) {
+    const std::string extension = ".TXT";
+    if (name.size() < extension.size())
+        return std::nullopt;
+    const std::size_t stem = name.size() - extension.size();
+    for (std::size_t i = 0; i < extension.size(); ++i)
+        if (AsciiUpper(name[stem + i]) != extension[i])
+            return std::nullopt;
+    return name.substr(0, stem);
+}
+
+// The text after "L" or "l" at its start, or nothing when it does not start so.
+std::optional<std::string> AfterLevelLetter(const std::string& text) {
+    if (text.empty() || AsciiUpper(text[0]) != 'L')
+        return std::nullopt;
+    return text.substr(1);
 }
 
 // The number at the start of text read as atoi reads it: leading white space, an optional
@@ -41,32 +59,33 @@ std::string BaseName(const std::string& path) {
     return separator == std::string::npos ? path : path.substr(separator + 1);
 }
 
-} // namespace
-
-bool IsValidLevelFileName(const std::string& path) {
-    return LevelFileNumber(path).has_value();
+bool IsLevelNumber(int number) {
+    return number >= 1 && number <= LastLevel;
 }
 
-std::optional<int> LevelFileNumber(const std::string& path) {
-    const std::string extension = ".TXT";
-    std::string name = AsciiUpperCase(path);
-    if (name.size() < extension.size() ||
-        name.compare(name.size() - extension.size(), extension.size(), extension) != 0)
-        return std::nullopt;
-    name.erase(name.rfind('.'));
-    const std::string base = BaseName(name);
-    if (base.size() < 2 || base.size() > 3 || base[0] != 'L')
-        return std::nullopt;
-    const int number = LeadingNumber(base.substr(1));
-    if (number < 1 || number > 10)
-        return std::nullopt;
-    return number;
+} // namespace
+
+bool HasTxtExtension(const std::string& name) {
+    return TxtStem(name).has_value();
+}
+
+bool IsValidLevelFileName(const std::string& path) {
+    const std::optional<std::string> stem = TxtStem(path);
+    if (!stem)
+        return false;
+    const std::string base = BaseName(*stem);
+    const std::optional<std::string> number = AfterLevelLetter(base);
+    return number && base.size() >= 2 && base.size() <= 3 && IsLevelNumber(LeadingNumber(*number));
 }
 
 std::optional<int> LevelSetNumber(const std::string& name) {
-    const std::string upper = AsciiUpperCase(name);
-    for (int number = 1; number <= 10; ++number)
-        if (upper == "L" + std::to_string(number) + ".TXT")
-            return number;
-    return std::nullopt;
+    const std::optional<std::string> stem = TxtStem(name);
+    const std::optional<std::string> digits = stem ? AfterLevelLetter(*stem) : std::nullopt;
+    if (!digits || digits->empty() || digits->size() > 2 || (*digits)[0] == '0')
+        return std::nullopt;
+    for (const char character : *digits)
+        if (!IsDigit(character))
+            return std::nullopt;
+    const int number = std::stoi(*digits);
+    return IsLevelNumber(number) ? std::optional(number) : std::nullopt;
 }

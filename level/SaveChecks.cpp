@@ -32,10 +32,13 @@ SaveCheck CheckLevel(const LevelGrid& grid, const PlayerStarts& starts) {
     return SaveCheck{FirstMissingPlayer(starts).has_value(), FirstOpenBlock(grid)};
 }
 
-std::string OpenBlockMessage(Cell topLeft) {
+std::string OpenBlockText(Cell topLeft) {
     return "Levels which allow diagonal movements are invalid [tile (" +
-           std::to_string(topLeft.column + 1) + "," + std::to_string(topLeft.row + 1) +
-           ")]. File not saved.";
+           std::to_string(topLeft.column + 1) + "," + std::to_string(topLeft.row + 1) + ")].";
+}
+
+std::string OpenBlockMessage(Cell topLeft) {
+    return OpenBlockText(topLeft) + " File not saved.";
 }
 
 std::string SaveFailedMessage(const std::string& path) {

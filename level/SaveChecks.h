@@ -31,7 +31,9 @@ inline constexpr const char* InvalidFileNameMessage =
     "Warning: The valid filename format is \"Ln.txt\" where 'n' is a number between 1 and 10. "
     "File was saved.";
 
-// The refusal for an open block, naming its top-left cell's column and row plus one.
+// The rule that an open block breaks, naming its top-left cell's column and row plus one.
+std::string OpenBlockText(Cell topLeft);
+// The editor's refusal to save such a level: that text and "File not saved."
 std::string OpenBlockMessage(Cell topLeft);
 
 // The refusal for a level file that could not be written.

@@ -6,7 +6,8 @@
 
 namespace {
 
-constexpr unsigned Check = 1, Render = 2, Sheet = 4, Any = Check | Render | Sheet;
+constexpr unsigned Check = 1, Render = 2, Sheet = 4, Analyse = 8,
+                   Any = Check | Render | Sheet | Analyse;
 
 struct KnownOption {
     char shortName;
@@ -17,29 +18,33 @@ struct KnownOption {
     std::optional<std::string> LevelsArguments::*value;
 };
 
-constexpr std::array<KnownOption, 9> Options{{
+constexpr std::array<KnownOption, 12> Options{{
     {'h', "help", Any, &LevelsArguments::help, nullptr},
     {'v', "version", Any, &LevelsArguments::version, nullptr},
-    {0, "json", Check, &LevelsArguments::json, nullptr},
+    {0, "json", Check | Analyse, &LevelsArguments::json, nullptr},
+    {0, "format", Check | Analyse, nullptr, &LevelsArguments::format},
     {0, "quiet", Check, &LevelsArguments::quiet, nullptr},
-    {0, "strict", Check, &LevelsArguments::strict, nullptr},
+    {0, "strict", Check | Analyse, &LevelsArguments::strict, nullptr},
+    {0, "brick-cost", Analyse, nullptr, &LevelsArguments::brickCost},
     {'o', "output", Render | Sheet, nullptr, &LevelsArguments::output},
     {0, "force", Render | Sheet, &LevelsArguments::force, nullptr},
     {0, "scale", Render, nullptr, &LevelsArguments::scale},
+    {0, "size", Render, nullptr, &LevelsArguments::size},
     {0, "no-grid", Render, &LevelsArguments::noGrid, nullptr},
 }};
 
 unsigned CommandBit(const std::string& command) {
-    return command == "check"    ? Check
-           : command == "render" ? Render
-           : command == "sheet"  ? Sheet
-                                 : 0;
+    return command == "check"     ? Check
+           : command == "render"  ? Render
+           : command == "sheet"   ? Sheet
+           : command == "analyse" ? Analyse
+                                  : 0;
 }
 
 std::string CommandsOf(unsigned commands) {
     std::string names;
     for (const auto& [bit, name] :
-         {std::pair{Check, "check"}, {Render, "render"}, {Sheet, "sheet"}})
+         {std::pair{Check, "check"}, {Render, "render"}, {Sheet, "sheet"}, {Analyse, "analyse"}})
         if (commands & bit)
             names += (names.empty() ? "" : " and ") + std::string(name);
     return names;
@@ -184,7 +189,8 @@ std::optional<LevelsArguments> ParseLevelsArguments(const std::vector<std::strin
 const std::string& LevelsHelpText() {
     static const std::string text =
         "Usage: zapmaze-levels [options] command PATH...\n"
-        "Checks Zapmaze level files and level sets and draws pictures of levels.\n"
+        "Checks Zapmaze level files and level sets, draws pictures of levels and analyses\n"
+        "how fair they are.\n"
         "\n"
         "Commands:\n"
         "  check PATH...                 Check level files, or the level set L1.txt to L10.txt\n"
@@ -193,20 +199,28 @@ const std::string& LevelsHelpText() {
         "                                usage error or a path that cannot be read or written.\n"
         "  render FILE -o OUT.png        Draw the level's grid as the editor shows it.\n"
         "  sheet FOLDER -o OUT.png       Draw the ten levels of a set in one picture.\n"
+        "  analyse PATH...               How fair each level is to its players: nearest\n"
+        "                                player, room and territory of every start, the\n"
+        "                                symmetry; exit status 1 for a walled-in start.\n"
         "\n"
         "Options:\n"
         "  -h, --help              Shows this help and ends.\n"
         "  -v, --version           Shows the version and ends.\n"
-        "  --json                  check: print the findings as one JSON document.\n"
+        "  --format <FORMAT>       check, analyse: text (the default: each finding with its\n"
+        "                          [rule]), gcc (without it), json or github (annotations).\n"
+        "  --json                  check, analyse: the same as --format json.\n"
         "  --quiet                 check: print only the summary line.\n"
-        "  --strict                check: warnings fail too (exit status 1).\n"
+        "  --strict                check, analyse: warnings fail too (exit status 1).\n"
+        "  --brick-cost <N>        analyse: what entering a brick costs, 1 to 100 (3).\n"
         "  -o, --output <OUT.png>  render, sheet: the PNG file to write.\n"
-        "  --force                 render, sheet: replace an existing file not named .png.\n"
+        "  --force                 render, sheet: write a file not named .png.\n"
         "  --scale <N>             render: enlarge by a whole factor from 1 to 10.\n"
+        "  --size <N>              render: fit into N x N pixels (1 to 3010), aspect kept.\n"
         "  --no-grid               render: hidden grid lines, as Show Grid off.\n"
         "\n"
         "Arguments:\n"
-        "  command                 check, render or sheet\n"
-        "  paths                   Level files or folders; \"-\" is a file of that name.\n";
+        "  command                 check, render, sheet or analyse\n"
+        "  paths                   Level files or folders; \"-\" is one level on standard\n"
+        "                          input (a file named - is ./-); -o - is a file named -.\n";
     return text;
 }

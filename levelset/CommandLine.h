@@ -16,11 +16,15 @@ struct LevelsArguments {
     bool force = false;
     bool noGrid = false;
     std::optional<std::string> output;
+    std::optional<std::string> format;
+    std::optional<std::string> brickCost;
     std::optional<std::string> scale;
+    std::optional<std::string> size;
 };
 
 // The arguments after the program's name. Options may come before or after the command and
-// between the paths; "--" ends the options; "-" is a path like any other. An option that the
+// between the paths; "--" ends the options; "-" is a path like any other, which the commands
+// take as standard input. An option that the
 // command does not take is an error too. On an error, error says what is wrong.
 std::optional<LevelsArguments> ParseLevelsArguments(const std::vector<std::string>& arguments,
                                                     std::string& error);

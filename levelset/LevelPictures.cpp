@@ -89,3 +89,15 @@ render::PixelBuffer RenderSheet(const std::array<SheetEntry, 10>& entries) {
         DrawEntry(sheet.Paint(), SlotPicture(index), entries[index]);
     return sheet;
 }
+
+render::PixelBuffer FittedPicture(const render::PictureView& picture, int size) {
+    const auto shorter = [size](int side, int longer) {
+        return std::max(1, (side * size + longer / 2) / longer);
+    };
+    const int longer = std::max(picture.width, picture.height);
+    const int width = shorter(picture.width, longer);
+    const int height = shorter(picture.height, longer);
+    render::PixelBuffer fitted(width, height, White);
+    render::StretchPicture(fitted.Paint(), {0, 0, width, height}, picture);
+    return fitted;
+}

@@ -17,3 +17,7 @@ struct SheetEntry {
 // fails its check is framed in red and says so; a missing or unreadable one is a grey box
 // saying which.
 render::PixelBuffer RenderSheet(const std::array<SheetEntry, 10>& entries);
+
+// The picture fitted into size x size pixels with its aspect kept, by nearest neighbour: the
+// longer side takes size pixels, the shorter side at least one.
+render::PixelBuffer FittedPicture(const render::PictureView& picture, int size);

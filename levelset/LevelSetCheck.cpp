@@ -1,11 +1,13 @@
 #include "levelset/LevelSetCheck.h"
 
+#include "level/Counted.h"
 #include "level/LevelFileName.h"
+#include "level/LevelText.h"
+#include "levelset/Escape.h"
+#include "levelset/LevelInput.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <filesystem>
-#include <istream>
 
 namespace fs = std::filesystem;
 
@@ -19,46 +21,36 @@ int Count(const CheckResult& result, Finding::Severity severity) {
         [severity](const PathFinding& reported) { return reported.finding.severity == severity; }));
 }
 
-std::string Plural(int count, const std::string& noun) {
-    return std::to_string(count) + " " + noun + (count == 1 ? "" : "s");
+int Unreadable(const CheckResult& result) {
+    return static_cast<int>(result.unreadable.size());
 }
 
-const char* SeverityName(Finding::Severity severity) {
-    return severity == Finding::Severity::Error ? "error" : "warning";
-}
-
-void AddError(CheckResult& result, const std::string& path, std::string text) {
-    result.findings.push_back({path, {Finding::Severity::Error, 0, 0, std::move(text)}});
-}
-
-void AddWarning(CheckResult& result, const std::string& path, std::string text) {
-    result.findings.push_back({path, {Finding::Severity::Warning, 0, 0, std::move(text)}});
-}
-
-void AddFileFindings(CheckResult& result, const std::string& path,
-                     const std::vector<Finding>& findings) {
-    ++result.filesChecked;
-    for (const Finding& finding : findings)
-        result.findings.push_back({path, finding});
+void Add(CheckResult& result, const std::string& path, Finding::Severity severity,
+         std::string_view rule, std::string text) {
+    result.findings.push_back({path, {severity, 0, 0, rule, std::move(text)}});
 }
 
 // Whether the file could be read.
 bool CheckLevelFileAt(CheckResult& result, const std::string& path) {
-    const CheckedLevelFile checked = CheckLevelFile(path);
-    if (checked.failure != ReadFailure::None) {
-        result.unreadable.push_back({path, std::string(ReadFailureText(checked.failure))});
+    // One byte past the longest level shows whether more lines follow.
+    const FileStart start = ReadLevelInput(path, LongestLevelFile + 1);
+    if (start.failure != ReadFailure::None) {
+        result.unreadable.push_back({path, std::string(ReadFailureText(start.failure))});
         return false;
     }
-    AddFileFindings(result, path, checked.findings);
+    ++result.filesChecked;
+    LevelGrid grid{};
+    for (const Finding& finding : CheckLevelBytes(start.bytes, grid))
+        result.findings.push_back({path, finding});
     return true;
 }
 
 // The warning that Save As gives after writing a file under another name than Ln.txt.
 void CheckFileName(CheckResult& result, const std::string& path) {
     if (!IsValidLevelFileName(path))
-        AddWarning(result, path,
-                   "the editor warns about this name when saving: the valid filename format is "
-                   "\"Ln.txt\" where 'n' is a number between 1 and 10");
+        Add(result, path, Finding::Severity::Warning, FindingRule::Name,
+            "the editor warns about this name when saving: the valid filename format is "
+            "\"Ln.txt\" where 'n' is a number between 1 and 10");
 }
 
 void CheckFolder(CheckResult& result, const std::string& folder,
@@ -68,100 +60,40 @@ void CheckFolder(CheckResult& result, const std::string& folder,
         const std::vector<std::string>& candidates = files.levels[level - 1];
         const std::string expected = "L" + std::to_string(level) + ".txt";
         if (candidates.empty()) {
-            AddError(result, (fs::path(folder) / expected).string(),
-                     "level " + std::to_string(level) + " of the set is missing");
+            Add(result, (fs::path(folder) / expected).string(), Finding::Severity::Error,
+                FindingRule::MissingLevel,
+                "level " + std::to_string(level) + " of the set is missing");
             continue;
         }
         for (const std::string& name : candidates) {
             const std::string path = (fs::path(folder) / name).string();
             if (name != candidates.front())
-                AddWarning(result, path,
-                           "another file for level " + std::to_string(level) + " besides " +
-                               candidates.front() + ": the game reads only one of them");
+                Add(result, path, Finding::Severity::Warning, FindingRule::SecondFile,
+                    "another file for level " + std::to_string(level) + " besides " +
+                        candidates.front() + ": the game reads only one of them");
             CheckLevelFileAt(result, path);
         }
     }
     for (const std::string& name : files.strays)
-        AddWarning(result, (fs::path(folder) / name).string(),
-                   "not part of the level set: the game reads only L1.txt to L10.txt");
+        Add(result, (fs::path(folder) / name).string(), Finding::Severity::Warning,
+            FindingRule::OutsideSet,
+            "not part of the level set: the game reads only L1.txt to L10.txt");
 }
 
 void CheckPath(CheckResult& result, const std::string& path) {
     std::error_code error;
-    if (fs::is_directory(path, error)) {
+    if (!IsStandardInput(path) && fs::is_directory(path, error)) {
         if (const auto names = FolderNames(path))
             CheckFolder(result, path, *names);
         else
             result.unreadable.push_back({path, "the folder cannot be listed"});
         return;
     }
-    if (CheckLevelFileAt(result, path))
+    if (CheckLevelFileAt(result, path) && !IsStandardInput(path))
         CheckFileName(result, path);
 }
 
-// The length of the well-formed UTF-8 sequence at text[at] that encodes a character above
-// U+007F, or 0 when there is none.
-int Utf8SequenceLength(const std::string& text, std::size_t at) {
-    auto byte = [&text](std::size_t index) {
-        return index < text.size() ? static_cast<unsigned char>(text[index]) : 0u;
-    };
-    const unsigned lead = byte(at);
-    const int length = lead >= 0xC2 && lead <= 0xDF   ? 2
-                       : lead >= 0xE0 && lead <= 0xEF ? 3
-                       : lead >= 0xF0 && lead <= 0xF4 ? 4
-                                                      : 0;
-    // The second byte's range excludes overlong forms, surrogates and values past U+10FFFF.
-    const unsigned low = lead == 0xE0 ? 0xA0 : lead == 0xF0 ? 0x90 : 0x80;
-    const unsigned high = lead == 0xED ? 0x9F : lead == 0xF4 ? 0x8F : 0xBF;
-    if (length == 0 || byte(at + 1) < low || byte(at + 1) > high)
-        return 0;
-    for (int i = 2; i < length; ++i)
-        if ((byte(at + i) & 0xC0) != 0x80)
-            return 0;
-    return length;
-}
-
-// Text as a JSON string. Bytes that are not UTF-8 (a file name may hold any) become U+FFFD.
-std::string JsonString(const std::string& text) {
-    std::string json = "\"";
-    for (std::size_t at = 0; at < text.size();) {
-        const auto byte = static_cast<unsigned char>(text[at]);
-        if (byte == '"' || byte == '\\') {
-            json += '\\';
-            json += static_cast<char>(byte);
-            ++at;
-        } else if (byte < 0x20) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", byte);
-            json += escaped;
-            ++at;
-        } else if (byte < 0x80) {
-            json += static_cast<char>(byte);
-            ++at;
-        } else if (const int length = Utf8SequenceLength(text, at)) {
-            json.append(text, at, length);
-            at += length;
-        } else {
-            json += "\\ufffd";
-            ++at;
-        }
-    }
-    return json + "\"";
-}
-
 } // namespace
-
-std::optional<std::vector<std::string>> FolderNames(const std::string& folder) {
-    std::error_code error;
-    std::vector<std::string> names;
-    for (fs::directory_iterator entry(folder, error), end; !error && entry != end;
-         entry.increment(error))
-        names.push_back(entry->path().filename().string());
-    if (error)
-        return std::nullopt;
-    std::sort(names.begin(), names.end());
-    return names;
-}
 
 CheckResult CheckPaths(const std::vector<std::string>& paths) {
     CheckResult result;
@@ -170,65 +102,55 @@ CheckResult CheckPaths(const std::vector<std::string>& paths) {
     return result;
 }
 
-std::string FindingLine(const PathFinding& reported) {
-    const Finding& finding = reported.finding;
-    std::string line = reported.path + ":";
-    if (finding.row > 0)
-        line += std::to_string(finding.row) + ":" + std::to_string(finding.column) + ":";
-    return line + " " + SeverityName(finding.severity) + ": " + finding.text;
-}
-
 std::string SummaryLine(const CheckResult& result) {
-    const int unreadable = static_cast<int>(result.unreadable.size());
-    return Plural(result.filesChecked, "file") +
-           " checked: " + Plural(Count(result, Finding::Severity::Error), "error") + ", " +
-           Plural(Count(result, Finding::Severity::Warning), "warning") +
-           (unreadable > 0 ? ", " + Plural(unreadable, "path") + " unreadable" : "");
+    const int unreadable = Unreadable(result);
+    return Counted(result.filesChecked, "file") +
+           " checked: " + Counted(Count(result, Finding::Severity::Error) + unreadable, "error") +
+           (unreadable > 0 ? " (" + Counted(unreadable, "path") + " unreadable)" : "") + ", " +
+           Counted(Count(result, Finding::Severity::Warning), "warning");
 }
 
 std::string JsonDocument(const CheckResult& result) {
-    const int unreadable = static_cast<int>(result.unreadable.size());
+    const int unreadable = Unreadable(result);
     std::string json =
         "{\"files\": " + std::to_string(result.filesChecked) +
         ", \"errors\": " + std::to_string(Count(result, Finding::Severity::Error) + unreadable) +
         ", \"warnings\": " + std::to_string(Count(result, Finding::Severity::Warning)) +
         ", \"unreadable\": " + std::to_string(unreadable) + ", \"findings\": [";
     const char* separator = "\n  ";
-    auto add = [&json, &separator](const std::string& path, const std::string& row,
-                                   const std::string& column, const char* severity,
-                                   const std::string& text) {
+    auto add = [&json, &separator](const std::string& path, const Finding& finding) {
         json += separator;
-        json += "{\"path\": " + JsonString(path) + ", \"row\": " + row + ", \"column\": " + column +
-                ", \"severity\": \"" + severity + "\", \"text\": " + JsonString(text) + "}";
+        json += "{\"path\": " + JsonString(path) + ", " + JsonFindingMembers(finding) + "}";
         separator = ",\n  ";
     };
     for (const UnreadablePath& path : result.unreadable)
-        add(path.path, "null", "null", "error", "cannot be read: " + path.reason);
-    for (const PathFinding& reported : result.findings) {
-        const Finding& finding = reported.finding;
-        const bool placed = finding.row > 0;
-        add(reported.path, placed ? std::to_string(finding.row) : "null",
-            placed ? std::to_string(finding.column) : "null", SeverityName(finding.severity),
-            finding.text);
-    }
+        add(path.path, {Finding::Severity::Error, 0, 0, FindingRule::Unreadable,
+                        "cannot be read: " + path.reason});
+    for (const PathFinding& reported : result.findings)
+        add(reported.path, reported.finding);
     const bool empty = result.findings.empty() && result.unreadable.empty();
     return json + (empty ? "]}" : "\n]}");
 }
 
-std::string CheckReport(const CheckResult& result, CheckOutput output) {
-    if (output == CheckOutput::Json)
+std::string CheckReport(const CheckResult& result, ReportFormat format, bool summaryOnly) {
+    if (format == ReportFormat::Json)
         return JsonDocument(result) + '\n';
     std::string report;
-    if (output == CheckOutput::Lines)
+    if (!summaryOnly) {
+        if (format == ReportFormat::Github)
+            for (const UnreadablePath& path : result.unreadable)
+                report += UnreadableAnnotation(path.path, path.reason) + '\n';
         for (const PathFinding& reported : result.findings)
-            report += FindingLine(reported) + '\n';
+            report += FindingLine(reported.path, reported.finding, format) + '\n';
+    }
     return report + SummaryLine(result) + '\n';
 }
 
 std::string UnreadableLines(const CheckResult& result) {
     std::string lines;
     for (const UnreadablePath& path : result.unreadable)
-        lines += "zapmaze-levels: cannot read " + path.path + ": " + path.reason + '\n';
+        lines +=
+            "zapmaze-levels: cannot read " + TerminalText(path.path) + ": " + path.reason + '\n';
     return lines;
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 // The check command: findings for level files and for the level sets of folders, printed one
-// per line, as one JSON document, or as the summary line alone.
+// per line, as one JSON document or as workflow annotations, or the summary line alone.
+#include "files/FolderListing.h"
 #include "level/LevelFileCheck.h"
+#include "levelset/FindingOutput.h"
 
 #include <optional>
 #include <string>
@@ -24,19 +26,14 @@ struct CheckResult {
     std::vector<UnreadablePath> unreadable;
 };
 
-// The names in a folder, sorted so that the output does not depend on the file system's
-// order; nothing when the folder cannot be listed.
-std::optional<std::vector<std::string>> FolderNames(const std::string& folder);
-
-// Checks each path: a level file, or a folder whose level set is L1.txt to L10.txt. A file
-// named by the user also draws the warning that the editor gives when saving under a name
-// other than Ln.txt.
+// Checks each path: a level file, "-" for one level on standard input, or a folder whose level
+// set is L1.txt to L10.txt. A file named by the user also draws the warning that the editor
+// gives when saving under a name other than Ln.txt.
 CheckResult CheckPaths(const std::vector<std::string>& paths);
 
-enum class CheckOutput { Lines, Json, Summary };
-
-// What check prints on standard output.
-std::string CheckReport(const CheckResult& result, CheckOutput output);
+// What check prints on standard output: the findings in the format, unless summaryOnly, then
+// the summary line; for json the document alone.
+std::string CheckReport(const CheckResult& result, ReportFormat format, bool summaryOnly);
 
 // One "zapmaze-levels: cannot read <path>: <reason>" line for each unreadable path.
 std::string UnreadableLines(const CheckResult& result);
@@ -44,7 +41,7 @@ std::string UnreadableLines(const CheckResult& result);
 // 2 when a path could not be read, else 1 with an error (or, when strict, a warning), else 0.
 int CheckStatus(const CheckResult& result, bool strict);
 
-// "<path>:<row>:<column>: <error|warning>: <text>", without row and column where none applies.
-std::string FindingLine(const PathFinding& reported);
+// "<n> files checked: <n> errors, <n> warnings", the unreadable paths counted among the errors
+// as the JSON document counts them ("3 errors (1 path unreadable)").
 std::string SummaryLine(const CheckResult& result);
 std::string JsonDocument(const CheckResult& result);

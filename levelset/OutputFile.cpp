@@ -1,6 +1,7 @@
 #include "levelset/OutputFile.h"
 
 #include "files/FileAccess.h"
+#include "level/LevelFileName.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -46,6 +47,15 @@ bool IsSameFile(const struct stat& output, const std::string& input) {
 std::optional<OutputTarget> CheckOutputPath(const std::string& output,
                                             const std::vector<std::string>& inputs, bool force,
                                             std::string& error) {
+    if (const std::optional<int> level = LevelSetNumber(output.substr(output.rfind('/') + 1))) {
+        error = "its name is that of level " + std::to_string(*level) +
+                " of a level set, which a picture must never take, even with --force";
+        return std::nullopt;
+    }
+    if (!force && !EndsWithPng(output)) {
+        error = "its name does not end in .png: give --force to write it all the same";
+        return std::nullopt;
+    }
     struct stat status {};
     if (::lstat(output.c_str(), &status) != 0) {
         if (errno == ENOENT)
@@ -63,10 +73,6 @@ std::optional<OutputTarget> CheckOutputPath(const std::string& output,
                      [&status](const std::string& path) { return IsSameFile(status, path); });
     if (input != inputs.end()) {
         error = "it is the same file as the input " + *input;
-        return std::nullopt;
-    }
-    if (!force && !EndsWithPng(output)) {
-        error = "the existing file's name does not end in .png: give --force to replace it";
         return std::nullopt;
     }
     return OutputTarget{status.st_mode & 07777};

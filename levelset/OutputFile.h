@@ -1,6 +1,8 @@
 #pragma once
 // Where render and sheet may put their picture: a new file, or an existing regular file that is
-// none of the inputs; an existing file whose name does not end in ".png" only when forced.
+// none of the inputs; a name that does not end in ".png" only when forced; never a name of the
+// game's level set (L1.txt to L10.txt in any letter case), which would put a picture in the
+// place of a level.
 #include <optional>
 #include <string>
 #include <sys/types.h>

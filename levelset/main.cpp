@@ -3,55 +3,100 @@
 // small C program.
 #include "files/StandardOutput.h"
 #include "level/LevelText.h"
+#include "levelset/AnalyseReport.h"
 #include "levelset/CommandLine.h"
+#include "levelset/Escape.h"
+#include "levelset/LevelInput.h"
 #include "levelset/LevelPictures.h"
 #include "levelset/LevelSetCheck.h"
+#include "levelset/LevelSheet.h"
 #include "levelset/OutputFile.h"
 #include "levelset/PngFile.h"
 #include "render/GridPicture.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <charconv>
+#include <csignal>
 #include <cstdio>
-#include <filesystem>
 #include <optional>
 
 namespace {
 
 constexpr const char* Program = "zapmaze-levels";
 constexpr int Failure = 2;
+// What check gives a file that holds no level: an error.
+constexpr int HoldsNoLevelStatus = 1;
 constexpr int MaxRenderScale = 10;
+// The largest picture that --size makes: that of --scale 10.
+constexpr int MaxRenderSize = 3010;
 
 int Fail(const std::string& message) {
-    std::fprintf(stderr, "%s: %s\n", Program, message.c_str());
+    std::fprintf(stderr, "%s: %s\n", Program, TerminalText(message).c_str());
     return Failure;
 }
 
 int Usage(const std::string& message) {
-    std::fprintf(stderr, "%s: %s\n%s", Program, message.c_str(), LevelsHelpText().c_str());
+    std::fprintf(stderr, "%s: %s\nTry '%s --help'.\n", Program, TerminalText(message).c_str(),
+                 Program);
     return Failure;
 }
 
-// Standard output, or exit status 2 with the reason when it cannot be written (a full disk).
+// Standard output, or exit status 2 when it cannot be written: with the reason for a full disk,
+// quietly for a pipe whose reader has gone (check ... | head -1), which wants no more.
 int Print(const std::string& text, int status) {
     if (WriteAndFlush(stdout, text))
         return status;
-    std::fputs(OutputFailedLine(Program).c_str(), stderr);
+    if (errno != EPIPE)
+        std::fputs(OutputFailedLine(Program).c_str(), stderr);
     return Failure;
 }
 
 // The level as the editor's Load at start-up shows it: the file read over the default level.
-std::optional<LevelGrid> ReadLevel(const std::string& path, std::string& error) {
+// A file that cannot be read, or that holds no level, gives the exit status that check gives it.
+std::optional<LevelGrid> ReadLevel(const std::string& path, int& status) {
+    const FileStart start = ReadLevelInput(path, LongestLevelFile);
+    if (start.failure != ReadFailure::None) {
+        status = Fail("cannot read " + path + ": " + std::string(ReadFailureText(start.failure)));
+        return std::nullopt;
+    }
     LevelGrid grid{};
     PlayerStarts starts;
     ResetToDefaultLevel(grid, starts);
-    const LevelFileRead read = ReadLevelFile(path, grid, starts);
-    if (read.failure != ReadFailure::None) {
-        error = ReadFailureText(read.failure);
+    if (ReadLevelBytes(start.bytes, grid, starts).tiles == 0) {
+        Fail("will not render " + path + ": " + HoldsNoLevelMessage);
+        status = HoldsNoLevelStatus;
         return std::nullopt;
     }
     return grid;
 }
+
+// The files that a command reads, which its picture may not overwrite.
+std::vector<std::string> InputFiles(const std::vector<std::string>& paths) {
+    std::vector<std::string> files;
+    std::copy_if(paths.begin(), paths.end(), std::back_inserter(files),
+                 [](const std::string& path) { return !IsStandardInput(path); });
+    return files;
+}
+
+// The format that --format or --json asks for; nothing after a usage error, already reported.
+std::optional<ReportFormat> FormatOf(const LevelsArguments& arguments, int& status) {
+    if (arguments.json && arguments.format && *arguments.format != "json") {
+        status = Usage("--json and --format " + *arguments.format + " cannot be combined");
+        return std::nullopt;
+    }
+    const std::optional<ReportFormat> format =
+        ReportFormatNamed(arguments.json ? "json" : arguments.format.value_or("text"));
+    if (!format)
+        status = Usage("--format takes text, gcc, json or github");
+    return format;
+}
+
+// Standard input holds one level: a second "-" would find it empty.
+bool ReadsStandardInputTwice(const std::vector<std::string>& paths) {
+    return std::count_if(paths.begin(), paths.end(), IsStandardInput) > 1;
+}
+
 int WritePicture(const render::PixelBuffer& picture, const LevelsArguments& arguments,
                  const std::vector<std::string>& inputs) {
     const std::string& output = *arguments.output;
@@ -71,89 +116,113 @@ int WritePicture(const render::PixelBuffer& picture, const LevelsArguments& argu
 int RunCheck(const LevelsArguments& arguments) {
     if (arguments.paths.empty())
         return Usage("check needs at least one PATH");
-    if (arguments.json && arguments.quiet)
+    if (ReadsStandardInputTwice(arguments.paths))
+        return Usage("standard input (-) holds one level and can be named once");
+    int status = 0;
+    const std::optional<ReportFormat> format = FormatOf(arguments, status);
+    if (!format)
+        return status;
+    if (*format == ReportFormat::Json && arguments.quiet)
         return Usage("--json and --quiet cannot be combined");
-    const CheckOutput output = arguments.json    ? CheckOutput::Json
-                               : arguments.quiet ? CheckOutput::Summary
-                                                 : CheckOutput::Lines;
     const CheckResult result = CheckPaths(arguments.paths);
     std::fputs(UnreadableLines(result).c_str(), stderr);
-    return Print(CheckReport(result, output), CheckStatus(result, arguments.strict));
+    return Print(CheckReport(result, *format, arguments.quiet),
+                 CheckStatus(result, arguments.strict));
 }
 
-std::optional<int> RenderScale(const LevelsArguments& arguments) {
-    const std::string text = arguments.scale.value_or("1");
-    int scale = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), scale);
-    if (error != std::errc() || end != text.data() + text.size() || scale < 1 ||
-        scale > MaxRenderScale)
+// A whole number from 1 to most in text, or nothing.
+std::optional<int> WholeNumber(const std::string& text, int most) {
+    int number = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
+    if (error != std::errc() || end != text.data() + text.size() || number < 1 || number > most)
         return std::nullopt;
-    return scale;
+    return number;
+}
+
+// How large render draws the level: enlarged by a whole factor, or fitted into a square.
+struct PictureSize {
+    int scale = 1;
+    std::optional<int> fitInto;
+};
+
+// The size that --scale or --size asks for; nothing after a usage error, already reported.
+std::optional<PictureSize> PictureSizeOf(const LevelsArguments& arguments, int& status) {
+    if (arguments.size && arguments.scale) {
+        status = Usage("--size and --scale cannot be combined");
+        return std::nullopt;
+    }
+    if (arguments.size) {
+        const std::optional<int> size = WholeNumber(*arguments.size, MaxRenderSize);
+        if (!size)
+            status = Usage("--size takes a whole number from 1 to 3010");
+        return size ? std::optional(PictureSize{1, size}) : std::nullopt;
+    }
+    const std::optional<int> scale = WholeNumber(arguments.scale.value_or("1"), MaxRenderScale);
+    if (!scale)
+        status = Usage("--scale takes a whole number from 1 to 10");
+    return scale ? std::optional(PictureSize{*scale, std::nullopt}) : std::nullopt;
 }
 
 int RunRender(const LevelsArguments& arguments) {
     if (arguments.paths.size() != 1 || !arguments.output)
         return Usage("render needs one FILE and -o OUT.png");
-    const std::optional<int> scale = RenderScale(arguments);
-    if (!scale)
-        return Usage("--scale takes a whole number from 1 to 10");
-    const std::string& path = arguments.paths.front();
-    std::string error;
-    const std::optional<LevelGrid> grid = ReadLevel(path, error);
+    int status = 0;
+    const std::optional<PictureSize> size = PictureSizeOf(arguments, status);
+    if (!size)
+        return status;
+    const std::optional<LevelGrid> grid = ReadLevel(arguments.paths.front(), status);
     if (!grid)
-        return Fail("cannot read " + path + ": " + error);
+        return status;
     const render::Pixel gridColour =
         arguments.noGrid ? render::GridLinesHidden : render::GridLinesShown;
-    return WritePicture(render::RenderLevel(*grid, gridColour, *scale), arguments, {path});
+    const render::PixelBuffer picture = render::RenderLevel(*grid, gridColour, size->scale);
+    return WritePicture(size->fitInto ? FittedPicture(picture.View(), *size->fitInto) : picture,
+                        arguments, InputFiles(arguments.paths));
 }
 
-// One level of the set as the sheet shows it; an unreadable file's reason goes to error.
-SheetEntry SheetEntryFor(const std::string& folder, const std::vector<std::string>& candidates,
-                         int level, std::string& error) {
-    SheetEntry entry;
-    entry.name = candidates.empty() ? "L" + std::to_string(level) + ".txt" : candidates.front();
-    if (candidates.empty())
-        return entry;
-    const std::string path = (std::filesystem::path(folder) / entry.name).string();
-    const CheckedLevelFile checked = CheckLevelFile(path);
-    if (checked.failure != ReadFailure::None) {
-        error = "cannot read " + path + ": " + std::string(ReadFailureText(checked.failure));
-        entry.state = SheetEntry::State::Unreadable;
-        return entry;
-    }
-    const bool fails =
-        std::any_of(checked.findings.begin(), checked.findings.end(),
-                    [](const Finding& f) { return f.severity == Finding::Severity::Error; });
-    entry.state = fails ? SheetEntry::State::Fails : SheetEntry::State::Passes;
-    entry.grid = checked.grid;
-    return entry;
+int RunAnalyse(const LevelsArguments& arguments) {
+    if (arguments.paths.empty())
+        return Usage("analyse needs at least one PATH");
+    if (ReadsStandardInputTwice(arguments.paths))
+        return Usage("standard input (-) holds one level and can be named once");
+    const std::optional<int> brickCost = arguments.brickCost
+                                             ? WholeNumber(*arguments.brickCost, GreatestBrickCost)
+                                             : std::optional(DefaultBrickCost);
+    if (!brickCost)
+        return Usage("--brick-cost takes a whole number from 1 to 100");
+    int status = 0;
+    const std::optional<ReportFormat> format = FormatOf(arguments, status);
+    if (!format)
+        return status;
+    const std::vector<AnalysedLevel> levels = AnalysePaths(arguments.paths, *brickCost);
+    std::fputs(AnalyseUnreadableLines(levels).c_str(), stderr);
+    return Print(AnalyseReport(levels, *format, *brickCost),
+                 AnalyseStatus(levels, arguments.strict));
 }
+
 int RunSheet(const LevelsArguments& arguments) {
     if (arguments.paths.size() != 1 || !arguments.output)
         return Usage("sheet needs one FOLDER and -o OUT.png");
     const std::string& folder = arguments.paths.front();
-    const std::optional<std::vector<std::string>> names = FolderNames(folder);
-    if (!names)
+    if (IsStandardInput(folder))
+        return Usage("sheet reads a folder, not standard input: name a folder called - as ./-");
+    const std::optional<LevelSheet> sheet = ReadLevelSheet(folder);
+    if (!sheet)
         return Fail("cannot read " + folder + ": the folder cannot be listed");
-    const LevelSetFiles files = SortLevelSetFiles(*names);
-    std::array<SheetEntry, 10> entries;
-    std::vector<std::string> inputs;
     int status = 0;
-    for (int level = 1; level <= 10; ++level) {
-        std::string error;
-        entries[level - 1] = SheetEntryFor(folder, files.levels[level - 1], level, error);
-        if (entries[level - 1].state == SheetEntry::State::Unreadable)
-            status = Fail(error);
-        for (const std::string& name : files.levels[level - 1])
-            inputs.push_back((std::filesystem::path(folder) / name).string());
-    }
-    const int written = WritePicture(RenderSheet(entries), arguments, inputs);
+    for (const UnreadablePath& path : sheet->unreadable)
+        status = Fail("cannot read " + path.path + ": " + path.reason);
+    const int written = WritePicture(RenderSheet(sheet->entries), arguments, sheet->inputs);
     return written != 0 ? written : status;
 }
 
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // A closed pipe or a file size limit is a failed write that the program reports, not a
+    // signal that ends it mid-way.
+    std::signal(SIGPIPE, SIG_IGN);
+    std::signal(SIGXFSZ, SIG_IGN);
     std::string error;
     const std::optional<LevelsArguments> arguments = ParseLevelsArguments(
         std::vector<std::string>(argv + std::min(argc, 1), argv + argc), error);
@@ -167,5 +236,7 @@ int main(int argc, char* argv[]) {
         return RunCheck(*arguments);
     if (arguments->command == "render")
         return RunRender(*arguments);
+    if (arguments->command == "analyse")
+        return RunAnalyse(*arguments);
     return RunSheet(*arguments);
 }

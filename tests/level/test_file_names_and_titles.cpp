@@ -6,40 +6,48 @@
 class FileNamesAndTitlesTest : public QObject {
     Q_OBJECT
 private slots:
+    // Both rules of level file names: the editor's warning after Save As (atoi reads the
+    // number) and the level set's membership (exactly the names the game opens; 0 for none).
     void levelFileNames_data() {
         QTest::addColumn<QString>("path");
         QTest::addColumn<bool>("valid");
-        const std::vector<std::pair<const char*, bool>> cases = {
-            {"C:\\LEVELS\\L1.TXT", true},
-            {"l10.txt", true},
-            {"L01.txt", true},
-            {"L5X.txt", true},
-            {"/home/u/L7.Txt", true},
-            {"L 9.txt", true},
-            {"L+3.txt", true},
-            {"L0.txt", false},
-            {"L11.txt", false},
-            {"LA.txt", false},
-            {"L-1.txt", false},
-            {"Level1.txt", false},
-            {"L1.text", false},
-            {"L1", false},
-            {"", false},
-            {".txt", false},
-            {"L.txt", false},
-            {"C:\\dir/L1.txt", false},
-            {"/levels.d/L2.txt", true},
-            {"X1.txt", false},
-            {"L100.txt", false},
+        QTest::addColumn<int>("setNumber");
+        const std::vector<std::tuple<const char*, bool, int>> cases = {
+            {"C:\\LEVELS\\L1.TXT", true, 0},
+            {"L1.TXT", true, 1},
+            {"l10.txt", true, 10},
+            {"L01.txt", true, 0},
+            {"L5X.txt", true, 0},
+            {"/home/u/L7.Txt", true, 0},
+            {"L7.Txt", true, 7},
+            {"L 9.txt", true, 0},
+            {"L+3.txt", true, 0},
+            {"L0.txt", false, 0},
+            {"L11.txt", false, 0},
+            {"LA.txt", false, 0},
+            {"L-1.txt", false, 0},
+            {"Level1.txt", false, 0},
+            {"L1.text", false, 0},
+            {"L1", false, 0},
+            {"", false, 0},
+            {".txt", false, 0},
+            {"L.txt", false, 0},
+            {"C:\\dir/L1.txt", false, 0},
+            {"dir\\L1.txt", true, 0},
+            {"/levels.d/L2.txt", true, 0},
+            {"X1.txt", false, 0},
+            {"L100.txt", false, 0},
         };
-        for (const auto& [path, valid] : cases)
-            QTest::newRow(path) << QString::fromLatin1(path) << valid;
+        for (const auto& [path, valid, setNumber] : cases)
+            QTest::newRow(path) << QString::fromLatin1(path) << valid << setNumber;
     }
 
     void levelFileNames() {
         QFETCH(QString, path);
         QFETCH(bool, valid);
+        QFETCH(int, setNumber);
         QCOMPARE(IsValidLevelFileName(path.toStdString()), valid);
+        QCOMPARE(LevelSetNumber(path.toStdString()).value_or(0), setNumber);
     }
 
     void titles_data() {

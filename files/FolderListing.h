@@ -1,0 +1,9 @@
+#pragma once
+// The names in a folder.
+#include <optional>
+#include <string>
+#include <vector>
+
+// The names in the folder, sorted so that nothing depends on the file system's order; nothing
+// when the folder cannot be listed.
+std::optional<std::vector<std::string>> FolderNames(const std::string& folder);

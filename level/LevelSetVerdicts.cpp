@@ -1,0 +1,99 @@
+#include "level/LevelSetVerdicts.h"
+
+#include "files/FolderListing.h"
+#include "level/Counted.h"
+#include "level/LevelFileCheck.h"
+#include "level/LevelText.h"
+
+#include <algorithm>
+
+namespace {
+
+std::string InFolder(const std::string& folder, const std::string& name) {
+    return folder.empty() || folder.back() == '/' ? folder + name : folder + "/" + name;
+}
+
+int CountOf(const std::vector<Finding>& findings, Finding::Severity severity) {
+    return static_cast<int>(
+        std::count_if(findings.begin(), findings.end(),
+                      [severity](const Finding& finding) { return finding.severity == severity; }));
+}
+
+void Judge(SlotVerdict& slot) {
+    // One byte past the longest level shows whether more lines follow, as check reads it.
+    const StampedFileStart read = ReadStampedFileStart(slot.path, LongestLevelFile + 1);
+    if (read.start.failure != ReadFailure::None) {
+        slot.kind = SlotVerdict::Kind::Unreadable;
+        slot.reason = ReadFailureText(read.start.failure);
+        return;
+    }
+    slot.stamp = read.stamp;
+    slot.findings = CheckLevelBytes(read.start.bytes, slot.grid);
+    const int errors = CountOf(slot.findings, Finding::Severity::Error);
+    const int warnings = CountOf(slot.findings, Finding::Severity::Warning);
+    slot.kind = errors > 0     ? SlotVerdict::Kind::Errors
+                : warnings > 0 ? SlotVerdict::Kind::Warnings
+                               : SlotVerdict::Kind::Ok;
+    slot.count = errors > 0 ? errors : warnings;
+}
+
+// Whether the previous slot still holds for the file at path.
+bool StillHolds(const SlotVerdict& previous, const std::string& path) {
+    if (previous.path != path || previous.kind == SlotVerdict::Kind::Missing ||
+        previous.kind == SlotVerdict::Kind::Unreadable || !previous.stamp.settled)
+        return false;
+    const std::optional<FileStamp> now = StampOfFile(path);
+    return now && now->SameFileState(previous.stamp);
+}
+
+bool SameVerdict(const SlotVerdict& a, const SlotVerdict& b) {
+    return a.kind == b.kind && a.count == b.count && a.path == b.path &&
+           a.otherFiles == b.otherFiles && a.reason == b.reason && a.findings == b.findings &&
+           a.grid == b.grid;
+}
+
+} // namespace
+
+std::string SlotVerdict::Text() const {
+    switch (kind) {
+    case Kind::Ok:
+        return "ok";
+    case Kind::Warnings:
+        return Counted(count, "warning");
+    case Kind::Errors:
+        return Counted(count, "error");
+    case Kind::Missing:
+        return "missing";
+    case Kind::Unreadable:
+        break;
+    }
+    return "unreadable";
+}
+
+LevelSetVerdicts JudgeLevelSet(const std::string& folder, const LevelSetVerdicts& previous) {
+    LevelSetVerdicts verdicts;
+    verdicts.folder = folder;
+    const std::optional<std::vector<std::string>> names = FolderNames(folder);
+    verdicts.listed = names.has_value();
+    const LevelSetFiles files = SortLevelSetFiles(names.value_or(std::vector<std::string>{}));
+    const bool sameFolder = previous.folder == folder;
+    for (int index = 0; index < LevelSetSize; ++index) {
+        SlotVerdict& slot = verdicts.levels[index];
+        const std::vector<std::string>& candidates = files.levels[index];
+        const SlotVerdict* before = sameFolder ? &previous.levels[index] : nullptr;
+        slot.level = index + 1;
+        slot.path = InFolder(folder, candidates.empty() ? "L" + std::to_string(index + 1) + ".txt"
+                                                        : candidates.front());
+        if (!candidates.empty() && before && StillHolds(*before, slot.path)) {
+            slot = *before;
+        } else if (!candidates.empty()) {
+            Judge(slot);
+            ++verdicts.filesRead;
+        }
+        slot.otherFiles.clear();
+        for (std::size_t other = 1; other < candidates.size(); ++other)
+            slot.otherFiles.push_back(InFolder(folder, candidates[other]));
+        slot.changed = !before || !SameVerdict(slot, *before);
+    }
+    return verdicts;
+}

@@ -1,0 +1,43 @@
+#include "levelset/LevelSheet.h"
+
+#include "level/LevelSetVerdicts.h"
+
+namespace {
+
+SheetEntry::State StateOf(SlotVerdict::Kind kind) {
+    switch (kind) {
+    case SlotVerdict::Kind::Ok:
+    case SlotVerdict::Kind::Warnings:
+        return SheetEntry::State::Passes;
+    case SlotVerdict::Kind::Errors:
+        return SheetEntry::State::Fails;
+    case SlotVerdict::Kind::Missing:
+        return SheetEntry::State::Missing;
+    case SlotVerdict::Kind::Unreadable:
+        break;
+    }
+    return SheetEntry::State::Unreadable;
+}
+
+std::string FileName(const std::string& path) {
+    return path.substr(path.rfind('/') + 1);
+}
+
+} // namespace
+
+std::optional<LevelSheet> ReadLevelSheet(const std::string& folder) {
+    const LevelSetVerdicts verdicts = JudgeLevelSet(folder);
+    if (!verdicts.listed)
+        return std::nullopt;
+    LevelSheet sheet;
+    for (int index = 0; index < LevelSetSize; ++index) {
+        const SlotVerdict& slot = verdicts.levels[index];
+        sheet.entries[index] = {FileName(slot.path), StateOf(slot.kind), slot.grid};
+        if (slot.kind == SlotVerdict::Kind::Unreadable)
+            sheet.unreadable.push_back({slot.path, slot.reason});
+        if (slot.kind != SlotVerdict::Kind::Missing)
+            sheet.inputs.push_back(slot.path);
+        sheet.inputs.insert(sheet.inputs.end(), slot.otherFiles.begin(), slot.otherFiles.end());
+    }
+    return sheet;
+}
