@@ -1,26 +1,21 @@
-#include "platform/FileDialog.h"
+#include "dialogs/FileDialog.h"
 
+#include "dialogs/ModalAnswerer.h"
 #include "files/FileSystem.h"
-#include "platform/ModalAnswerer.h"
 
-#include <QDialog>
-
-CFileDialog::CFileDialog(bool open, std::string defaultExtension, bool confirmOverwrite,
-                         QStringList nameFilters, QWidget* parent)
-    : Open(open), DefaultExtension(std::move(defaultExtension)), ConfirmOverwrite(confirmOverwrite),
-      NameFilters(std::move(nameFilters)), Parent(parent) {}
-
-int CFileDialog::DoModal() {
-    const FileDialogRequest request{Open, DefaultExtension, ConfirmOverwrite, NameFilters,
+std::optional<std::string> ChooseFile(QWidget* owner, bool open,
+                                      const std::string& defaultExtension,
+                                      const QStringList& nameFilters) {
+    const FileDialogRequest request{open, defaultExtension, !open, nameFilters,
                                     GetCurrentDirectory()};
-    const auto chosen = CurrentModalAnswerer().AnswerFileDialog(Parent, request);
+    const auto chosen = CurrentModalAnswerer().AnswerFileDialog(owner, request);
     if (!chosen)
-        return QDialog::Rejected;
+        return std::nullopt;
     // A name typed where the dialog showed no folder comes back relative; it is fixed now, before
     // anything moves the current directory.
-    PathName = AbsolutePath(*chosen);
-    if (PathName.empty())
-        return QDialog::Rejected;
-    SetCurrentDirectory(FolderOfPath(PathName));
-    return QDialog::Accepted;
+    const std::string path = AbsolutePath(*chosen);
+    if (path.empty())
+        return std::nullopt;
+    SetCurrentDirectory(FolderOfPath(path));
+    return path;
 }

@@ -1,26 +1,14 @@
 #pragma once
 #include <QStringList>
+#include <optional>
 #include <string>
 
 class QWidget;
 
-// An Open or Save As dialog. It starts in the current directory; a file accepted in another
-// folder makes that folder the current directory. The path it returns is absolute.
-class CFileDialog {
-public:
-    // `nameFilters` as Qt writes them ("Levels (*.txt)"), shown as written; "*.*" matches every
-    // file. Save As asks before it replaces a file when `confirmOverwrite` is set.
-    CFileDialog(bool open, std::string defaultExtension, bool confirmOverwrite,
-                QStringList nameFilters, QWidget* parent);
-    // QDialog::Accepted when the user accepted a file, QDialog::Rejected otherwise.
-    int DoModal();
-    const std::string& GetPathName() const { return PathName; }
-
-private:
-    bool Open;
-    std::string DefaultExtension;
-    bool ConfirmOverwrite;
-    QStringList NameFilters;
-    QWidget* Parent;
-    std::string PathName;
-};
+// Runs an Open dialog (`open`) or a Save As dialog, which asks before it replaces a file, owned
+// by `owner`. It starts in the current directory; a file accepted in another folder makes that
+// folder the current directory. `nameFilters` as Qt writes them ("Levels (*.txt)") are shown as
+// written; "*.*" matches every file. Returns the absolute path of the file accepted, or nothing.
+std::optional<std::string> ChooseFile(QWidget* owner, bool open,
+                                      const std::string& defaultExtension,
+                                      const QStringList& nameFilters);

@@ -2,7 +2,7 @@
 // they stand, "All Files (*.*)" listing every file, the starting folder, the default extension,
 // and the current directory following the folder of the chosen file.
 #include "files/FileSystem.h"
-#include "platform/FileDialog.h"
+#include "dialogs/FileDialog.h"
 #include "tests/support/NextModal.h"
 #include "tests/support/ScriptedAnswerer.h"
 
