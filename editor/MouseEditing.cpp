@@ -27,13 +27,17 @@ Qt::MouseButton OtherButton(Qt::MouseButton button) {
     return button == Qt::LeftButton ? Qt::RightButton : Qt::LeftButton;
 }
 
-// The client pixel that holds the pointer. On a scaled screen the pointer's device pixel is a
-// fractional client position; Qt rounds the widget position of a mouse event to whole client
-// pixels, which names the next pixel for a third of the device pixels at a scale of 1.5, so
-// the window position, which Qt keeps exact, is taken instead.
+// The client pixel that holds the pointer. Qt rounds position() to whole pixels, which on a
+// screen scaled by 1.5 names the next pixel for a third of the device pixels; scenePosition()
+// is exact, but Qt 6.4 overwrites it with (-1,-1) in the first event after a control with
+// hover effects lost the pointer, so it is taken only where it agrees with position().
 QPoint ClientPixelOf(const QMouseEvent* event) {
-    return QPoint(int(std::floor(event->scenePosition().x())),
-                  int(std::floor(event->scenePosition().y())));
+    const QPointF exact = event->scenePosition();
+    const QPointF rounded = event->position();
+    const bool agree =
+        std::abs(exact.x() - rounded.x()) < 1 && std::abs(exact.y() - rounded.y()) < 1;
+    const QPointF pixel = agree ? exact : rounded;
+    return QPoint(int(std::floor(pixel.x())), int(std::floor(pixel.y())));
 }
 
 } // namespace

@@ -1,7 +1,7 @@
-// On a fractionally scaled screen the mouse handlers get the client pixel that is drawn under
-// the pointer's device pixel, for every device pixel across the window.
-#include "platform/Drawing.h"
-#include "platform/PaintedDialog.h"
+// On a fractionally scaled screen the editor takes the client pixel that is drawn under the
+// pointer's device pixel, for every device pixel across a row of the grid: the cell that the
+// status line names is the one whose picture or left line the pointer is on.
+#include "tests/support/EditorHarness.h"
 
 #include <QApplication>
 #include <QTest>
@@ -10,30 +10,11 @@ namespace {
 
 constexpr qreal Scale = 1.5;
 
-// Paints every client column in a colour of its own and remembers where the pointer was.
-class ColumnsDialog : public CPaintedDialog {
-public:
-    ColumnsDialog() : CPaintedDialog(Template()) { setMouseTracking(true); }
-    QPoint LastPoint{-1, -1};
-
-    static QRgb ColourOfColumn(int x) { return qRgb(x & 0xFF, x >> 8, 0x80); }
-
-protected:
-    void OnPaint() override {
-        CDC dc(*this);
-        for (int x = 0; x < width(); ++x)
-            dc.FillRect(QRect(x, 0, 1, height()), CBrush(QColor(ColourOfColumn(x))));
-    }
-    void OnMouseMove(Qt::MouseButtons, Qt::KeyboardModifiers, QPoint point) override {
-        LastPoint = point;
-    }
-
-private:
-    static const DialogTemplate& Template() {
-        static const DialogTemplate dialog{"Columns", 60, 20, FrameKind::ThinBorderPopup, {}};
-        return dialog;
-    }
-};
+// The cell column that the status line names, or -1 when it is empty.
+int NamedColumn(CLevelEditorDlg& editor) {
+    const QString status = StatusLine(editor);
+    return status.isEmpty() ? -1 : status.section('(', 1).section(',', 0, 0).toInt();
+}
 
 } // namespace
 
@@ -41,24 +22,29 @@ class ScaledPointerTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void theHandlerGetsTheClientPixelDrawnUnderThePointer() {
-        ColumnsDialog dialog;
-        dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-        QCOMPARE(dialog.devicePixelRatio(), Scale);
-        const QImage screen = dialog.grab().toImage();
-        const int y = screen.height() / 2;
+    void theEditorTakesTheClientPixelDrawnUnderThePointer() {
+        EditorHarness harness;
+        CLevelEditorDlg& editor = harness.Editor();
+        QCOMPARE(editor.devicePixelRatio(), Scale);
+        const QImage screen = editor.grab().toImage();
+        const int y = int(Scale * 115); // inside the cells of row 5
+        // The black runs of the row: the grid's frame, then a line before each further column.
+        int lines = 0;
         int wrong = 0;
-        for (int device = 0; device < screen.width(); ++device) {
+        for (int device = 0; device < int(Scale * 310); ++device) {
+            const bool black = screen.pixel(device, y) == Black;
+            lines += black && (device == 0 || screen.pixel(device - 1, y) != Black);
+            const bool outside = lines == 0 || (lines == 1 && black) || lines >= 16;
             // The platform reports a device pixel as its position divided by the scale; the
             // event takes the way of a real one, through the window.
             const QPointF position(device / Scale, y / Scale);
-            qt_handleMouseEvent(dialog.windowHandle(), position, dialog.mapToGlobal(position),
+            qt_handleMouseEvent(editor.windowHandle(), position, editor.mapToGlobal(position),
                                 Qt::NoButton, Qt::NoButton, QEvent::MouseMove, Qt::NoModifier,
                                 device);
-            if (ColumnsDialog::ColourOfColumn(dialog.LastPoint.x()) != screen.pixel(device, y))
+            if (NamedColumn(editor) != (outside ? -1 : lines - 1))
                 ++wrong;
         }
+        QCOMPARE(lines, 16);
         QCOMPARE(wrong, 0);
     }
 };

@@ -1,7 +1,6 @@
 // zapmaze-levels run as a user runs it: the whole output and exit status of check over a level
 // set, and render compared pixel for pixel with the grid area of a real editor window.
 #include "level/LevelText.h"
-#include "res/DialogTemplates.h"
 #include "tests/support/EditorHarness.h"
 #include "tests/support/ScriptedAnswerer.h"
 
@@ -221,10 +220,10 @@ private slots:
 
         ScriptedAnswerer answerer;
         answerer.ChooseFile(level.toStdString());
-        harness.ClickControl(IdLoad);
+        harness.ClickControl("loadButton");
         if (!gridLines)
-            harness.ClickControl(IdShowGrid);
-        const QImage& editor = harness.Editor().Surface();
+            harness.ClickControl("showGridBox");
+        const QImage editor = Screen(harness.Editor());
 
         QCOMPARE(render.size(), QSize(301 * scale, 261 * scale));
         for (int y = 0; y < render.height(); ++y)

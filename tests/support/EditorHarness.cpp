@@ -82,6 +82,10 @@ QImage Screen(QWidget& window) {
     return window.grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
+QImage ShownGrid(CLevelEditorDlg& editor) {
+    return Screen(editor).copy(GridGeometry::GridLeft, GridGeometry::GridTop, 301, 261);
+}
+
 void ClickControl(QWidget& window, const char* name) {
     auto* control = window.findChild<QWidget*>(QString::fromLatin1(name));
     if (!control)

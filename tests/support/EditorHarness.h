@@ -68,8 +68,9 @@ struct EditorWithAnswerer {
 inline const QRgb Black = qRgb(0, 0, 0), White = qRgb(255, 255, 255), Red = qRgb(255, 0, 0);
 inline const QRgb Green = qRgb(0, 128, 0);
 
-// The pixels that a window shows, as the screen gets them.
+// The pixels that a window shows, as the screen gets them, and those of the editor's grid area.
 QImage Screen(QWidget& window);
+QImage ShownGrid(CLevelEditorDlg& editor);
 // A real click on a window's control of that name.
 void ClickControl(QWidget& window, const char* name);
 // The editor's named parts.
