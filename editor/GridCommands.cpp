@@ -73,11 +73,11 @@ void CLevelEditorDlg::OnRedo() {
 void CLevelEditorDlg::RefreshStatus() {
     const Cell hover = View->HoverCell();
     if (hover == NoCell) {
-        StatusLine->setText(QString());
+        Status->setText(QString());
         return;
     }
     char text[96];
     std::snprintf(text, sizeof text, "Selected: (%d,%d)   Tile Type: %s", hover.column, hover.row,
                   TileName(Document().TileAt(hover)).c_str());
-    StatusLine->setText(QString::fromLocal8Bit(text));
+    Status->setText(QString::fromLocal8Bit(text));
 }

@@ -2,6 +2,7 @@
 
 #include "dialogs/FocusStyle.h"
 #include "editor/LevelView.h"
+#include "editor/StatusLine.h"
 #include "editor/TilePicker.h"
 #include "files/FileSystem.h"
 #include "files/RecoveryFolder.h"
@@ -19,7 +20,7 @@
 
 namespace {
 
-enum class ControlKind { PushButton, CheckBox, StatusLine, Credits, GroupBox };
+enum class ControlKind { PushButton, CheckBox, Status, Credits, GroupBox };
 
 struct Control {
     ControlKind kind;
@@ -42,18 +43,14 @@ const QString FlatButtonStyle = QStringLiteral(
 // the palette drawn behind it.
 const QString GroupBoxStyle = QStringLiteral("QGroupBox { border: 1px solid palette(mid); }");
 
-// Labels and the group box are the window's surface: presses on them reach the window.
-QWidget* NewLabel(const Control& control, QWidget* parent) {
+// The labels and the group box are the window's surface: presses on them reach the window.
+QWidget* NewCredits(const Control& control, QWidget* parent) {
     auto* label = new QLabel(QString::fromLatin1(control.text), parent);
     label->setTextFormat(Qt::PlainText);
     label->setAttribute(Qt::WA_TransparentForMouseEvents);
-    if (control.kind == ControlKind::Credits) {
-        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        label->setIndent(0);
-    } else {
-        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    }
+    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    label->setIndent(0);
     return label;
 }
 
@@ -74,11 +71,12 @@ QWidget* NewControl(const Control& control, QWidget* parent) {
         group->setAccessibleName(QStringLiteral("Palette"));
         return group;
     }
-    case ControlKind::StatusLine:
+    case ControlKind::Status:
+        return new StatusLine(parent);
     case ControlKind::Credits:
         break;
     }
-    return NewLabel(control, parent);
+    return NewCredits(control, parent);
 }
 
 } // namespace
@@ -120,7 +118,7 @@ CLevelEditorDlg::~CLevelEditorDlg() {
 void CLevelEditorDlg::CreateControls() {
     const Control controls[] = {
         {ControlKind::PushButton, "closeButton", "Close", {441, 263, 68, 23}, &QWidget::close},
-        {ControlKind::StatusLine, "statusLine", "", {11, 270, 294, 18}, {}},
+        {ControlKind::Status, "statusLine", "", {11, 270, 294, 18}, {}},
         {ControlKind::PushButton,
          "loadButton",
          "&Load",
@@ -179,7 +177,7 @@ void CLevelEditorDlg::CreateControls() {
         }
     }
     ShowGridBox = findChild<QCheckBox*>(QStringLiteral("showGridBox"));
-    StatusLine = findChild<QLabel*>(QStringLiteral("statusLine"));
+    Status = findChild<QLabel*>(QStringLiteral("statusLine"));
     Credits = findChild<QLabel*>(QStringLiteral("credits"));
     // Undo and redo work whichever control has the focus.
     const std::pair<QKeySequence, void (CLevelEditorDlg::*)()> keys[] = {

@@ -122,7 +122,7 @@ private:
     LevelView* View = nullptr;
     TilePicker* Picker = nullptr;
     QCheckBox* ShowGridBox = nullptr;
-    QLabel* StatusLine = nullptr;
+    QLabel* Status = nullptr;
     QLabel* Credits = nullptr;
     std::string RecoveryFolder;
     RecoveryWriter Recovery;

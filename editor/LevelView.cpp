@@ -29,16 +29,18 @@ LevelView::LevelView(const LevelDocument& document, render::Pixel gridColour, QW
 }
 
 void LevelView::MoveHover(Cell cell, bool framed) {
-    DrawCell(Hover);
+    QRect changed = DrawCell(Hover);
     Hover = cell;
     if (framed)
-        DrawHoverFrame();
+        changed |= DrawHoverFrame();
+    update(changed);
 }
 
 void LevelView::ShowCells(const std::vector<Cell>& cells) {
+    QRect changed;
     for (const Cell cell : cells)
-        DrawCell(cell);
-    DrawHoverFrame();
+        changed |= DrawCell(cell);
+    update(changed | DrawHoverFrame());
 }
 
 void LevelView::SetGridColour(render::Pixel gridColour) {
@@ -58,20 +60,20 @@ render::Canvas LevelView::Pixels() {
             Picture.bytesPerLine() / qsizetype(sizeof(render::Pixel))};
 }
 
-void LevelView::DrawCell(Cell cell) {
+QRect LevelView::DrawCell(Cell cell) {
     if (cell == NoCell)
-        return;
+        return {};
     render::DrawTileImage(Pixels(), CellLeft(cell.column), CellTop(cell.row),
                           render::TilePicture(Document.TileAt(cell)).View());
-    update(OnWidget(CellImageArea(cell)));
+    return OnWidget(CellImageArea(cell));
 }
 
-void LevelView::DrawHoverFrame() {
+QRect LevelView::DrawHoverFrame() {
     if (Hover == NoCell)
-        return;
+        return {};
     const render::Rect area = CellImageArea(Hover);
     render::FrameRect(Pixels(), area, HoverFrameColour);
-    update(OnWidget(area));
+    return OnWidget(area);
 }
 
 QRect LevelView::OnWidget(const render::Rect& area) const {

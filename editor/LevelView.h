@@ -34,8 +34,9 @@ protected:
 
 private:
     render::Canvas Pixels();
-    void DrawCell(Cell cell);
-    void DrawHoverFrame();
+    // Each draws into the picture and returns the part of this widget it changed.
+    QRect DrawCell(Cell cell);
+    QRect DrawHoverFrame();
     // Where a rectangle of the window's pixels lies in this widget.
     QRect OnWidget(const render::Rect& area) const;
 

@@ -27,7 +27,7 @@ struct PaintWatch : QObject {
     QRect painted;
 };
 
-// The box's icon and its three lines of text, in template order.
+// The box's icon and its three lines of text, in the order they were made.
 QList<QWidget*> Controls(CAboutDlg& box) {
     return box.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
 }
