@@ -34,8 +34,6 @@ class CLevelEditorDlg : public QWidget {
     Q_OBJECT
 
 public:
-    static constexpr char BaseTitle[] = "Zapmaze Level Editor v1.02";
-
     CLevelEditorDlg();
     ~CLevelEditorDlg() override;
 
@@ -49,10 +47,6 @@ public:
     bool LoadLevelFromPath(const std::string& path);
     bool SaveLevel();
     bool SaveLevelAs();
-    // The close routine of every way of closing the window (the close box, Close, Escape and
-    // Enter): asks whether to save unsaved changes, then writes "settings.dat". False when the
-    // editor stays open.
-    bool CloseEditor();
     // Asks whether to save unsaved changes first; false when the user stops.
     bool AskSaveChanges(bool closing);
 
@@ -64,7 +58,7 @@ public:
     void PreserveUnsavedWork();
 
 protected:
-    // Lifecycle.cpp
+    // LevelEditorDlg.cpp
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     // MouseEditing.cpp
@@ -75,7 +69,9 @@ protected:
     bool event(QEvent* event) override;
 
 private:
-    // Lifecycle.cpp
+    static constexpr char BaseTitle[] = "Zapmaze Level Editor v1.02";
+
+    // LevelEditorDlg.cpp
     void CreateControls();
     void OnSettings();
 
@@ -106,6 +102,10 @@ private:
     std::optional<std::string> RecoveryBytes() const;
 
     // DocumentCommands.cpp
+    // The close routine of every way of closing the window (the close box, Close, Escape and
+    // Enter): asks whether to save unsaved changes, then writes "settings.dat". False when the
+    // editor stays open.
+    bool CloseEditor();
     void NewLevel();
     void LoadLevel();
     void ShowLevelPath();

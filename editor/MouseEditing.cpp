@@ -29,8 +29,8 @@ Qt::MouseButton OtherButton(Qt::MouseButton button) {
 
 // The client pixel that holds the pointer. Qt rounds position() to whole pixels, which on a
 // screen scaled by 1.5 names the next pixel for a third of the device pixels; scenePosition()
-// is exact, but Qt 6.4 overwrites it with (-1,-1) in the first event after a control with
-// hover effects lost the pointer, so it is taken only where it agrees with position().
+// is exact, but Qt 6.4 gives (-1,-1) there in the first move after the pointer came back from
+// a button or the check box, so it is taken only where it agrees with position().
 QPoint ClientPixelOf(const QMouseEvent* event) {
     const QPointF exact = event->scenePosition();
     const QPointF rounded = event->position();
