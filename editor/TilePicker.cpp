@@ -25,22 +25,31 @@ QRect PickerArea() {
     return area;
 }
 
-// The tile's picture, shown without a copy of its pixels.
-QImage TileImage(int tile) {
-    const render::PixelBuffer& picture = render::TilePicture(tile);
-    return QImage(reinterpret_cast<const uchar*>(picture.Data()), picture.Width(), picture.Height(),
-                  picture.Width() * qsizetype(sizeof(render::Pixel)), QImage::Format_RGB32);
+// The tile's picture scaled by render/ into the inside of a frame, as the grid's cells are.
+render::PixelBuffer PictureInside(const QRect& frame, int tile) {
+    const int width = frame.width() - 2, height = frame.height() - 2;
+    render::PixelBuffer picture(width, height, render::Rgb(0, 0, 0));
+    render::StretchPicture(picture.Paint(), {0, 0, width, height},
+                           render::TilePicture(tile).View());
+    return picture;
 }
 
-// A black outline with the tile's picture scaled into it.
-void DrawFramedTile(QPainter& painter, const QRect& frame, int tile) {
+// A black outline with the picture inside it, shown without a copy of its pixels.
+void DrawFramed(QPainter& painter, const QRect& frame, const render::PixelBuffer& picture) {
     painter.fillRect(frame, Qt::black);
-    painter.drawImage(frame.adjusted(1, 1, -1, -1), TileImage(tile));
+    const QImage image(reinterpret_cast<const uchar*>(picture.Data()), picture.Width(),
+                       picture.Height(), picture.Width() * qsizetype(sizeof(render::Pixel)),
+                       QImage::Format_RGB32);
+    painter.drawImage(frame.topLeft() + QPoint(1, 1), image);
 }
 
 } // namespace
 
-TilePicker::TilePicker(QWidget* parent) : QWidget(parent) {
+TilePicker::TilePicker(QWidget* parent)
+    : QWidget(parent), Front(PictureInside(FrameOf(FrontSwatch), LeftTile)),
+      Back(PictureInside(FrameOf(BackSwatch), RightTile)) {
+    for (int slot = 0; slot < TileCount; ++slot)
+        Palette[slot] = PictureInside(FrameOf(PaletteSlots[slot]), slot);
     setGeometry(PickerArea());
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAccessibleName(QStringLiteral("Tiles"));
@@ -52,10 +61,12 @@ int TilePicker::Tile(Qt::MouseButton button) const {
 }
 
 void TilePicker::SetTile(Qt::MouseButton button, int tile) {
-    int& held = button == Qt::LeftButton ? LeftTile : RightTile;
+    const bool left = button == Qt::LeftButton;
+    int& held = left ? LeftTile : RightTile;
     if (held == tile)
         return;
     held = tile;
+    (left ? Front : Back) = PictureInside(FrameOf(left ? FrontSwatch : BackSwatch), tile);
     DescribeTiles();
     update((FrameOf(FrontSwatch) | FrameOf(BackSwatch)).translated(-pos()));
 }
@@ -64,9 +75,9 @@ void TilePicker::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.translate(-pos());
     for (int slot = 0; slot < TileCount; ++slot)
-        DrawFramedTile(painter, FrameOf(PaletteSlots[slot]), slot);
-    DrawFramedTile(painter, FrameOf(BackSwatch), RightTile);
-    DrawFramedTile(painter, FrameOf(FrontSwatch), LeftTile);
+        DrawFramed(painter, FrameOf(PaletteSlots[slot]), Palette[slot]);
+    DrawFramed(painter, FrameOf(BackSwatch), Back);
+    DrawFramed(painter, FrameOf(FrontSwatch), Front);
 }
 
 void TilePicker::DescribeTiles() {

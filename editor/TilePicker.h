@@ -4,8 +4,10 @@
 // which press picks which is the window's one mouse handler's business, so it takes no mouse
 // input of its own.
 #include "level/Level.h"
+#include "render/Canvas.h"
 
 #include <QWidget>
+#include <array>
 
 class TilePicker : public QWidget {
     Q_OBJECT
@@ -25,4 +27,8 @@ private:
 
     int LeftTile = SolidBlock;
     int RightTile = Floor;
+    // The pictures shown, scaled once: the palette's, the front and the back swatch's.
+    std::array<render::PixelBuffer, TileCount> Palette;
+    render::PixelBuffer Front;
+    render::PixelBuffer Back;
 };
