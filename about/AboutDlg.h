@@ -1,19 +1,19 @@
 #pragma once
-// The About box: the icon, title, notice and credit lines, with no buttons. A left click
-// anywhere on it, its lines and icon included, repaints the editor and closes it; a right click
-// does nothing. Escape and Enter close it too, without the repaint. The crosshair cursor shows
-// over all of it.
-#include "platform/Dialog.h"
-#include "platform/PaintedDialog.h"
+// The About box: the icon, title, notice and credit lines, with no buttons and no caption. A
+// left click anywhere on it, its lines and icon included, repaints the editor and closes it; a
+// right click does nothing. Escape and Enter close it too, without the repaint. The crosshair
+// cursor shows over all of it.
+#include <QDialog>
 
-class CAboutDlg : public CDialog {
+class CAboutDlg : public QDialog {
+    Q_OBJECT
+
 public:
-    explicit CAboutDlg(CPaintedDialog* editor);
+    // The editor owns the box and is repainted when a click closes it.
+    explicit CAboutDlg(QWidget* editor);
 
 protected:
-    void OnLButtonDown(Qt::MouseButtons, Qt::KeyboardModifiers, QPoint) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
-
-private:
-    CPaintedDialog* Editor;
 };

@@ -27,14 +27,12 @@ CLevelEditorApp::CLevelEditorApp(std::optional<std::string> levelPath)
 bool CLevelEditorApp::InitInstance() {
     // The editor holds a per-pixel hit map of 78,000 cells, so it lives on the heap.
     auto editor = std::make_unique<CLevelEditorDlg>();
-    SetMainWindow(editor.get());
-    editor->CreateAsApplicationWindow();
+    editor->show();
     const AbruptEndWatch watch([&editor] { editor->PreserveUnsavedWork(); });
     editor->OfferRecoveredLevels();
     // A recovered level is not dropped for the file named at start without asking.
     if (LevelPath && editor->AskSaveChanges(false))
         OpenLevelFile(*editor, *LevelPath);
-    QObject::connect(editor.get(), &QDialog::finished, qApp, &QCoreApplication::quit);
     QApplication::exec();
     return false;
 }

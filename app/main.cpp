@@ -3,7 +3,7 @@
 #include "app/DisplayStart.h"
 #include "app/LevelEditorApp.h"
 #include "files/StandardOutput.h"
-#include "platform/MessageBox.h"
+#include "dialogs/MessageBox.h"
 
 #include <QApplication>
 #include <csignal>

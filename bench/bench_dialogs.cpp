@@ -22,9 +22,9 @@ long ResidentKilobytes() {
 
 void OpenAndCloseSettings(SettingsRecord& settings) {
     CSettingsDlg dialog(settings);
-    dialog.Create();
+    dialog.show();
     QApplication::processEvents();
-    dialog.EndDialog(QDialog::Rejected);
+    dialog.reject();
     QApplication::processEvents();
 }
 

@@ -44,8 +44,8 @@ void DragAcrossInteriorCells(benchmark::State& state, bool screenUpdate) {
     }
     SendMouse(QEvent::MouseButtonRelease, path[next], Qt::LeftButton, Qt::NoButton);
     QApplication::processEvents();
-    const Cell last = editor.GetHoverCell();
-    if (editor.GetLeftTile() != Brick || last.column < 1 ||
+    const Cell last = View(editor).HoverCell();
+    if (Picker(editor).Tile(Qt::LeftButton) != Brick || last.column < 1 ||
         editor.Document().Grid()[last.column][last.row] != Brick)
         state.SkipWithError("the drag painted nothing");
 }
@@ -75,7 +75,7 @@ void MoveOutsideTheGrid(benchmark::State& state) {
         QApplication::processEvents();
         next = (next + 1) % std::size(outside);
     }
-    if (Harness().Editor().GetHoverCell() != NoCell)
+    if (View(Harness().Editor()).HoverCell() != NoCell)
         state.SkipWithError("the cursor outside the grid still hovers a cell");
 }
 BENCHMARK(MoveOutsideTheGrid)

@@ -8,7 +8,6 @@
 #include <malloc.h>
 
 #include "bench/EditorBenchmark.h"
-#include "res/DialogTemplates.h"
 
 namespace {
 
@@ -32,7 +31,7 @@ void PressKeys(Qt::Key key, Qt::KeyboardModifiers modifiers) {
 void FillTheDefaultLevel() {
     Harness().Editor().GetSession().Open(LevelDocument());
     ClickWith(Qt::LeftButton, {437, 34});
-    Harness().ClickControl(IdFillFloor);
+    Harness().ClickControl("fillFloorButton");
     QApplication::processEvents();
 }
 

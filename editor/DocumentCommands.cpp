@@ -3,13 +3,13 @@
 // level/; this file turns their answers into dialogs, message boxes and state changes.
 #include "editor/LevelEditorDlg.h"
 
+#include "dialogs/FileDialog.h"
+#include "dialogs/MessageBox.h"
 #include "files/FileSystem.h"
 #include "level/LevelFileName.h"
 #include "level/LevelText.h"
 #include "level/PathTitle.h"
 #include "level/SaveChecks.h"
-#include "platform/FileDialog.h"
-#include "platform/MessageBox.h"
 
 #include <optional>
 
@@ -47,10 +47,7 @@ void ReportSaveFailed(QWidget* owner, const std::string& path, const ReplaceResu
 
 // The full path of the file that the user accepted, or nothing.
 std::optional<std::string> ChooseLevelFile(QWidget* owner, bool open) {
-    CFileDialog dialog(open, LevelExtension, !open, LevelFilters, owner);
-    if (dialog.DoModal() != QDialog::Accepted)
-        return std::nullopt;
-    return dialog.GetPathName();
+    return ChooseFile(owner, open, LevelExtension, LevelFilters);
 }
 
 } // namespace
@@ -141,11 +138,11 @@ bool CLevelEditorDlg::SaveLevelAs() {
     if (!path)
         return false;
     const std::string previousPath = Document().Path();
-    SetLevelPath(*path);
+    Session.SetPath(*path);
     const ReplaceResult written = WriteLevelFile().result;
     if (!written) {
         if (!written.replaced)
-            SetLevelPath(previousPath);
+            Session.SetPath(previousPath);
         ReportSaveFailed(this, *path, written);
         return false;
     }
@@ -154,22 +151,22 @@ bool CLevelEditorDlg::SaveLevelAs() {
     return true;
 }
 
-void CLevelEditorDlg::CloseEditor() {
+bool CLevelEditorDlg::CloseEditor() {
     if (!AskSaveChanges(true))
-        return;
-    WriteSettings();
+        return false;
+    WriteSettingsFile(SettingsPath, Settings);
     RecoveryTimer.stop();
     Recovery.DiscardNow();
-    CPaintedDialog::OnCancel();
+    return true;
 }
 
-void CLevelEditorDlg::SetLevelPath(const std::string& path) {
-    Session.SetPath(path);
-}
-
+// Qt would show "[*]" in a title as the modified marker; "[*][*]" shows the text "[*]".
 void CLevelEditorDlg::ShowLevelPath() {
     const std::string& path = Document().Path();
-    SetWindowText(path.empty() ? BaseTitle : BaseTitle + " - " + AbbreviatePathForTitle(path));
+    const std::string title =
+        path.empty() ? BaseTitle : BaseTitle + (" - " + AbbreviatePathForTitle(path));
+    setWindowTitle(
+        QString::fromLocal8Bit(title).replace(QStringLiteral("[*]"), QStringLiteral("[*][*]")));
 }
 
 bool CLevelEditorDlg::CheckLevelForSave() {

@@ -2,6 +2,15 @@
 
 namespace EditorGeometry {
 
+namespace {
+
+bool InsideImage(const Swatch& swatch, int x, int y) {
+    return swatch.left + 1 < x && x < swatch.right - 1 && swatch.top + 1 < y &&
+           y < swatch.bottom - 1;
+}
+
+} // namespace
+
 std::optional<Cell> CellAt(const CellHitTable& hitMap, int x, int y) {
     if (x <= GridLeft || x >= GridRight - 1 || y <= GridTop || y >= GridBottom - 1)
         return std::nullopt;
@@ -19,11 +28,12 @@ std::optional<int> PaletteSlotAt(int x, int y) {
 }
 
 bool HitsFrontSwatch(int x, int y) {
-    return 315 < x && x < 405 && 116 < y && y < 206;
+    return InsideImage(FrontSwatch, x, y);
 }
 
 bool HitsBackSwatch(int x, int y) {
-    return 340 < x && x < 430 && 141 < y && y < 231 && (x > 405 || y > 206);
+    return InsideImage(BackSwatch, x, y) &&
+           (x > FrontSwatch.right - 1 || y > FrontSwatch.bottom - 1);
 }
 
 void BuildCellHitMap(CellHitTable& hitMap) {
@@ -38,10 +48,6 @@ void BuildCellHitMap(CellHitTable& hitMap) {
             hitMap[px][py] = Cell{column, row};
         }
     }
-}
-
-PixelPoint CellOrigin(int column, int row) {
-    return {GridOffset + CellPitch * column, GridOffset + CellPitch * row};
 }
 
 } // namespace EditorGeometry

@@ -1,9 +1,12 @@
+// Fill Floor, Clear Floor and Show Grid, undo and redo from the keyboard, and the status line.
 #include "editor/LevelEditorDlg.h"
 
-#include "platform/MessageBox.h"
+#include "dialogs/MessageBox.h"
+#include "editor/LevelView.h"
+#include "editor/TilePicker.h"
 
-#include "platform/StaticText.h"
 #include <QCheckBox>
+#include <QLabel>
 #include <cstdio>
 
 namespace {
@@ -19,12 +22,13 @@ bool UserAgreesToWipe(QWidget* owner) {
 } // namespace
 
 void CLevelEditorDlg::OnFillFloor() {
-    if (IsPlayerTile(LeftTile)) {
+    const int tile = Picker->Tile(Qt::LeftButton);
+    if (IsPlayerTile(tile)) {
         MessageBox(this, "You cannot fill the grid with a player start position", "No Can Do",
                    QMessageBox::Ok, QMessageBox::Information);
         return;
     }
-    if (Session.FillFloor(static_cast<TileType>(LeftTile)))
+    if (Session.FillFloor(static_cast<TileType>(tile)))
         RefreshStatus();
 }
 
@@ -36,22 +40,44 @@ void CLevelEditorDlg::OnClearFloor() {
     RefreshStatus();
 }
 
-// With the grid hidden the lines take the Floor's green and vanish between floor cells.
+// With the grid hidden the lines take the Floor's green and vanish between floor cells. The
+// whole window is repainted at once.
 void CLevelEditorDlg::OnShowGrid() {
     const bool shown = ShowGridBox->isChecked();
     Settings.ShowGrid = shown ? 1 : 0;
     Settings.GridColor = shown ? GridColorShown : GridColorHidden;
-    GridPen = CPen(StoredColour(Settings.GridColor));
-    RedrawWindow();
+    View->SetGridColour(GridLineColour());
+    repaint();
+}
+
+// The record keeps the colour as 0x00BBGGRR.
+render::Pixel CLevelEditorDlg::GridLineColour() const {
+    const std::uint32_t colour = Settings.GridColor;
+    return render::Rgb(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
+}
+
+void CLevelEditorDlg::OnUndo() {
+    if (MouseButtonHeld() || !Session.CanUndo())
+        return;
+    Session.Undo();
+    RefreshStatus();
+}
+
+void CLevelEditorDlg::OnRedo() {
+    if (MouseButtonHeld() || !Session.CanRedo())
+        return;
+    Session.Redo();
+    RefreshStatus();
 }
 
 void CLevelEditorDlg::RefreshStatus() {
-    if (HoverCell.column < 0 || HoverCell.row < 0) {
-        StatusBox->setText(QString());
+    const Cell hover = View->HoverCell();
+    if (hover == NoCell) {
+        Status->setText(QString());
         return;
     }
     char text[96];
-    std::snprintf(text, sizeof text, "Selected: (%d,%d)   Tile Type: %s", HoverCell.column,
-                  HoverCell.row, TileName(Document().TileAt(HoverCell)).c_str());
-    StatusBox->setText(QString::fromLocal8Bit(text));
+    std::snprintf(text, sizeof text, "Selected: (%d,%d)   Tile Type: %s", hover.column, hover.row,
+                  TileName(Document().TileAt(hover)).c_str());
+    Status->setText(QString::fromLocal8Bit(text));
 }

@@ -1,67 +1,47 @@
 #pragma once
 // The editor window: the view of one level document session, whose changed cells it draws
 // and which it edits with the mouse and the buttons. It owns only what it shows besides the
-// level: the hover, the tiles of the two buttons and the status line.
-// Its members are grouped by concern, and so are its source files:
-//   Lifecycle.cpp         construction, start-up, the buttons and keys, closing
-//   Drawing.cpp           the painted area: grid, cells, hover frame, swatches, palette
-//   GridCommands.cpp      Fill Floor, Clear Floor, Show Grid and the status line
-//   MouseEditing.cpp      picking and painting tiles with two buttons, the credits link
+// level: the settings, the tiles of the two buttons, the hover and the status line.
+// It is a plain top-level widget of real widgets: LevelView for the grid, TilePicker for the
+// palette and the swatches, and Qt's buttons, check box, labels and group box, each at the
+// pixel rectangle of the window's layout. Every press, release and move over the window's own
+// surface (the grid, the palette, the swatches, the labels and the empty background) reaches
+// one mouse handler in window pixels, so that a drag started anywhere on it paints once the
+// pointer reaches the grid; the controls keep their mouse events to themselves.
+// Its source files, by concern:
+//   LevelEditorDlg.cpp    construction, the widgets, the keys, the Settings button, closing
+//   MouseEditing.cpp      picking and painting tiles with two buttons, strokes, the credits link
+//   GridCommands.cpp      Fill Floor, Clear Floor, Show Grid, undo, redo and the status line
 //   DocumentCommands.cpp  New, Load, Save, Save As, Close and the window title
-//   SettingsCommand.cpp   the Settings button
-//   UndoHistory.cpp       strokes of the mouse buttons, and the undo and redo keys
 //   Recovery.cpp          the recovery file of unsaved changes, and recovering at start
 #include "editor/DocumentSession.h"
 #include "editor/EditorGeometry.h"
-#include "editor/GridDrawing.h"
 #include "files/FileAccess.h"
 #include "files/FileStamp.h"
 #include "files/RecoveryWriter.h"
 #include "level/LevelText.h"
-#include "platform/Drawing.h"
-#include "platform/PaintedDialog.h"
-#include "platform/StaticText.h"
 #include "settings/SettingsRecord.h"
 
-#include <QIcon>
-#include <QImage>
 #include <QTimer>
-#include <array>
+#include <QWidget>
 #include <optional>
 #include <string>
-#include <vector>
 
+class LevelView;
 class QCheckBox;
+class QLabel;
+class TilePicker;
 
-class CLevelEditorDlg : public CPaintedDialog {
+class CLevelEditorDlg : public QWidget {
+    Q_OBJECT
+
 public:
-    explicit CLevelEditorDlg(QWidget* parent = nullptr);
+    CLevelEditorDlg();
     ~CLevelEditorDlg() override;
-
-    // The settings record's level directory, which the Settings dialog shows and replaces.
-    SettingsRecord& GetSettings() { return Settings; }
-    const std::string& GetSettingsPath() const { return SettingsPath; }
 
     // The level on screen, and the session that changes it.
     const LevelDocument& Document() const { return Session.Document(); }
     DocumentSession& GetSession() { return Session; }
-
-    // What the window shows besides the level.
-    Cell GetHoverCell() const { return HoverCell; }
-    int GetLeftTile() const { return LeftTile; }
-    int GetRightTile() const { return RightTile; }
-    bool GetLeftDrag() const { return LeftDrag; }
-    bool GetRightDrag() const { return RightDrag; }
-    const std::string& GetBaseTitle() const { return BaseTitle; }
-    const CPen& GetGridPen() const { return GridPen; }
-    const QImage& GetTileBitmap(int tile) const { return TileBitmaps[tile]; }
-
-    // Drawing.cpp
-    void PaintEditor();
-    void DrawAllCells();
-    void DrawCell(int column, int row);
-    void DrawHoverFrame();
-    void DrawSwatches();
 
     // DocumentCommands.cpp
     // What Load does once a file has been chosen: also how a file named at start-up opens.
@@ -69,7 +49,6 @@ public:
     bool LoadLevelFromPath(const std::string& path);
     bool SaveLevel();
     bool SaveLevelAs();
-    void CloseEditor();
     // Asks whether to save unsaved changes first; false when the user stops.
     bool AskSaveChanges(bool closing);
 
@@ -81,60 +60,42 @@ public:
     void PreserveUnsavedWork();
 
 protected:
-    bool OnInitDialog() override;
-    void OnOK() override;
-    void OnCancel() override;
-    void OnClose() override;
-    void OnPaint() override { PaintEditor(); }
-
+    // LevelEditorDlg.cpp
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     // MouseEditing.cpp
-    void OnLButtonDown(Qt::MouseButtons, Qt::KeyboardModifiers modifiers, QPoint point) override;
-    void OnLButtonUp(Qt::MouseButtons, Qt::KeyboardModifiers, QPoint) override;
-    void OnRButtonDown(Qt::MouseButtons, Qt::KeyboardModifiers modifiers, QPoint point) override;
-    void OnRButtonUp(Qt::MouseButtons, Qt::KeyboardModifiers, QPoint) override;
-    void OnMouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers,
-                     QPoint point) override;
-    // UndoHistory.cpp
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     bool event(QEvent* event) override;
 
 private:
-    // Lifecycle.cpp
-    void LoadTileBitmaps();
-    void BindControls();
-    void ConnectCommands();
-    void ReadSettings();
-    void WriteSettings();
+    static constexpr char BaseTitle[] = "Zapmaze Level Editor v1.02";
 
-    // Drawing.cpp
-    void DrawPalette();
-    void DrawTileImage(CDC& target, int x, int y, const QImage& bitmap);
-    void DrawCells(const std::vector<Cell>& cells);
-    void DrawChangedCells(const std::vector<Cell>& cells);
-    void DrawHoverFrameOverCells();
+    // LevelEditorDlg.cpp
+    void CreateControls();
+    void OnSettings();
 
     // GridCommands.cpp
     void OnFillFloor();
     void OnClearFloor();
     void OnShowGrid();
+    void OnUndo();
+    void OnRedo();
     void RefreshStatus();
+    // The colour of the grid lines, as the settings record keeps it.
+    render::Pixel GridLineColour() const;
 
     // MouseEditing.cpp
     void PressMouseButton(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint point);
-    void ReleaseMouseButton(Qt::MouseButton button);
     void TrackCursor(bool ctrlHeld, QPoint point);
     void PlaceTile(TileType tile);
-    bool CheckCreditsClick(QPoint point);
-
-    // UndoHistory.cpp
-    void BeginStroke(Qt::MouseButton button);
-    void EndStroke();
-    void EndStrokeOfButton(Qt::MouseButton button);
-    void OnUndo();
-    void OnRedo();
+    bool HitsCredits(QPoint point) const;
+    void ShowAbout();
+    void BeginDrag(Qt::MouseButton button);
+    void EndDrag();
     bool MouseButtonHeld() const;
-
-    // SettingsCommand.cpp
-    void OnSettings();
 
     // Recovery.cpp
     void StartRecovery();
@@ -144,36 +105,29 @@ private:
     void ReportRecoveryFailure(WriteFailure failure);
 
     // DocumentCommands.cpp
+    // The close routine of every way of closing the window (the close box, Close, Escape and
+    // Enter): asks whether to save unsaved changes, then writes "settings.dat". False when the
+    // editor stays open.
+    bool CloseEditor();
     void NewLevel();
     void LoadLevel();
-    void OnSave() { SaveLevel(); }
-    void OnSaveAs() { SaveLevelAs(); }
-    void SetLevelPath(const std::string& path);
     void ShowLevelPath();
     bool CheckLevelForSave();
     LevelFileWrite WriteLevelFile();
     bool WriteOrReport();
     bool MayOverwriteLevelFile();
 
-    // State, in the order the window's start-up sets it.
     std::string SettingsPath;
     SettingsRecord Settings;
-    TileBitmapSet TileBitmaps;
-    bool LeftDrag = false;
-    bool RightDrag = false;
-    CPen GridPen;
-    Cell HoverCell = NoCell;
-    std::string BaseTitle;
-    int LeftTile = SolidBlock;
-    int RightTile = Floor;
     DocumentSession Session;
-    // The button whose stroke the session has open.
-    Qt::MouseButton StrokeButton = Qt::NoButton;
-    EditorGeometry::CellOriginTable CellOrigins{};
+    // The button whose drag paints the stroke that the session has open, if any.
+    Qt::MouseButton DragButton = Qt::NoButton;
     EditorGeometry::CellHitTable CellHitMap{};
+    LevelView* View = nullptr;
+    TilePicker* Picker = nullptr;
     QCheckBox* ShowGridBox = nullptr;
-    CStaticText* StatusBox = nullptr;
-    QIcon Icon;
+    QLabel* Status = nullptr;
+    QLabel* Credits = nullptr;
     std::string RecoveryFolder;
     RecoveryWriter Recovery;
     QTimer RecoveryTimer;

@@ -1,7 +1,18 @@
+// Picking and painting tiles with two mouse buttons. Every mouse event of the window's own
+// surface comes here in window pixels: the grid, the palette, the swatches and the labels take
+// none of their own, and Qt keeps sending the moves and the release to the window while a
+// button pressed over it is held, wherever the pointer goes. A drag is a stroke of the session:
+// everything that a press and the drag after it paint is one step.
 #include "editor/LevelEditorDlg.h"
 
 #include "about/AboutDlg.h"
-#include "res/DialogTemplates.h"
+#include "editor/LevelView.h"
+#include "editor/TilePicker.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <cmath>
 
 using namespace EditorGeometry;
 
@@ -12,109 +23,126 @@ bool EndsDragAtOnce(int tile) {
     return tile == Player1 || tile == Player2;
 }
 
+Qt::MouseButton OtherButton(Qt::MouseButton button) {
+    return button == Qt::LeftButton ? Qt::RightButton : Qt::LeftButton;
+}
+
+// The client pixel that holds the pointer. Qt rounds position() to whole pixels, which on a
+// screen scaled by 1.5 names the next pixel for a third of the device pixels; scenePosition()
+// is exact, but Qt 6.4 gives (-1,-1) there in the first move after the pointer came back from
+// a button or the check box, so it is taken only where it agrees with position().
+QPoint ClientPixelOf(const QMouseEvent* event) {
+    const QPointF exact = event->scenePosition();
+    const QPointF rounded = event->position();
+    const bool agree =
+        std::abs(exact.x() - rounded.x()) < 1 && std::abs(exact.y() - rounded.y()) < 1;
+    const QPointF pixel = agree ? exact : rounded;
+    return QPoint(int(std::floor(pixel.x())), int(std::floor(pixel.y())));
+}
+
 } // namespace
+
+void CLevelEditorDlg::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton || event->button() == Qt::RightButton)
+        PressMouseButton(event->button(), event->modifiers(), ClientPixelOf(event));
+}
+
+void CLevelEditorDlg::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == DragButton)
+        EndDrag();
+}
+
+// A move without the drag's button held means its release never reached the window (a box
+// opened in between, say): the drag ends there rather than paint on without a button.
+void CLevelEditorDlg::mouseMoveEvent(QMouseEvent* event) {
+    if (DragButton != Qt::NoButton && !(event->buttons() & DragButton))
+        EndDrag();
+    TrackCursor(event->modifiers().testFlag(Qt::ControlModifier), ClientPixelOf(event));
+}
+
+// The second press of a double click is no button-down.
+void CLevelEditorDlg::mouseDoubleClickEvent(QMouseEvent*) {}
+
+// Qt blocks the window while a modal box of the program is open, and the box takes the mouse.
+bool CLevelEditorDlg::event(QEvent* event) {
+    if (event->type() == QEvent::WindowBlocked)
+        EndDrag();
+    return QWidget::event(event);
+}
 
 // The button-down of either button: the credits link, then the swatch and palette picks, then
 // the drag starts and paints the cell under the cursor. While the other button drags, the press
-// is dropped. Everything the press and the drag after it paint is one stroke.
+// is dropped.
 void CLevelEditorDlg::PressMouseButton(Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
                                        QPoint point) {
-    const bool left = button == Qt::LeftButton;
-    int& tile = left ? LeftTile : RightTile;
-    bool& drag = left ? LeftDrag : RightDrag;
-    const int otherTile = left ? RightTile : LeftTile;
-    if (left ? RightDrag : LeftDrag)
+    const Qt::MouseButton other = OtherButton(button);
+    if (DragButton == other)
         return;
-    if (CheckCreditsClick(point))
+    if (HitsCredits(point)) {
+        ShowAbout();
         return;
-    const auto hitsOtherSwatch = left ? HitsBackSwatch : HitsFrontSwatch;
-    if (tile != otherTile && hitsOtherSwatch(point.x(), point.y())) {
-        tile = otherTile;
-        DrawSwatches();
     }
-    if (const auto slot = PaletteSlotAt(point.x(), point.y()); slot && *slot != tile) {
-        tile = *slot;
-        DrawSwatches();
-    }
-    BeginStroke(button);
-    drag = true;
+    const auto hitsOtherSwatch = button == Qt::LeftButton ? HitsBackSwatch : HitsFrontSwatch;
+    if (hitsOtherSwatch(point.x(), point.y()))
+        Picker->SetTile(button, Picker->Tile(other));
+    if (const auto slot = PaletteSlotAt(point.x(), point.y()))
+        Picker->SetTile(button, *slot);
+    BeginDrag(button);
     TrackCursor(modifiers.testFlag(Qt::ControlModifier), point);
-    if (EndsDragAtOnce(tile))
-        drag = false;
-}
-
-void CLevelEditorDlg::ReleaseMouseButton(Qt::MouseButton button) {
-    (button == Qt::LeftButton ? LeftDrag : RightDrag) = false;
-    EndStrokeOfButton(button);
-}
-
-void CLevelEditorDlg::OnLButtonDown(Qt::MouseButtons, Qt::KeyboardModifiers modifiers,
-                                    QPoint point) {
-    PressMouseButton(Qt::LeftButton, modifiers, point);
-}
-
-void CLevelEditorDlg::OnRButtonDown(Qt::MouseButtons, Qt::KeyboardModifiers modifiers,
-                                    QPoint point) {
-    PressMouseButton(Qt::RightButton, modifiers, point);
-}
-
-void CLevelEditorDlg::OnLButtonUp(Qt::MouseButtons, Qt::KeyboardModifiers, QPoint) {
-    ReleaseMouseButton(Qt::LeftButton);
-}
-
-void CLevelEditorDlg::OnRButtonUp(Qt::MouseButtons, Qt::KeyboardModifiers, QPoint) {
-    ReleaseMouseButton(Qt::RightButton);
-}
-
-// A move without the stroke's button held means its release never reached the window (a box
-// opened in between, say): the stroke ends there rather than paint on without a button.
-void CLevelEditorDlg::OnMouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers,
-                                  QPoint point) {
-    if (Session.StrokeOpen() && !(buttons & StrokeButton))
-        EndStroke();
-    TrackCursor(modifiers.testFlag(Qt::ControlModifier), point);
+    if (EndsDragAtOnce(Picker->Tile(button)))
+        EndDrag();
 }
 
 // Moves the hover to the cell under the point; with Ctrl held a dragging button picks up that
 // cell's tile, otherwise it paints its tile there. Border cells are hovered but never painted.
 void CLevelEditorDlg::TrackCursor(bool ctrlHeld, QPoint point) {
-    DrawCell(HoverCell.column, HoverCell.row);
     const auto cell = CellAt(CellHitMap, point.x(), point.y());
     if (!cell) {
-        HoverCell = NoCell;
+        View->MoveHover(NoCell, false);
         RefreshStatus();
         return;
     }
-    HoverCell = *cell;
-    if (ctrlHeld && (LeftDrag || RightDrag)) {
-        (LeftDrag ? LeftTile : RightTile) = Document().TileAt(HoverCell);
-        DrawSwatches();
-    }
-    if (IsBorderCell(HoverCell.column, HoverCell.row)) {
-        RefreshStatus();
-        return;
-    }
-    DrawHoverFrame();
-    if (!ctrlHeld && (LeftDrag || RightDrag))
-        PlaceTile(static_cast<TileType>(LeftDrag ? LeftTile : RightTile));
+    if (ctrlHeld && DragButton != Qt::NoButton)
+        Picker->SetTile(DragButton, Document().TileAt(*cell));
+    const bool border = IsBorderCell(cell->column, cell->row);
+    View->MoveHover(*cell, !border);
+    if (!border && !ctrlHeld && DragButton != Qt::NoButton)
+        PlaceTile(static_cast<TileType>(Picker->Tile(DragButton)));
     RefreshStatus();
 }
 
 // Stores tile into the hovered cell under the player-start rule; the session's announcement
 // draws every changed cell with the hover frame on top.
 void CLevelEditorDlg::PlaceTile(TileType tile) {
-    Session.PlaceTile(HoverCell, tile);
+    Session.PlaceTile(View->HoverCell(), tile);
 }
 
-// A click on the credits text, its right and bottom edge lines included, opens the About box.
-bool CLevelEditorDlg::CheckCreditsClick(QPoint point) {
-    const QRect credits = GetDlgItem(IdCredits)->geometry();
-    const int right = credits.x() + credits.width();
-    const int bottom = credits.y() + credits.height();
-    if (point.x() < credits.x() || point.x() > right || point.y() < credits.y() ||
-        point.y() > bottom)
-        return false;
+// The credits text, its right and bottom edge lines included.
+bool CLevelEditorDlg::HitsCredits(QPoint point) const {
+    const QRect credits = Credits->geometry();
+    return credits.left() <= point.x() && point.x() <= credits.right() + 1 &&
+           credits.top() <= point.y() && point.y() <= credits.bottom() + 1;
+}
+
+void CLevelEditorDlg::ShowAbout() {
     CAboutDlg about(this);
-    about.DoModal();
-    return true;
+    about.exec();
+}
+
+// A new press ends any drag still going, so that each stroke is a step of its own.
+void CLevelEditorDlg::BeginDrag(Qt::MouseButton button) {
+    EndDrag();
+    Session.BeginStroke();
+    DragButton = button;
+}
+
+void CLevelEditorDlg::EndDrag() {
+    if (DragButton == Qt::NoButton)
+        return;
+    DragButton = Qt::NoButton;
+    Session.EndStroke();
+}
+
+bool CLevelEditorDlg::MouseButtonHeld() const {
+    return DragButton != Qt::NoButton || QGuiApplication::mouseButtons() != Qt::NoButton;
 }

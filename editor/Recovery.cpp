@@ -5,9 +5,9 @@
 // its fsync, runs on the writer's own thread. The next editor started offers the level back.
 #include "editor/LevelEditorDlg.h"
 
+#include "dialogs/MessageBox.h"
 #include "level/LevelText.h"
 #include "level/RecoveryRecord.h"
-#include "platform/MessageBox.h"
 
 #include <QApplication>
 #include <QDateTime>

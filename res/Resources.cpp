@@ -1,13 +1,10 @@
 #include "res/Resources.h"
 
-#include "render/TilePictures.h"
-
 #include <QCoreApplication>
 #include <QDirIterator>
 #include <QPixmap>
 #include <QPointer>
 #include <QString>
-#include <algorithm>
 
 // The resource initialiser of a static library is only linked in when something calls it, so
 // every loader registers the compiled-in files first. Q_INIT_RESOURCE must run at global scope.
@@ -20,27 +17,10 @@ static void EnsureResourcesRegistered() {
     [[maybe_unused]] static const bool registered = RegisterResources();
 }
 
-// The tile code of a bitmap id, or -1 for an id that is no tile bitmap.
-static int TileOfBitmap(int id) {
-    const std::array<int, 8> ids = TileBitmapIds();
-    const auto found = std::find(ids.begin(), ids.end(), id);
-    return found == ids.end() ? -1 : static_cast<int>(found - ids.begin());
-}
-
-// The tile pictures decoded once by render/, shown as read-only images over their pixels.
-QImage LoadBitmapResource(int id) {
-    const int tile = TileOfBitmap(id);
-    if (tile < 0)
-        return {};
-    const render::PixelBuffer& picture = render::TilePicture(tile);
-    return QImage(reinterpret_cast<const uchar*>(picture.Data()), picture.Width(), picture.Height(),
-                  picture.Width() * qsizetype(sizeof(render::Pixel)), QImage::Format_RGB32);
-}
-
 namespace {
 
 // The program icon at every size of the icon theme, built with the theme's pictures.
-QIcon ProgramIcon() {
+QIcon IconOfAllSizes() {
     QIcon icon;
     QDirIterator sizes(QStringLiteral(":/icon"), {QStringLiteral("*.png")}, QDir::Files,
                        QDirIterator::Subdirectories);
@@ -49,20 +29,17 @@ QIcon ProgramIcon() {
     return icon;
 }
 
-// The program icon, loaded once for the application's life. Qt caches the pixmaps it makes
-// from an icon under that icon's key, so an icon loaded afresh for every dialog would add
-// cache entries at every opening.
+// Qt caches the pixmaps it makes from an icon under that icon's key, so an icon loaded afresh
+// for every dialog would add cache entries at every opening.
 class LoadedIcon : public QObject {
 public:
-    explicit LoadedIcon(QObject* application) : QObject(application), Icon(ProgramIcon()) {}
+    explicit LoadedIcon(QObject* application) : QObject(application), Icon(IconOfAllSizes()) {}
     const QIcon Icon;
 };
 
 } // namespace
 
-QIcon LoadIconResource(int id) {
-    if (id != IconProgram)
-        return {};
+QIcon ProgramIcon() {
     EnsureResourcesRegistered();
     static QPointer<LoadedIcon> loaded;
     if (!loaded)
@@ -70,16 +47,16 @@ QIcon LoadIconResource(int id) {
     return loaded->Icon;
 }
 
-QCursor LoadCursorResource(int id) {
-    if (id != CursorCrosshair)
-        return {};
+QCursor CrosshairCursor() {
     EnsureResourcesRegistered();
     constexpr int hotSpotX = 15;
     constexpr int hotSpotY = 16;
     return QCursor(QPixmap(QStringLiteral(":/res/crosshair.xpm")), hotSpotX, hotSpotY);
 }
 
-std::array<int, 8> TileBitmapIds() {
-    return {BitmapSolidBlock, BitmapBrick,   BitmapFloor,   BitmapPlayer1,
-            BitmapPlayer2,    BitmapPlayer3, BitmapPlayer4, BitmapPlayer5};
+QFont WindowFont() {
+    QFont font;
+    font.setFamilies({QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("DejaVu Sans")});
+    font.setPixelSize(11);
+    return font;
 }

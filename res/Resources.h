@@ -1,33 +1,17 @@
 #pragma once
-// The program's resources by numeric id: the icon, the tile bitmaps and the crosshair cursor.
-// The icon and the cursor are XPM files compiled in under ":/res", the tile pictures those of
-// render/.
+// The program's own pictures besides the tiles, and the font its windows are laid out for: the
+// icon at every size of the icon theme and the About box's crosshair cursor, compiled in.
 #include <QCursor>
+#include <QFont>
 #include <QIcon>
-#include <QImage>
-#include <array>
 
-enum ResourceId : int {
-    IconProgram = 128,
-    BitmapSolidBlock = 129,
-    BitmapBrick = 130,
-    BitmapFloor = 132,
-    BitmapPlayer1 = 133,
-    BitmapPlayer2 = 134,
-    BitmapPlayer3 = 135,
-    BitmapPlayer4 = 136,
-    BitmapPlayer5 = 137,
-    CursorCrosshair = 142,
-};
+// The program icon, loaded once for the application's life.
+QIcon ProgramIcon();
 
-// A bitmap resource as an opaque RGB32 image; a null image for an id that is no bitmap.
-QImage LoadBitmapResource(int id);
+// The 32 x 32 crosshair with its hot spot on the centre dot.
+QCursor CrosshairCursor();
 
-// An icon resource; a null icon for an id that is no icon.
-QIcon LoadIconResource(int id);
-
-// A cursor resource with its hot spot; the arrow cursor for an id that is no cursor.
-QCursor LoadCursorResource(int id);
-
-// The bitmap ids of the eight tiles, indexed by tile code.
-std::array<int, 8> TileBitmapIds();
+// A narrow sans serif at the size of the classic 8-point dialog font: the controls are placed at
+// fixed pixels beside the painted areas, and "Show Grid" and three lines of credits fit them in
+// this font.
+QFont WindowFont();

@@ -1,7 +1,7 @@
 #include "settings/FolderDialog.h"
 
+#include "dialogs/MessageBox.h"
 #include "files/FileSystem.h"
-#include "platform/MessageBox.h"
 
 #include <QDialogButtonBox>
 #include <QFileSystemModel>
@@ -50,26 +50,23 @@ void SelectCurrentRow(QAbstractItemView* view) {
 
 } // namespace
 
-CFolderDialog::CFolderDialog(const std::string& initialFolder, FolderMode mode, QWidget* parent)
-    : QFileDialog(parent), Folder(initialFolder.empty() ? GetCurrentDirectory() : initialFolder),
-      Mode(mode) {
+CFolderDialog::CFolderDialog(const std::string& initialFolder, QWidget* parent)
+    : QFileDialog(parent), Folder(initialFolder.empty() ? GetCurrentDirectory() : initialFolder) {
     setOption(QFileDialog::DontUseNativeDialog);
     setAcceptMode(QFileDialog::AcceptOpen);
     setFileMode(QFileDialog::Directory);
     setOption(QFileDialog::ShowDirsOnly);
     setDirectory(ToQt(Folder));
-    setLabelText(QFileDialog::Accept,
-                 Mode == ModeOpen ? QStringLiteral("Open") : QStringLiteral("Select"));
-    setWindowTitle(Mode == ModeOpen ? QStringLiteral("Open Folder")
-                                    : QStringLiteral("Select Folder"));
+    setLabelText(QFileDialog::Accept, QStringLiteral("Select"));
+    setWindowTitle(QStringLiteral("Select Folder"));
     setLabelText(QFileDialog::FileName, QStringLiteral("Folder &name:"));
 }
 
-int CFolderDialog::DoModal() {
+int CFolderDialog::exec() {
     if (!TakeParts())
         MessageBox(parentWidget(), PlainFolderChooserText, windowTitle().toStdString(),
                    QMessageBox::Ok, QMessageBox::Information);
-    const int result = exec();
+    const int result = QFileDialog::exec();
     if (result == QDialog::Accepted && !Found.nameBox && !selectedFiles().isEmpty())
         Folder = selectedFiles().first().toLocal8Bit().toStdString();
     return result;

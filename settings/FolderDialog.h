@@ -16,14 +16,12 @@ class CFolderDialog : public QFileDialog {
     Q_OBJECT
 
 public:
-    enum FolderMode { ModeOpen = 0, ModeSelect = 1 };
-
     // An empty initial folder means the current directory.
-    CFolderDialog(const std::string& initialFolder, FolderMode mode, QWidget* parent = nullptr);
+    explicit CFolderDialog(const std::string& initialFolder, QWidget* parent = nullptr);
 
     // Runs the dialog; returns QDialog::Accepted or QDialog::Rejected.
-    int DoModal();
-    virtual std::string GetFolder() const { return Folder; }
+    int exec() override;
+    std::string GetFolder() const { return Folder; }
 
     // Recomputes the folder from the folder shown and the selected item, and shows it.
     void OnFileNameChange();
@@ -56,7 +54,6 @@ private:
     void ShowFolderInNameBox();
 
     std::string Folder;
-    FolderMode Mode;
     bool PartsSought = false;
     Parts Found{};
 };

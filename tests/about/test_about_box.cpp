@@ -2,13 +2,12 @@
 // over all of it, closed by a left click anywhere after a full repaint of the editor, deaf to
 // the right button, and closed by Escape or Enter without the repaint.
 #include "about/AboutDlg.h"
-#include "res/DialogTemplates.h"
 #include "res/Resources.h"
 #include "tests/support/EditorHarness.h"
 #include "tests/support/NextModal.h"
 
-#include "platform/StaticText.h"
-
+#include <QLabel>
+#include <QPaintEvent>
 #include <QTest>
 #include <functional>
 
@@ -17,32 +16,26 @@ namespace {
 const QPoint CreditsPoint(370, 260);
 const QPoint BackgroundPoint(3, 3);
 
-// Marks the editor's whole surface, so that a full repaint shows as the marks being gone.
-void MarkSurface(CLevelEditorDlg& editor) {
-    const_cast<QImage&>(editor.Surface()).fill(Mark);
-}
+// The part of the editor window that paint events reached while it lives.
+struct PaintWatch : QObject {
+    explicit PaintWatch(QWidget& window) { window.installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint)
+            painted |= static_cast<QPaintEvent*>(event)->rect();
+        return false;
+    }
+    QRect painted;
+};
 
-bool SurfaceStillMarked(const CLevelEditorDlg& editor) {
-    return editor.Surface().pixel(0, 0) == Mark && editor.Surface().pixel(518, 296) == Mark &&
-           editor.Surface().pixel(100, 100) == Mark;
-}
-
-bool SurfaceRepainted(const CLevelEditorDlg& editor) {
-    const QImage& s = editor.Surface();
-    for (int y = 0; y < s.height(); ++y)
-        for (int x = 0; x < s.width(); ++x)
-            if (s.pixel(x, y) == Mark)
-                return false;
-    return true;
-}
-
-// The box's icon and its three lines of text, in template order.
+// The box's icon and its three lines of text, in the order they were made.
 QList<QWidget*> Controls(CAboutDlg& box) {
     return box.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
 }
 
-QList<CStaticText*> Lines(CAboutDlg& box) {
-    return box.findChildren<CStaticText*>(Qt::FindDirectChildrenOnly);
+QList<QLabel*> Lines(CAboutDlg& box) {
+    QList<QLabel*> lines = box.findChildren<QLabel*>(Qt::FindDirectChildrenOnly);
+    lines.removeFirst();
+    return lines;
 }
 
 // Opens the About box through the credits link, answers it and says whether the editor was
@@ -58,9 +51,9 @@ Opening OpenAndAnswer(EditorHarness& h, std::function<void(CAboutDlg&)> answer) 
         auto* box = dynamic_cast<CAboutDlg*>(shown);
         result.seen = box != nullptr;
         if (box) {
-            MarkSurface(h.Editor());
+            PaintWatch watch(h.Editor());
             answer(*box);
-            result.repainted = !box->isVisible() && SurfaceRepainted(h.Editor());
+            result.repainted = !box->isVisible() && watch.painted == h.Editor().rect();
         }
         if (shown->isVisible()) // a failed check left it open
             shown->close();
@@ -77,17 +70,16 @@ class AboutBoxTest : public QObject {
 private slots:
     void isACaptionlessPopupWithTheTitleAndFittingLines() {
         EditorHarness h;
-        OpenAndAnswer(h, [](CAboutDlg& box) {
+        OpenAndAnswer(h, [&](CAboutDlg& box) {
             QVERIFY(box.windowFlags() & Qt::FramelessWindowHint);
             QVERIFY(box.isModal());
-            QCOMPARE(box.parentWidget(), MainWindow());
-            QCOMPARE(box.size(), QSize(DialogUnitsToPixelsX(197), DialogUnitsToPixelsY(55)));
+            QCOMPARE(box.parentWidget(), static_cast<QWidget*>(&h.Editor()));
+            QCOMPARE(box.size(), QSize(296, 89));
             QStringList texts;
-            for (CStaticText* line : Lines(box)) {
+            for (QLabel* line : Lines(box)) {
                 texts << line->text();
                 QVERIFY2(line->fontMetrics().horizontalAdvance(line->text()) <= line->width(),
                          qPrintable(line->text()));
-                QVERIFY(line->testAttribute(Qt::WA_TransparentForMouseEvents));
             }
             QVERIFY(texts.contains("Zapmaze Level Editor v1.02"));
             QCOMPARE(texts.size(), 3);
@@ -98,7 +90,7 @@ private slots:
 
     void theCrosshairShowsOverTheWholeBox() {
         EditorHarness h;
-        const QCursor crosshair = LoadCursorResource(CursorCrosshair);
+        const QCursor crosshair = CrosshairCursor();
         OpenAndAnswer(h, [&](CAboutDlg& box) {
             QCOMPARE(box.cursor().hotSpot(), QPoint(15, 16));
             QCOMPARE(box.cursor().pixmap().size(), QSize(32, 32));
@@ -119,8 +111,8 @@ private slots:
         QVERIFY(opening.seen);
         QVERIFY(opening.repainted);
         QCOMPARE(h.Pixel(5, 5), QColor(Qt::black));
-        QCOMPARE(h.Editor().GetLeftTile(), int(SolidBlock));
-        QVERIFY(!h.Editor().GetLeftDrag());
+        QCOMPARE(Picker(h.Editor()).Tile(Qt::LeftButton), int(SolidBlock));
+        QVERIFY(!h.Editor().GetSession().StrokeOpen());
     }
 
     void leftClickOnTheTitleOrTheIconClosesToo() {
@@ -139,9 +131,9 @@ private slots:
         EditorHarness h;
         bool stillOpen = false;
         OpenAndAnswer(h, [&](CAboutDlg& box) {
+            PaintWatch watch(h.Editor());
             QTest::mouseClick(box.windowHandle(), Qt::RightButton, {}, BackgroundPoint);
-            stillOpen = box.isVisible();
-            QVERIFY(SurfaceStillMarked(h.Editor()));
+            stillOpen = box.isVisible() && watch.painted.isEmpty();
             QTest::mouseClick(box.windowHandle(), Qt::LeftButton, {}, BackgroundPoint);
         });
         QVERIFY(stillOpen);
@@ -150,12 +142,13 @@ private slots:
     void escapeAndEnterCloseWithoutTheRepaint() {
         for (Qt::Key key : {Qt::Key_Escape, Qt::Key_Return}) {
             EditorHarness h;
-            bool marked = false;
+            bool unpainted = false;
             OpenAndAnswer(h, [&](CAboutDlg& box) {
+                PaintWatch watch(h.Editor());
                 QTest::keyClick(&box, key);
-                marked = !box.isVisible() && SurfaceStillMarked(h.Editor());
+                unpainted = !box.isVisible() && watch.painted.isEmpty();
             });
-            QVERIFY(marked);
+            QVERIFY(unpainted);
         }
     }
 };

@@ -39,8 +39,8 @@ paint() {
     xdotool mouseup 1
 }
 hover_gone() { ! shows_pixel "$1" 66 $((6 + 20 * $2)) "#FF0000"; } # hover_gone WINDOW ROW
-grid_of() { # grid_of WINDOW ROW FILE: the grid's pixels once the pointer left the row's stroke
-    xdotool mousemove --window "$1" 450 285
+grid_of() { # grid_of WINDOW ROW FILE: the grid's pixels with the pointer on the background
+    xdotool mousemove --window "$1" 450 292
     wait_until hover_gone "$1" "$2" || fail "the hover frame stayed"
     import -window "$1" -crop 301x261+5+5 rgb:"$3"
 }

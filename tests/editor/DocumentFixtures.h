@@ -3,12 +3,12 @@
 // exercised elsewhere; here an edited level is made by opening a document built directly.
 #include "editor/LevelEditorDlg.h"
 #include "level/LevelText.h"
-#include "res/DialogTemplates.h"
 #include "tests/support/EditorHarness.h"
 #include "tests/support/ScriptedAnswerer.h"
 
 #include <QByteArray>
 #include <QString>
+#include <QWindow>
 #include <optional>
 #include <string>
 #include <vector>
@@ -19,12 +19,15 @@ inline std::string PromptFor(const std::string& path) {
     return "Do you want to save your changes to " + path + " before continuing?";
 }
 
-inline std::string TitleFor(const CLevelEditorDlg& editor, const std::string& shortened) {
-    return editor.GetBaseTitle() + " - " + shortened;
+inline const std::string BaseTitle = "Zapmaze Level Editor v1.02";
+
+inline std::string TitleFor(const CLevelEditorDlg&, const std::string& shortened) {
+    return BaseTitle + " - " + shortened;
 }
 
+// The title as the window system shows it.
 inline std::string WindowTitle(const CLevelEditorDlg& editor) {
-    return editor.GetWindowText();
+    return editor.windowHandle()->title().toLocal8Bit().toStdString();
 }
 
 // Puts the level that `edit` makes of the current one on screen, keeping its file, as if the
@@ -71,7 +74,7 @@ inline QByteArray LevelBytes(const LevelGrid& grid) {
 inline void LoadThroughButton(EditorHarness& harness, ScriptedAnswerer& answerer,
                               const std::string& path) {
     answerer.ChooseFile(path);
-    harness.ClickControl(IdLoad);
+    harness.ClickControl("loadButton");
 }
 
 // What a level file holds before a test writes it: the default level, whole, so that Load

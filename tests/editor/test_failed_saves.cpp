@@ -146,7 +146,7 @@ private slots:
     void readOnlyFileIsKept() {
         EditedLevelWithAFile level;
         QFile::setPermissions(QString::fromLocal8Bit(level.Path), QFile::ReadOwner);
-        level.Harness.ClickControl(IdSave);
+        level.Harness.ClickControl("saveButton");
         level.VerifyFailureKeptEverything(level.Path, "the file is read-only" + Unchanged);
         QCOMPARE(level.Answerer.Boxes.size(), std::size_t(1));
         QVERIFY(!level.Harness.Editor().SaveLevel());
@@ -166,7 +166,7 @@ private slots:
         ReadOnlyFolder readOnly(folder);
         if (!readOnly.Holds())
             QSKIP("this file system cannot make a folder read-only for this user");
-        harness.ClickControl(IdSave);
+        harness.ClickControl("saveButton");
 
         QCOMPARE(answerer.Boxes.size(), std::size_t(0));
         QVERIFY(!editor.Document().IsModified());
@@ -174,7 +174,7 @@ private slots:
         QCOMPARE(WindowTitle(editor), title);
         QCOMPARE(ReadBytes(path), LevelBytes(editor.Document().Grid()));
         QCOMPARE(EntriesIn(folder), QStringList{"L2.txt"});
-        harness.ClickControl(IdSave); // the file written in place is the editor's own
+        harness.ClickControl("saveButton"); // the file written in place is the editor's own
         QCOMPARE(answerer.Boxes.size(), std::size_t(0));
     }
 
@@ -201,7 +201,7 @@ private slots:
             if (inPlace && !readOnly.emplace(level.Harness.Folder()).Holds())
                 QSKIP("this file system cannot make a folder read-only for this user");
 
-            level.Harness.ClickControl(IdSave);
+            level.Harness.ClickControl("saveButton");
         }
         level.VerifyFailureKeptEverything(
             level.Path,
@@ -234,7 +234,7 @@ private slots:
                                        : level.Harness.PathIn(target.toStdString());
 
         level.Answerer.ChooseFile(chosen);
-        level.Harness.ClickControl(IdSaveAs);
+        level.Harness.ClickControl("saveAsButton");
 
         level.VerifyFailureKeptEverything(chosen, why.toStdString());
         QCOMPARE(level.Answerer.Boxes.size(), std::size_t(1)); // no file-name warning either
@@ -244,20 +244,20 @@ private slots:
     }
 
     void failedWriteStopsNewAndLoad_data() {
-        QTest::addColumn<int>("command");
-        QTest::newRow("New") << IdNew;
-        QTest::newRow("Load") << IdLoad;
+        QTest::addColumn<QByteArray>("command");
+        QTest::newRow("New") << QByteArray("newButton");
+        QTest::newRow("Load") << QByteArray("loadButton");
     }
 
     void failedWriteStopsNewAndLoad() {
-        QFETCH(int, command);
+        QFETCH(QByteArray, command);
         EditedLevelWithAFile level;
         CLevelEditorDlg& editor = level.Harness.Editor();
         QFile::setPermissions(QString::fromLocal8Bit(level.Path), QFile::ReadOwner);
         const LevelGrid before = editor.Document().Grid();
 
         level.Answerer.AnswerBox(QMessageBox::Yes);
-        level.Harness.ClickControl(command);
+        level.Harness.ClickControl(command.constData());
 
         QCOMPARE(level.Answerer.Boxes.size(), std::size_t(2));
         level.VerifyFailureKeptEverything(level.Path, "the file is read-only" + Unchanged);
@@ -270,15 +270,15 @@ private slots:
         MakePlayableLevel(editor);
         const std::string missing = harness.PathIn("missing/L4.txt");
         answerer.ChooseFile(missing);
-        harness.ClickControl(IdSaveAs);
+        harness.ClickControl("saveAsButton");
         const std::string missingFolder = "its folder does not exist" + NothingWritten;
         QCOMPARE(answerer.Boxes.back().text, SaveFailedText(missing, missingFolder));
         QCOMPARE(editor.Document().Path(), std::string());
-        QCOMPARE(WindowTitle(editor), editor.GetBaseTitle());
+        QCOMPARE(WindowTitle(editor), BaseTitle);
 
         answerer.AnswerBox(QMessageBox::Yes);
         answerer.ChooseFile(missing);
-        harness.ClickControl(IdClose);
+        harness.ClickControl("closeButton");
         QCOMPARE(answerer.Boxes.size(), std::size_t(3));
         QCOMPARE(answerer.Boxes[1].text, PromptWithoutFile);
         QCOMPARE(answerer.Boxes[2].text, SaveFailedText(missing, missingFolder));
@@ -289,7 +289,7 @@ private slots:
         const std::string path = harness.PathIn("L4.txt");
         answerer.AnswerBox(QMessageBox::Yes);
         answerer.ChooseFile(path);
-        harness.ClickControl(IdClose);
+        harness.ClickControl("closeButton");
         QCOMPARE(ReadBytes(path), LevelBytes(editor.Document().Grid()));
         QVERIFY(!editor.isVisible());
         QCOMPARE(ReadBytes(harness.SettingsPath()).size(), 268);

@@ -75,9 +75,9 @@ private slots:
     }
 
     void cellOriginsStepByTwentyFromTheGridOffset() {
-        QCOMPARE(CellOrigin(0, 0).x, 5);
-        QCOMPARE(CellOrigin(14, 12).x, 285);
-        QCOMPARE(CellOrigin(14, 12).y, 245);
+        QCOMPARE(CellLeft(0), 5);
+        QCOMPARE(CellLeft(14), 285);
+        QCOMPARE(CellTop(12), 245);
     }
 };
 

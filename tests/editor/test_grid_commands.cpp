@@ -16,10 +16,12 @@ int CountTiles(const LevelGrid& grid, TileType tile, bool border) {
     return count;
 }
 
-// A magenta dot inside a cell's image, so a test can tell whether the cell was drawn again.
-QPoint MarkCell(CLevelEditorDlg& editor, Cell cell) {
-    Scribble(editor, CellCentre(cell));
-    return CellCentre(cell);
+// The settings that reach "settings.dat" when the editor closes: Show Grid and the grid colour.
+std::pair<int, std::uint32_t> StoredGridSettings(EditorHarness& harness) {
+    harness.Editor().close();
+    SettingsRecord stored;
+    ReadSettingsFile(harness.SettingsPath(), stored);
+    return {stored.ShowGrid, stored.GridColor};
 }
 
 } // namespace
@@ -37,9 +39,8 @@ private slots:
         harness.PickTile(Qt::LeftButton, Brick);
         harness.PickTile(Qt::RightButton, Player3);
         harness.HoverOver({3, 4});
-        const QPoint mark = MarkCell(editor, {7, 6});
 
-        harness.ClickControl(IdFillFloor);
+        harness.ClickControl("fillFloorButton");
 
         QVERIFY(answerer.Boxes.empty());
         QCOMPARE(CountTiles(editor.Document().Grid(), Brick, false), 143);
@@ -47,22 +48,19 @@ private slots:
         QCOMPARE(editor.Document().Grid()[0][5], Brick);
         QCOMPARE(editor.Document().Grid()[14][12], Brick);
         QVERIFY(editor.Document().IsModified());
-        QVERIFY(editor.Surface().pixel(mark) != Mark);
-        QVERIFY(editor.Surface().pixel(mark) != Green);
+        QVERIFY(CellShows(editor, {7, 6}, Brick));
         QCOMPARE(StatusLine(editor), "Selected: (3,4)   Tile Type: Destructible Brick");
     }
 
-    void fillingWithFloorChangesNoTileButMarksTheLevelAndRedraws() {
+    void fillingWithFloorChangesNoTileButMarksTheLevel() {
         auto&& [harness, editor] = OpenEditor();
         harness.PickTile(Qt::LeftButton, Floor);
         const LevelGrid before = editor.Document().Grid();
-        const QPoint mark = MarkCell(editor, {7, 6});
 
-        harness.ClickControl(IdFillFloor);
+        harness.ClickControl("fillFloorButton");
 
         QVERIFY(editor.Document().Grid() == before);
         QVERIFY(editor.Document().IsModified());
-        QCOMPARE(editor.Surface().pixel(mark), Green);
     }
 
     void fillingAGridWithoutFloorDoesNothing() {
@@ -76,13 +74,13 @@ private slots:
             },
             false);
         const LevelGrid before = editor.Document().Grid();
-        const QPoint mark = MarkCell(editor, {7, 6});
+        const QImage screen = ShownGrid(editor);
 
-        harness.ClickControl(IdFillFloor);
+        harness.ClickControl("fillFloorButton");
 
         QVERIFY(editor.Document().Grid() == before);
         QVERIFY(!editor.Document().IsModified());
-        QCOMPARE(editor.Surface().pixel(mark), Mark);
+        QCOMPARE(ShownGrid(editor), screen);
         QCOMPARE(StatusLine(editor), QString());
     }
 
@@ -91,9 +89,9 @@ private slots:
             auto&& [harness, answerer, editor] = EditorWithAnswerer();
             harness.PickTile(Qt::LeftButton, player);
             const LevelGrid before = editor.Document().Grid();
-            const QImage screen = editor.Surface().copy();
+            const QImage screen = ShownGrid(editor);
 
-            harness.ClickControl(IdFillFloor);
+            harness.ClickControl("fillFloorButton");
 
             QCOMPARE(answerer.Boxes.size(), std::size_t(1));
             QCOMPARE(answerer.Boxes[0].text,
@@ -102,7 +100,7 @@ private slots:
             QCOMPARE(KindOf(answerer.Boxes[0]), BoxKind(QMessageBox::Ok, QMessageBox::Information));
             QVERIFY(editor.Document().Grid() == before);
             QVERIFY(!editor.Document().IsModified());
-            QVERIFY(editor.Surface() == screen);
+            QCOMPARE(ShownGrid(editor), screen);
         }
     }
 
@@ -120,9 +118,8 @@ private slots:
             },
             false);
         harness.HoverOver({4, 4});
-        const QPoint mark = MarkCell(editor, {6, 2});
 
-        harness.ClickControl(IdClearFloor);
+        harness.ClickControl("clearFloorButton");
 
         QVERIFY(answerer.Boxes.empty());
         QCOMPARE(CountTiles(editor.Document().Grid(), Floor, false), 143);
@@ -131,17 +128,16 @@ private slots:
         QVERIFY(editor.Document().Starts().placed == (std::array<bool, PlayerCount>{}));
         QCOMPARE(editor.Document().Starts().position[1], (Cell{6, 2}));
         QVERIFY(!editor.Document().IsModified());
-        QCOMPARE(editor.Surface().pixel(mark), Green);
+        QVERIFY(CellShows(editor, {6, 2}, Floor));
         QCOMPARE(StatusLine(editor), "Selected: (4,4)   Tile Type: Floor");
     }
 
     void clearingAChangedLevelAsksFirst() {
         auto&& [harness, answerer, editor] = EditorWithAnswerer();
         EditLevel(editor, [](LevelState& level) { PlacePlayer(level, 2, {4, 4}); });
-        const QPoint mark = MarkCell(editor, {4, 4});
 
         answerer.AnswerBox(QMessageBox::No);
-        harness.ClickControl(IdClearFloor);
+        harness.ClickControl("clearFloorButton");
 
         QCOMPARE(answerer.Boxes.size(), std::size_t(1));
         QCOMPARE(answerer.Boxes[0].text,
@@ -153,16 +149,16 @@ private slots:
         QCOMPARE(editor.Document().Grid()[4][4], Player3);
         QVERIFY(editor.Document().Starts().placed[2]);
         QVERIFY(editor.Document().IsModified());
-        QCOMPARE(editor.Surface().pixel(mark), Mark);
+        QVERIFY(CellShows(editor, {4, 4}, Player3));
 
         answerer.AnswerBox(QMessageBox::Yes);
-        harness.ClickControl(IdClearFloor);
+        harness.ClickControl("clearFloorButton");
 
         QCOMPARE(answerer.Boxes.size(), std::size_t(2));
         QCOMPARE(editor.Document().Grid()[4][4], Floor);
         QVERIFY(!editor.Document().Starts().placed[2]);
         QVERIFY(editor.Document().IsModified());
-        QCOMPARE(editor.Surface().pixel(mark), Green);
+        QVERIFY(CellShows(editor, {4, 4}, Floor));
     }
 
     void statusLineNamesTheHoveredCellAndItsTile() {
@@ -188,36 +184,36 @@ private slots:
         QCOMPARE(StatusLine(editor), QString());
     }
 
-    void showGridSwitchesTheLineColourAndRepaintsTheWholeWindow() {
+    void showGridSwitchesTheLineColourAndItsStoredSettings() {
         auto&& [harness, editor] = OpenEditor();
         QVERIFY(ShowGridBox(editor)->isChecked());
-        QCOMPARE(editor.Surface().pixel(25, 100), Black);
-        const QRgb background = editor.Surface().pixel(2, 2);
-        const_cast<QImage&>(editor.Surface()).setPixel(2, 2, Mark);
+        QCOMPARE(Screen(editor).pixel(25, 100), Black);
 
-        harness.ClickControl(IdShowGrid);
+        harness.ClickControl("showGridBox");
 
         QVERIFY(!ShowGridBox(editor)->isChecked());
-        QCOMPARE(int(editor.GetSettings().ShowGrid), 0);
-        QCOMPARE(editor.GetSettings().GridColor, 0x008000u);
-        QCOMPARE(editor.GetGridPen().Colour, Green);
-        QCOMPARE(editor.Surface().pixel(2, 2), background);
         // The lines vanish into the floor: one unbroken green area, framed in black.
+        const QImage hidden = Screen(editor);
         for (int y = 25; y <= 245; ++y)
             for (int x = 25; x <= 285; ++x)
-                QCOMPARE(editor.Surface().pixel(x, y), Green);
-        QCOMPARE(editor.Surface().pixel(5, 100), Black);
-        QCOMPARE(editor.Surface().pixel(305, 100), Black);
+                QCOMPARE(hidden.pixel(x, y), Green);
+        QCOMPARE(hidden.pixel(5, 100), Black);
+        QCOMPARE(hidden.pixel(305, 100), Black);
+        QCOMPARE(StoredGridSettings(harness), std::make_pair(0, std::uint32_t(0x008000)));
+    }
 
-        harness.ClickControl(IdShowGrid);
+    void showingTheGridAgainStoresBlackLines() {
+        auto&& [harness, editor] = OpenEditor();
+        harness.ClickControl("showGridBox");
+        harness.ClickControl("showGridBox");
 
         QVERIFY(ShowGridBox(editor)->isChecked());
-        QCOMPARE(int(editor.GetSettings().ShowGrid), 1);
-        QCOMPARE(editor.GetSettings().GridColor, 0x000000u);
+        const QImage shown = Screen(editor);
         for (int x = 25; x <= 285; x += 20)
-            QCOMPARE(editor.Surface().pixel(x, 100), Black);
+            QCOMPARE(shown.pixel(x, 100), Black);
         for (int y = 25; y <= 245; y += 20)
-            QCOMPARE(editor.Surface().pixel(100, y), Black);
+            QCOMPARE(shown.pixel(100, y), Black);
+        QCOMPARE(StoredGridSettings(harness), std::make_pair(1, std::uint32_t(0)));
     }
 };
 

@@ -15,8 +15,8 @@ namespace {
 
 // The inside of a cell on the window's surface, without its grid lines.
 QImage CellPicture(EditorHarness& harness, int column, int row) {
-    const auto origin = EditorGeometry::CellOrigin(column, row);
-    return harness.Editor().Surface().copy(origin.x + 1, origin.y + 1, 18, 18);
+    return Screen(harness.Editor())
+        .copy(GridGeometry::CellLeft(column) + 1, GridGeometry::CellTop(row) + 1, 18, 18);
 }
 
 // A level file with bricks on its whole border, player 1 at (2,3) and player 4 at (9,8).
@@ -55,7 +55,7 @@ private slots:
         auto&& [harness, answerer, editor] = EditorWithAnswerer();
         EditDefaultLevel(editor);
         answerer.AnswerBox(QMessageBox::Cancel);
-        harness.ClickControl(IdNew);
+        harness.ClickControl("newButton");
         QCOMPARE(answerer.Boxes.size(), std::size_t(1));
         QCOMPARE(answerer.Boxes[0].text, PromptWithoutFile);
         QCOMPARE(answerer.Boxes[0].caption, std::string("Save Changes?"));
@@ -68,7 +68,7 @@ private slots:
         LoadThroughButton(harness, answerer, path);
         EditDefaultLevel(editor);
         answerer.AnswerBox(QMessageBox::Cancel);
-        harness.ClickControl(IdLoad);
+        harness.ClickControl("loadButton");
         QCOMPARE(answerer.Boxes.size(), std::size_t(3));
         QCOMPARE(answerer.Boxes[2].text, PromptFor(path)); // the full path, not the title's
         QVERIFY(!answerer.Unanswered);
@@ -76,9 +76,9 @@ private slots:
 
     void unmodifiedLevelIsNeverPromptedFor() {
         auto&& [harness, answerer, editor] = EditorWithAnswerer();
-        harness.ClickControl(IdNew);
-        harness.ClickControl(IdLoad);
-        harness.ClickControl(IdClose);
+        harness.ClickControl("newButton");
+        harness.ClickControl("loadButton");
+        harness.ClickControl("closeButton");
         QVERIFY(answerer.Boxes.empty());
         QCOMPARE(answerer.FileDialogs.size(), std::size_t(1));
         QVERIFY(!editor.isVisible());
@@ -86,14 +86,14 @@ private slots:
     }
 
     void cancelStopsTheCommand_data() {
-        QTest::addColumn<int>("command");
-        QTest::newRow("New") << IdNew;
-        QTest::newRow("Load") << IdLoad;
-        QTest::newRow("Close") << IdClose;
+        QTest::addColumn<QByteArray>("command");
+        QTest::newRow("New") << QByteArray("newButton");
+        QTest::newRow("Load") << QByteArray("loadButton");
+        QTest::newRow("Close") << QByteArray("closeButton");
     }
 
     void cancelStopsTheCommand() {
-        QFETCH(int, command);
+        QFETCH(QByteArray, command);
         auto&& [harness, answerer, editor] = EditorWithAnswerer();
         const std::string path = LoadFileHoldingPrevious(harness, answerer, "L1.txt");
         EditDefaultLevel(editor);
@@ -101,7 +101,7 @@ private slots:
         const std::string title = WindowTitle(editor);
 
         answerer.AnswerBox(QMessageBox::Cancel);
-        harness.ClickControl(command);
+        harness.ClickControl(command.constData());
 
         QCOMPARE(answerer.Boxes.size(), std::size_t(1));
         QCOMPARE(answerer.FileDialogs.size(), std::size_t(1)); // the first Load's only
@@ -123,7 +123,7 @@ private slots:
         EditDefaultLevel(editor);
 
         answerer.AnswerBox(QMessageBox::No);
-        harness.ClickControl(IdNew);
+        harness.ClickControl("newButton");
 
         QCOMPARE(ReadBytes(path), Bytes(BrickBorderedLevel()));
         QVERIFY(InteriorIsFloor(editor.Document().Grid()));
@@ -134,7 +134,7 @@ private slots:
         QVERIFY(NoPlayerPlaced(editor.Document().Starts()));
         QVERIFY(!editor.Document().IsModified());
         QCOMPARE(editor.Document().Path(), std::string());
-        QCOMPARE(WindowTitle(editor), editor.GetBaseTitle());
+        QCOMPARE(WindowTitle(editor), BaseTitle);
         // The new level is drawn: the player's cell now looks like any floor cell.
         QVERIFY(CellPicture(harness, 2, 3) != playerCell);
         QCOMPARE(CellPicture(harness, 2, 3), CellPicture(harness, 7, 6));
@@ -166,23 +166,22 @@ private slots:
         MakePlayableLevel(editor);
 
         answerer.AnswerBox(QMessageBox::No);
-        harness.ClickControl(IdClose);
+        harness.ClickControl("closeButton");
 
         QVERIFY(!editor.isVisible());
-        QCOMPARE(editor.result(), int(QDialog::Rejected));
         QCOMPARE(ReadBytes(harness.SettingsPath()).size(), 268);
         QCOMPARE(ReadBytes(path), PreviousFile());
     }
 
     void yesWritesALevelWithAFileAsItStands_data() {
-        QTest::addColumn<int>("command");
-        QTest::newRow("New") << IdNew;
-        QTest::newRow("Load") << IdLoad;
+        QTest::addColumn<QByteArray>("command");
+        QTest::newRow("New") << QByteArray("newButton");
+        QTest::newRow("Load") << QByteArray("loadButton");
     }
 
     // Even an open 2 x 2 block and missing players do not stop this write.
     void yesWritesALevelWithAFileAsItStands() {
-        QFETCH(int, command);
+        QFETCH(QByteArray, command);
         auto&& [harness, editor] = OpenEditor();
         const std::string path = harness.PathIn("L4.txt");
         WriteBytes(path, PreviousFile());
@@ -192,12 +191,12 @@ private slots:
         const QByteArray edited = LevelBytes(editor.Document().Grid());
 
         answerer.AnswerBox(QMessageBox::Yes);
-        harness.ClickControl(command);
+        harness.ClickControl(command.constData());
 
         QCOMPARE(answerer.Boxes.size(), std::size_t(1));
         QCOMPARE(ReadBytes(path), edited);
         QVERIFY(!editor.Document().IsModified());
-        if (command == IdLoad) {
+        if (command == "loadButton") {
             QCOMPARE(answerer.FileDialogs.size(), std::size_t(2));
             QVERIFY(answerer.FileDialogs[1].open);
             QCOMPARE(answerer.FileAtEachModal.back(), edited); // written before the dialog
@@ -214,7 +213,7 @@ private slots:
         const LevelGrid before = editor.Document().Grid();
 
         answerer.AnswerBox(QMessageBox::Yes);
-        harness.ClickControl(IdNew);
+        harness.ClickControl("newButton");
 
         QCOMPARE(answerer.Boxes.size(), std::size_t(3));
         QCOMPARE(answerer.Boxes[1].caption, std::string("Warning!"));
@@ -231,7 +230,7 @@ private slots:
 
         answerer.AnswerBox(QMessageBox::Yes);
         answerer.CancelFileDialog();
-        harness.ClickControl(IdLoad);
+        harness.ClickControl("loadButton");
 
         QCOMPARE(answerer.FileDialogs.size(), std::size_t(1));
         QVERIFY(!answerer.FileDialogs[0].open); // Save As; the Open dialog never came
@@ -248,13 +247,13 @@ private slots:
 
         answerer.AnswerBox(QMessageBox::Yes);
         answerer.ChooseFile(path);
-        harness.ClickControl(IdNew);
+        harness.ClickControl("newButton");
 
         QCOMPARE(ReadBytes(path), edited);
         QVERIFY(InteriorIsFloor(editor.Document().Grid()));
         QVERIFY(!editor.Document().IsModified());
         QCOMPARE(editor.Document().Path(), std::string());
-        QCOMPARE(WindowTitle(editor), editor.GetBaseTitle());
+        QCOMPARE(WindowTitle(editor), BaseTitle);
     }
 
     void closeAnsweredYesHoldsALevelWithAFileToTheRules() {
@@ -263,7 +262,7 @@ private slots:
         EditDefaultLevel(editor);
 
         answerer.AnswerBox(QMessageBox::Yes);
-        harness.ClickControl(IdClose);
+        harness.ClickControl("closeButton");
 
         QCOMPARE(answerer.Boxes.size(), std::size_t(3));
         QCOMPARE(answerer.Boxes[2].caption, std::string("Save Failed"));
@@ -274,7 +273,7 @@ private slots:
 
         MakePlayableLevel(editor);
         answerer.AnswerBox(QMessageBox::Yes);
-        harness.ClickControl(IdClose);
+        harness.ClickControl("closeButton");
         QCOMPARE(ReadBytes(path), LevelBytes(editor.Document().Grid()));
         QVERIFY(!editor.isVisible());
         QCOMPARE(ReadBytes(harness.SettingsPath()).size(), 268);
@@ -370,7 +369,7 @@ private slots:
         auto&& [harness, editor] = OpenEditor();
         editor.GetSession().Open(LevelDocument(LevelState{}, path.toStdString()));
         QCOMPARE(editor.windowHandle()->title(),
-                 QString::fromStdString(editor.GetBaseTitle()) + " - " + shortened);
+                 QString::fromStdString(BaseTitle) + " - " + shortened);
         QCOMPARE(editor.Document().Path(), path.toStdString());
     }
 
@@ -381,7 +380,7 @@ private slots:
         WriteBytes(JoinPath(other, "L1.txt"), PreviousFile());
         LoadThroughButton(harness, answerer, JoinPath(other, "L1.txt"));
         MakePlayableLevel(editor);
-        harness.ClickControl(IdSaveAs);
+        harness.ClickControl("saveAsButton");
         QCOMPARE(answerer.FileDialogs.size(), std::size_t(2));
         QCOMPARE(answerer.FileDialogs[1].folder, other);
     }

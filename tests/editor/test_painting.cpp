@@ -51,11 +51,11 @@ private slots:
         QCOMPARE(At(h, {3, 4}), Brick);
         QVERIFY(CellShows(h.Editor(), {3, 4}, Brick));
         QVERIFY(HasHoverFrame(h.Editor(), {3, 4}));
-        QCOMPARE(h.Editor().GetHoverCell(), (Cell{3, 4}));
+        QCOMPARE(View(h.Editor()).HoverCell(), (Cell{3, 4}));
         QVERIFY(h.Editor().Document().IsModified());
         QCOMPARE(Status(h), "Selected: (3,4)   Tile Type: Destructible Brick");
         h.Release(Qt::LeftButton, CellCentre({3, 4}));
-        QVERIFY(!h.Editor().GetLeftDrag());
+        QVERIFY(!Drags(h.Editor()));
         QCOMPARE(At(h, {3, 4}), Brick);
     }
 
@@ -66,7 +66,7 @@ private slots:
         for (int column = 2; column <= 4; ++column)
             h.Move(CellCentre({column, 1}));
         h.Move(CellCentre({4, 0}));
-        QCOMPARE(h.Editor().GetHoverCell(), (Cell{4, 0}));
+        QCOMPARE(View(h.Editor()).HoverCell(), (Cell{4, 0}));
         QVERIFY(GridIsFreeOfRed(h.Editor()));
         h.Move(CellCentre({0, 5}));
         h.Move(CellCentre({14, 12}));
@@ -97,7 +97,7 @@ private slots:
         h.Click(Qt::LeftButton, {25, 25});
         QCOMPARE(At(h, {1, 1}), Brick);
         h.Click(Qt::LeftButton, {45, 24});
-        QCOMPARE(h.Editor().GetHoverCell(), (Cell{2, 0}));
+        QCOMPARE(View(h.Editor()).HoverCell(), (Cell{2, 0}));
         QCOMPARE(At(h, {2, 0}), SolidBlock);
         h.Click(Qt::LeftButton, {45, 25});
         QCOMPARE(At(h, {2, 1}), Brick);
@@ -107,12 +107,12 @@ private slots:
         EditorHarness h;
         PickLeft(h, Brick);
         h.Press(Qt::LeftButton, CellCentre({0, 0}));
-        QCOMPARE(h.Editor().GetHoverCell(), (Cell{0, 0}));
+        QCOMPARE(View(h.Editor()).HoverCell(), (Cell{0, 0}));
         QCOMPARE(Status(h), "Selected: (0,0)   Tile Type: Solid Block");
         QCOMPARE(At(h, {0, 0}), SolidBlock);
         QVERIFY(GridIsFreeOfRed(h.Editor()));
         QVERIFY(!h.Editor().Document().IsModified());
-        QVERIFY(h.Editor().GetLeftDrag());
+        QVERIFY(Drags(h.Editor()));
         h.Move(CellCentre({1, 1}));
         QCOMPARE(At(h, {1, 1}), Brick);
         h.Release(Qt::LeftButton, CellCentre({1, 1}));
@@ -127,11 +127,11 @@ private slots:
              {QPoint(5, 100), QPoint(305, 100), QPoint(100, 5), QPoint(100, 265), QPoint(2, 150)}) {
             h.Move(CellCentre({5, 5}));
             h.Press(Qt::LeftButton, outside);
-            QCOMPARE(h.Editor().GetHoverCell(), NoCell);
+            QCOMPARE(View(h.Editor()).HoverCell(), NoCell);
             QCOMPARE(Status(h), QString());
             QVERIFY(GridIsFreeOfRed(h.Editor()));
             QVERIFY(CellShows(h.Editor(), {5, 5}, Floor));
-            QVERIFY(h.Editor().GetLeftDrag());
+            QVERIFY(Drags(h.Editor()));
             h.Release(Qt::LeftButton, outside);
         }
         QVERIFY(!h.Editor().Document().IsModified());
@@ -149,7 +149,7 @@ private slots:
         QVERIFY(HasHoverFrame(h.Editor(), {4, 4}));
         QCOMPARE(Status(h), "Selected: (4,4)   Tile Type: Floor");
         QVERIFY(CellShows(h.Editor(), {3, 4}, Floor));
-        QVERIFY(!IsRed(h.Editor().Surface().pixel(66, 86)));
+        QVERIFY(!IsRed(Screen(h.Editor()).pixel(66, 86)));
         QVERIFY(!h.Editor().Document().IsModified());
         QCOMPARE(At(h, {4, 4}), Floor);
     }
@@ -157,8 +157,8 @@ private slots:
     void rightButtonPaintsTheRightTile() {
         EditorHarness h;
         PickRight(h, Brick);
-        QCOMPARE(h.Editor().GetRightTile(), int(Brick));
-        QCOMPARE(h.Editor().GetLeftTile(), int(SolidBlock));
+        QCOMPARE(RightTile(h.Editor()), int(Brick));
+        QCOMPARE(LeftTile(h.Editor()), int(SolidBlock));
         h.Press(Qt::RightButton, CellCentre({2, 3}));
         h.Move(CellCentre({2, 4}));
         h.Move(CellCentre({2, 12}));
@@ -166,7 +166,7 @@ private slots:
         QCOMPARE(At(h, {2, 3}), Brick);
         QCOMPARE(At(h, {2, 4}), Brick);
         QCOMPARE(At(h, {2, 12}), SolidBlock);
-        QVERIFY(!h.Editor().GetRightDrag());
+        QVERIFY(!Drags(h.Editor()));
         h.Move(CellCentre({2, 5}));
         QCOMPARE(At(h, {2, 5}), Floor);
     }
@@ -177,7 +177,7 @@ private slots:
             PickLeft(h, player);
             PickRight(h, Brick);
             h.Press(Qt::LeftButton, CellCentre({3, 3}));
-            QVERIFY(!h.Editor().GetLeftDrag());
+            QVERIFY(!Drags(h.Editor()));
             h.Move(CellCentre({4, 3}));
             QCOMPARE(At(h, {3, 3}), TileType(player));
             QCOMPARE(At(h, {4, 3}), Floor);
@@ -197,8 +197,8 @@ private slots:
         h.Click(Qt::RightButton, CellCentre({5, 5}));
         PickRight(h, Brick);
         h.Press(Qt::RightButton, CellCentre({5, 5}), Qt::ControlModifier);
-        QCOMPARE(h.Editor().GetRightTile(), int(Player2));
-        QVERIFY(!h.Editor().GetRightDrag());
+        QCOMPARE(RightTile(h.Editor()), int(Player2));
+        QVERIFY(!Drags(h.Editor()));
         h.Move(CellCentre({6, 5}));
         QCOMPARE(At(h, {6, 5}), Floor);
         h.Release(Qt::RightButton, CellCentre({6, 5}));
@@ -209,7 +209,7 @@ private slots:
             EditorHarness h;
             PickLeft(h, player);
             h.Press(Qt::LeftButton, CellCentre({2, 2}));
-            QVERIFY(h.Editor().GetLeftDrag());
+            QVERIFY(Drags(h.Editor()));
             h.Move(CellCentre({3, 2}));
             h.Move(CellCentre({4, 2}));
             h.Release(Qt::LeftButton, CellCentre({4, 2}));
@@ -249,10 +249,7 @@ private slots:
         EditorHarness h;
         ModalClicker about;
         const auto tile = [&](Qt::MouseButton b) {
-            return b == Qt::LeftButton ? h.Editor().GetLeftTile() : h.Editor().GetRightTile();
-        };
-        const auto drags = [&](Qt::MouseButton b) {
-            return b == Qt::LeftButton ? h.Editor().GetLeftDrag() : h.Editor().GetRightDrag();
+            return b == Qt::LeftButton ? LeftTile(h.Editor()) : RightTile(h.Editor());
         };
         const int otherTile = tile(other);
         h.PickTile(dragging, Brick);
@@ -266,10 +263,9 @@ private slots:
         QCOMPARE(tile(other), otherTile);
         QCOMPARE(tile(dragging), int(Brick));
         QCOMPARE(At(h, {5, 5}), Floor);
-        QVERIFY(!drags(other));
         // The drag goes on: the drop left the hover and the drag alone.
-        QVERIFY(drags(dragging));
-        QCOMPARE(h.Editor().GetHoverCell(), (Cell{1, 1}));
+        QVERIFY(Drags(h.Editor()));
+        QCOMPARE(View(h.Editor()).HoverCell(), (Cell{1, 1}));
         h.Move(CellCentre({1, 2}));
         QCOMPARE(At(h, {1, 2}), Brick);
         h.Release(dragging, CellCentre({1, 2}));
@@ -280,23 +276,19 @@ private slots:
     void secondPressOfADoubleClickIsNoButtonDown() {
         for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton}) {
             EditorHarness h;
-            const int& tile =
-                button == Qt::LeftButton ? h.Editor().GetLeftTile() : h.Editor().GetRightTile();
-            const bool& drag =
-                button == Qt::LeftButton ? h.Editor().GetLeftDrag() : h.Editor().GetRightDrag();
-            const int before = tile;
+            const int before = Picker(h.Editor()).Tile(button);
             QTest::mouseDClick(&h.Editor(), button, {}, SlotCentre(Brick));
-            QCOMPARE(tile, before);
+            QCOMPARE(Picker(h.Editor()).Tile(button), before);
             h.Release(button, SlotCentre(Brick));
             h.Click(button, SlotCentre(Brick));
             QTest::mouseDClick(&h.Editor(), button, {}, CellCentre({5, 5}));
-            QVERIFY(!drag);
+            QVERIFY(!Drags(h.Editor()));
             h.Move(CellCentre({6, 5}));
             QCOMPARE(At(h, {5, 5}), Floor);
             QCOMPARE(At(h, {6, 5}), Floor);
             QVERIFY(!h.Editor().Document().IsModified());
             h.Release(button, CellCentre({6, 5}));
-            QVERIFY(!drag);
+            QVERIFY(!Drags(h.Editor()));
         }
     }
 
@@ -306,10 +298,46 @@ private slots:
         h.Click(Qt::LeftButton, CellCentre({7, 7}));
         QTest::mouseDClick(&h.Editor(), Qt::LeftButton, {}, CellCentre({7, 7}));
         h.Release(Qt::LeftButton, CellCentre({7, 7}));
-        QVERIFY(!h.Editor().GetLeftDrag());
+        QVERIFY(!Drags(h.Editor()));
         h.Move(CellCentre({8, 7}));
         QCOMPARE(At(h, {7, 7}), Brick);
         QCOMPARE(At(h, {8, 7}), Floor);
+    }
+
+    // Qt's buttons ignore the right button and keep the press, so it starts no drag.
+    void aRightPressOnAControlPaintsNothing_data() {
+        QTest::addColumn<QString>("control");
+        QTest::newRow("push button") << "newButton";
+        QTest::newRow("check box") << "showGridBox";
+    }
+
+    void aRightPressOnAControlPaintsNothing() {
+        QFETCH(QString, control);
+        EditorHarness h;
+        PickRight(h, Brick);
+        const QPoint on = h.Editor().findChild<QWidget*>(control)->geometry().center();
+        WindowEvent(h, QTest::MousePress, Qt::RightButton, on);
+        WindowEvent(h, QTest::MouseMove, Qt::NoButton, CellCentre({3, 3}));
+        WindowEvent(h, QTest::MouseMove, Qt::NoButton, CellCentre({4, 3}));
+        WindowEvent(h, QTest::MouseRelease, Qt::RightButton, CellCentre({4, 3}));
+        QCOMPARE(At(h, {3, 3}), Floor);
+        QCOMPARE(At(h, {4, 3}), Floor);
+        QVERIFY(!h.Editor().Document().IsModified());
+    }
+
+    // No move over a control reaches the window; one over its empty background does.
+    void theHoverStaysWhileThePointerIsOverAControl() {
+        EditorHarness h;
+        for (const char* control : {"newButton", "showGridBox"}) {
+            WindowEvent(h, QTest::MouseMove, Qt::NoButton, CellCentre({3, 4}));
+            const auto* widget = h.Editor().findChild<QWidget*>(QString::fromLatin1(control));
+            WindowEvent(h, QTest::MouseMove, Qt::NoButton, widget->geometry().center());
+            QVERIFY(HasHoverFrame(h.Editor(), {3, 4}));
+            QCOMPARE(Status(h), "Selected: (3,4)   Tile Type: Floor");
+        }
+        WindowEvent(h, QTest::MouseMove, Qt::NoButton, {2, 150});
+        QVERIFY(GridIsFreeOfRed(h.Editor()));
+        QCOMPARE(Status(h), QString());
     }
 
     void releaseOutsideTheWindowEndsTheDrag() {
@@ -318,7 +346,7 @@ private slots:
         WindowEvent(h, QTest::MousePress, Qt::LeftButton, CellCentre({2, 2}));
         WindowEvent(h, QTest::MouseMove, Qt::NoButton, {-20, 150});
         WindowEvent(h, QTest::MouseRelease, Qt::LeftButton, {-20, 150});
-        QVERIFY(!h.Editor().GetLeftDrag());
+        QVERIFY(!Drags(h.Editor()));
         WindowEvent(h, QTest::MouseMove, Qt::NoButton, CellCentre({3, 2}));
         QCOMPARE(At(h, {2, 2}), Brick);
         QCOMPARE(At(h, {3, 2}), Floor);
@@ -328,11 +356,12 @@ private slots:
         EditorHarness h;
         ScriptedAnswerer answers;
         PickRight(h, Brick);
-        const QPoint load = h.Editor().GetDlgItem(IdLoad)->geometry().center();
+        const QPoint load =
+            h.Editor().findChild<QWidget*>(QStringLiteral("loadButton"))->geometry().center();
         WindowEvent(h, QTest::MousePress, Qt::RightButton, CellCentre({2, 2}));
         WindowEvent(h, QTest::MouseMove, Qt::NoButton, load);
         WindowEvent(h, QTest::MouseRelease, Qt::RightButton, load);
-        QVERIFY(!h.Editor().GetRightDrag());
+        QVERIFY(!Drags(h.Editor()));
         QVERIFY(answers.FileDialogs.empty());
         WindowEvent(h, QTest::MouseMove, Qt::NoButton, CellCentre({3, 2}));
         QCOMPARE(At(h, {3, 2}), Floor);

@@ -2,14 +2,12 @@
 // swatches, the Ctrl eyedropper, and the credits link that opens the About box instead.
 #include "tests/editor/MouseTesting.h"
 
-#include "res/DialogTemplates.h"
-
 using namespace mouse_testing;
 
 namespace {
 
 int TileOf(EditorHarness& h, Qt::MouseButton button) {
-    return button == Qt::LeftButton ? h.Editor().GetLeftTile() : h.Editor().GetRightTile();
+    return button == Qt::LeftButton ? LeftTile(h.Editor()) : RightTile(h.Editor());
 }
 
 bool SwatchOfShows(EditorHarness& h, Qt::MouseButton button, int tile) {
@@ -21,11 +19,11 @@ bool SwatchOfShows(EditorHarness& h, Qt::MouseButton button, int tile) {
 void Click(EditorHarness& h, Qt::MouseButton button, QPoint point,
            Qt::KeyboardModifiers modifiers = {}) {
     h.Click(button, point, modifiers);
-    QVERIFY(!h.Editor().GetLeftDrag() && !h.Editor().GetRightDrag());
+    QVERIFY(!Drags(h.Editor()));
 }
 
 QRect CreditsRect(EditorHarness& h) {
-    return h.Editor().GetDlgItem(IdCredits)->geometry();
+    return h.Editor().findChild<QWidget*>(QStringLiteral("credits"))->geometry();
 }
 
 } // namespace
@@ -62,24 +60,10 @@ private slots:
                     continue;
                 Click(h, Qt::LeftButton, outside);
                 Click(h, Qt::RightButton, outside);
-                QCOMPARE(h.Editor().GetLeftTile(), int(SolidBlock));
-                QCOMPARE(h.Editor().GetRightTile(), int(Floor));
+                QCOMPARE(LeftTile(h.Editor()), int(SolidBlock));
+                QCOMPARE(RightTile(h.Editor()), int(Floor));
             }
         }
-    }
-
-    void pickingTheTileAlreadyHeldDrawsNothing() {
-        EditorHarness h;
-        const QPoint inFront(350, 150), inBack(420, 220);
-        Scribble(h.Editor(), inFront);
-        Scribble(h.Editor(), inBack);
-        Click(h, Qt::LeftButton, {400, 24});  // Solid Block, held already
-        Click(h, Qt::RightButton, {454, 24}); // Floor, held already
-        QVERIFY(Scribbled(h.Editor(), inFront));
-        QVERIFY(Scribbled(h.Editor(), inBack));
-        Click(h, Qt::LeftButton, {427, 24});
-        QVERIFY(!Scribbled(h.Editor(), inFront));
-        QVERIFY(FrontSwatchShows(h.Editor(), Brick));
     }
 
     // A left press takes the right tile where the back swatch shows; a right press takes the
@@ -111,31 +95,18 @@ private slots:
         QFETCH(bool, takes);
         EditorHarness h;
         const int own = TileOf(h, button);
-        const int other =
-            button == Qt::LeftButton ? h.Editor().GetRightTile() : h.Editor().GetLeftTile();
+        const int other = button == Qt::LeftButton ? RightTile(h.Editor()) : LeftTile(h.Editor());
         Click(h, button, point);
         QCOMPARE(TileOf(h, button), takes ? other : own);
         if (takes)
             QVERIFY(SwatchOfShows(h, button, other));
     }
 
-    void swatchPressesWithEqualTilesDrawNothing() {
-        EditorHarness h;
-        Click(h, Qt::LeftButton, {454, 24}); // both tiles Floor now
-        const QPoint inFront(350, 150), inBack(420, 220);
-        Scribble(h.Editor(), inFront);
-        Scribble(h.Editor(), inBack);
-        Click(h, Qt::LeftButton, {406, 150});
-        Click(h, Qt::RightButton, {404, 205});
-        QVERIFY(Scribbled(h.Editor(), inFront));
-        QVERIFY(Scribbled(h.Editor(), inBack));
-    }
-
     void ctrlPressOnABorderCellPicksItsTileAndPaintsNothing() {
         EditorHarness h;
         Click(h, Qt::LeftButton, {427, 24}); // Brick
         h.Press(Qt::LeftButton, CellCentre({0, 0}), Qt::ControlModifier);
-        QCOMPARE(h.Editor().GetLeftTile(), int(SolidBlock));
+        QCOMPARE(LeftTile(h.Editor()), int(SolidBlock));
         QVERIFY(FrontSwatchShows(h.Editor(), SolidBlock));
         QCOMPARE(h.Editor().Document().Grid()[0][0], SolidBlock);
         QVERIFY(!h.Editor().Document().IsModified());
@@ -150,13 +121,13 @@ private slots:
         Click(h, Qt::LeftButton, {400, 24}); // Solid Block
         MarkUnmodified(h.Editor());
         h.Press(Qt::LeftButton, CellCentre({3, 4}), Qt::ControlModifier);
-        QCOMPARE(h.Editor().GetLeftTile(), int(Floor));
+        QCOMPARE(LeftTile(h.Editor()), int(Floor));
         h.Move(CellCentre({4, 4}), Qt::ControlModifier);
-        QCOMPARE(h.Editor().GetLeftTile(), int(Brick));
+        QCOMPARE(LeftTile(h.Editor()), int(Brick));
         QVERIFY(HasHoverFrame(h.Editor(), {4, 4}));
         h.Move(CellCentre({5, 4}), Qt::ControlModifier);
         h.Move(CellCentre({4, 4}), Qt::ControlModifier);
-        QCOMPARE(h.Editor().GetLeftTile(), int(Brick));
+        QCOMPARE(LeftTile(h.Editor()), int(Brick));
         QVERIFY(!h.Editor().Document().IsModified());
         QCOMPARE(h.Editor().Document().Grid()[3][4], Floor);
         QCOMPARE(h.Editor().Document().Grid()[5][4], Floor);
@@ -169,26 +140,19 @@ private slots:
     void ctrlRightDragPicksTheRightTile() {
         EditorHarness h;
         h.Press(Qt::RightButton, CellCentre({7, 0}), Qt::ControlModifier);
-        QCOMPARE(h.Editor().GetRightTile(), int(SolidBlock));
+        QCOMPARE(RightTile(h.Editor()), int(SolidBlock));
         QVERIFY(BackSwatchShows(h.Editor(), SolidBlock));
-        QCOMPARE(h.Editor().GetLeftTile(), int(SolidBlock));
+        QCOMPARE(LeftTile(h.Editor()), int(SolidBlock));
         h.Move(CellCentre({7, 1}), Qt::ControlModifier);
-        QCOMPARE(h.Editor().GetRightTile(), int(Floor));
+        QCOMPARE(RightTile(h.Editor()), int(Floor));
         h.Release(Qt::RightButton, CellCentre({7, 1}));
     }
 
-    void ctrlRedrawsTheSwatchesEvenWhenTheTileStays() {
+    void ctrlWithoutADragPicksNothing() {
         EditorHarness h;
-        const QPoint inFront(350, 150);
-        h.Press(Qt::LeftButton, CellCentre({0, 3}), Qt::ControlModifier);
-        Scribble(h.Editor(), inFront);
-        h.Move(CellCentre({0, 4}), Qt::ControlModifier);
-        QVERIFY(!Scribbled(h.Editor(), inFront));
-        h.Release(Qt::LeftButton, CellCentre({0, 4}));
-        Scribble(h.Editor(), inFront);
         h.Move(CellCentre({3, 4}), Qt::ControlModifier);
-        QVERIFY(Scribbled(h.Editor(), inFront)); // no drag: Ctrl changes nothing
-        QCOMPARE(h.Editor().GetLeftTile(), int(SolidBlock));
+        QCOMPARE(LeftTile(h.Editor()), int(SolidBlock));
+        QCOMPARE(RightTile(h.Editor()), int(Floor));
     }
 
     void creditsOpenTheAboutBoxOnAllFourEdges() {
@@ -203,11 +167,11 @@ private slots:
                 const int before = about.Opened;
                 h.Press(button, hit);
                 QCOMPARE(about.Opened, before + 1);
-                QVERIFY(!h.Editor().GetLeftDrag() && !h.Editor().GetRightDrag());
+                QVERIFY(!Drags(h.Editor()));
                 h.Release(button, hit);
             }
-            QCOMPARE(h.Editor().GetLeftTile(), int(SolidBlock));
-            QCOMPARE(h.Editor().GetRightTile(), int(Floor));
+            QCOMPARE(LeftTile(h.Editor()), int(SolidBlock));
+            QCOMPARE(RightTile(h.Editor()), int(Floor));
             QVERIFY(!h.Editor().Document().IsModified());
         }
     }
@@ -220,7 +184,7 @@ private slots:
         for (QPoint miss : {QPoint(r.x() - 1, r.y() + 5), QPoint(right + 1, r.y() + 5),
                             QPoint(r.x() + 5, r.y() - 1), QPoint(r.x() + 5, bottom + 1)}) {
             h.Press(Qt::LeftButton, miss);
-            QVERIFY(h.Editor().GetLeftDrag());
+            QVERIFY(Drags(h.Editor()));
             h.Release(Qt::LeftButton, miss);
         }
         QCOMPARE(about.Opened, 0);

@@ -102,7 +102,7 @@ private slots:
         MakePlayableLevel(editor);
         const std::size_t before = answerer.Boxes.size();
         answerer.AnswerBox(answer);
-        harness.ClickControl(IdSave);
+        harness.ClickControl("saveButton");
 
         const bool asked = answer != QMessageBox::NoButton;
         QCOMPARE(answerer.Boxes.size(), before + asked);

@@ -27,17 +27,17 @@ class SaveRulesTest : public QObject {
 
 private slots:
     void checksRefuseBeforeAnyDialog_data() {
-        QTest::addColumn<int>("command");
-        QTest::newRow("Save without a file") << IdSave;
-        QTest::newRow("Save As") << IdSaveAs;
+        QTest::addColumn<QByteArray>("command");
+        QTest::newRow("Save without a file") << QByteArray("saveButton");
+        QTest::newRow("Save As") << QByteArray("saveAsButton");
     }
 
     void checksRefuseBeforeAnyDialog() {
-        QFETCH(int, command);
+        QFETCH(QByteArray, command);
         auto&& [harness, answerer, editor] = EditorWithAnswerer();
         EditDefaultLevel(editor);
 
-        harness.ClickControl(command);
+        harness.ClickControl(command.constData());
 
         QCOMPARE(answerer.Boxes.size(), std::size_t(2));
         CompareBox(answerer.Boxes[0], "All player start points have not been used!", "Warning!",
@@ -46,7 +46,7 @@ private slots:
         QVERIFY(answerer.FileDialogs.empty());
         QVERIFY(editor.Document().IsModified());
         QCOMPARE(editor.Document().Path(), std::string());
-        QCOMPARE(WindowTitle(editor), editor.GetBaseTitle());
+        QCOMPARE(WindowTitle(editor), BaseTitle);
         QVERIFY(!editor.SaveLevelAs());
     }
 
@@ -55,7 +55,7 @@ private slots:
         const std::string path = LoadFileHoldingPrevious(harness, answerer, "L1.txt");
         EditDefaultLevel(editor);
 
-        harness.ClickControl(IdSave);
+        harness.ClickControl("saveButton");
 
         QCOMPARE(answerer.Boxes.size(), std::size_t(2));
         QCOMPARE(answerer.Boxes[1].text, DiagonalRefusal);
@@ -72,7 +72,7 @@ private slots:
         });
         answerer.ChooseFile(harness.PathIn("L2.txt"));
 
-        harness.ClickControl(IdSaveAs);
+        harness.ClickControl("saveAsButton");
 
         QCOMPARE(answerer.Boxes.size(), std::size_t(1));
         QCOMPARE(answerer.Boxes[0].caption, std::string("Warning!"));
@@ -82,9 +82,9 @@ private slots:
 
     void fileDialogsAreAskedForExactly() {
         auto&& [harness, answerer, editor] = EditorWithAnswerer();
-        harness.ClickControl(IdLoad);
+        harness.ClickControl("loadButton");
         MakePlayableLevel(editor);
-        harness.ClickControl(IdSaveAs);
+        harness.ClickControl("saveAsButton");
 
         QCOMPARE(answerer.FileDialogs.size(), std::size_t(2));
         const FileDialogRequest& open = answerer.FileDialogs[0];
@@ -101,7 +101,7 @@ private slots:
         // Neither dialog was accepted: nothing changed.
         QVERIFY(editor.Document().IsModified());
         QCOMPARE(editor.Document().Path(), std::string());
-        QCOMPARE(WindowTitle(editor), editor.GetBaseTitle());
+        QCOMPARE(WindowTitle(editor), BaseTitle);
     }
 
     void saveAsWritesTheLevelAndNamesIt() {
@@ -110,7 +110,7 @@ private slots:
         const std::string path = harness.PathIn("L7.TXT");
         answerer.ChooseFile(path);
 
-        harness.ClickControl(IdSaveAs);
+        harness.ClickControl("saveAsButton");
 
         QVERIFY(answerer.Boxes.empty());
         const QByteArray written = ReadBytes(path);
@@ -128,7 +128,7 @@ private slots:
         WatchingAnswerer answerer(path);
         answerer.ChooseFile(path);
 
-        harness.ClickControl(IdSaveAs);
+        harness.ClickControl("saveAsButton");
 
         QCOMPARE(answerer.Boxes.size(), std::size_t(1));
         CompareBox(answerer.Boxes[0], InvalidFileNameMessage, "Warning!", WarningBox);
@@ -153,7 +153,7 @@ private slots:
         const std::string title = WindowTitle(editor);
         MakePlayableLevel(editor);
 
-        harness.ClickControl(IdSave);
+        harness.ClickControl("saveButton");
 
         QCOMPARE(answerer.FileDialogs.size(), std::size_t(1)); // the Load's only
         QVERIFY(answerer.Boxes.empty());
@@ -168,7 +168,7 @@ private slots:
         auto&& [harness, answerer, editor] = EditorWithAnswerer();
         MakePlayableLevel(editor);
         answerer.CancelFileDialog();
-        harness.ClickControl(IdSave);
+        harness.ClickControl("saveButton");
         QCOMPARE(answerer.FileDialogs.size(), std::size_t(1));
         QVERIFY(!answerer.FileDialogs[0].open);
         QVERIFY(editor.Document().IsModified());

@@ -29,7 +29,7 @@ class UndoTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // Undo gives back every pixel that the whole window showed before the stroke, whichever
+    // Undo gives back every pixel that the grid showed before the stroke, whichever
     // control has the focus, and both redo keys bring the stroke back.
     void undoAndRedoAStrokeRestoreTheScreen() {
         EditorHarness h;
@@ -39,25 +39,25 @@ private slots:
         h.Click(Qt::LeftButton, CellCentre({6, 6}));
         h.PickTile(Qt::LeftButton, Brick);
         h.HoverOver({6, 6});
-        const QImage before = h.Editor().Surface().copy();
+        const QImage before = ShownGrid(h.Editor());
         const LevelState level = h.Editor().Document().State();
 
         Stroke(h, {{5, 6}, {6, 6}, {7, 6}, {8, 6}, {9, 6}, {10, 6}});
         h.HoverOver({6, 6});
-        const QImage after = h.Editor().Surface().copy();
+        const QImage after = ShownGrid(h.Editor());
         QVERIFY(!h.Editor().Document().Starts().placed[2]);
 
         for (const Qt::Key redoKey : {Qt::Key_Y, Qt::Key_Z}) {
             Undo(h);
             QVERIFY(h.Editor().Document().State() == level);
-            QVERIFY(h.Editor().Surface() == before);
+            QCOMPARE(ShownGrid(h.Editor()), before);
             QCOMPARE(StatusLine(h.Editor()), QString("Selected: (6,6)   Tile Type: Player Three"));
             Redo(h, redoKey);
-            QVERIFY(h.Editor().Surface() == after);
+            QCOMPARE(ShownGrid(h.Editor()), after);
         }
-        h.Editor().GetDlgItem(IdNew)->setFocus();
+        h.Editor().findChild<QWidget*>("newButton")->setFocus();
         Undo(h);
-        QVERIFY(h.Editor().Surface() == before);
+        QCOMPARE(ShownGrid(h.Editor()), before);
     }
 
     // Each press that changed cells is one step; picks and strokes that changed nothing are
@@ -69,9 +69,9 @@ private slots:
         h.Click(Qt::LeftButton, CellCentre({2, 2}), Qt::ControlModifier);
         Stroke(h, {{2, 2}});
         h.PickTile(Qt::LeftButton, Brick);
-        h.ClickControl(IdFillFloor);
+        h.ClickControl("fillFloorButton");
         answerer.AnswerBox(QMessageBox::Yes);
-        h.ClickControl(IdClearFloor);
+        h.ClickControl("clearFloorButton");
         const LevelDocument& document = h.Editor().Document();
 
         Undo(h);
@@ -86,7 +86,7 @@ private slots:
 
         Redo(h);
         answerer.AnswerBox(QMessageBox::No);
-        h.ClickControl(IdNew);
+        h.ClickControl("newButton");
         const LevelState fresh = document.State();
         Undo(h);
         QVERIFY(document.State() == fresh);
@@ -101,7 +101,7 @@ private slots:
         h.PickTile(Qt::LeftButton, Brick);
         Stroke(h, {{3, 1}});
         answerer.ChooseFile(h.PathIn("L1.txt"));
-        h.ClickControl(IdSave);
+        h.ClickControl("saveButton");
         QVERIFY(!h.Editor().Document().IsModified());
 
         Stroke(h, {{5, 1}});
@@ -130,7 +130,7 @@ private slots:
         answerer.AnswerBox(QMessageBox::Cancel);
         h.Key(Qt::Key_Escape);
         QCOMPARE(answerer.Boxes.size(), std::size_t(1));
-        QVERIFY(!h.Editor().GetLeftDrag());
+        QVERIFY(!Drags(h.Editor()));
         h.HoverOver({4, 2}); // the button came up over the box
         QCOMPARE(h.Editor().Document().TileAt({4, 2}), Floor);
         h.Release(Qt::LeftButton, CellCentre({4, 2}));
@@ -142,19 +142,19 @@ private slots:
     // A key that runs a command without a box leaves the stroke going on: a command that
     // changed cells parts it into the stroke so far, the command and the rest, one step each.
     void aCommandWithoutABoxLeavesTheStrokeGoing_data() {
-        QTest::addColumn<int>("control");
+        QTest::addColumn<QByteArray>("control");
         QTest::addColumn<int>("steps");
-        QTest::newRow("Show Grid") << int(IdShowGrid) << 1;
-        QTest::newRow("Fill Floor") << int(IdFillFloor) << 3;
+        QTest::newRow("Show Grid") << QByteArray("showGridBox") << 1;
+        QTest::newRow("Fill Floor") << QByteArray("fillFloorButton") << 3;
     }
     void aCommandWithoutABoxLeavesTheStrokeGoing() {
-        QFETCH(int, control);
+        QFETCH(QByteArray, control);
         QFETCH(int, steps);
         EditorHarness h;
         h.PickTile(Qt::LeftButton, Brick);
         h.PickTile(Qt::RightButton, SolidBlock);
         h.Press(Qt::RightButton, CellCentre({2, 2}));
-        h.Editor().GetDlgItem(control)->setFocus();
+        h.Editor().findChild<QWidget*>(control)->setFocus();
         h.Key(Qt::Key_Space);
         h.Move(CellCentre({3, 2}));
         h.Release(Qt::RightButton, CellCentre({3, 2}));

@@ -3,7 +3,6 @@
 #include "level/Finding.h"
 #include "level/LevelAnalysis.h"
 #include "level/LevelText.h"
-#include "res/DialogTemplates.h"
 #include "tests/support/EditorHarness.h"
 #include "tests/support/ScriptedAnswerer.h"
 
@@ -312,10 +311,10 @@ private slots:
 
         ScriptedAnswerer answerer;
         answerer.ChooseFile(level.toStdString());
-        harness.ClickControl(IdLoad);
+        harness.ClickControl("loadButton");
         if (!gridLines)
-            harness.ClickControl(IdShowGrid);
-        const QImage& editor = harness.Editor().Surface();
+            harness.ClickControl("showGridBox");
+        const QImage editor = Screen(harness.Editor());
 
         QCOMPARE(render.size(), QSize(301 * scale, 261 * scale));
         for (int y = 0; y < render.height(); ++y)

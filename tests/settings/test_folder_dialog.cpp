@@ -61,24 +61,11 @@ private slots:
         QVERIFY(QDir().mkpath(Dir.path()));
     }
 
-    void showsTheTextsOfItsMode_data() {
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<QString>("okText");
-        QTest::addColumn<QString>("title");
-        QTest::newRow("open") << int(CFolderDialog::ModeOpen) << "Open"
-                              << "Open Folder";
-        QTest::newRow("select") << int(CFolderDialog::ModeSelect) << "Select"
-                                << "Select Folder";
-    }
-
-    void showsTheTextsOfItsMode() {
-        QFETCH(int, mode);
-        QFETCH(QString, okText);
-        QFETCH(QString, title);
-        CFolderDialog dialog(Root, CFolderDialog::FolderMode(mode));
+    void showsTheTextsOfAFolderPicker() {
+        CFolderDialog dialog(Root);
         dialog.show();
-        QCOMPARE(OkButton(&dialog)->text(), okText);
-        QCOMPARE(dialog.windowTitle(), title);
+        QCOMPARE(OkButton(&dialog)->text(), QStringLiteral("Select"));
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Select Folder"));
         auto* label = dialog.findChild<QLabel*>(QStringLiteral("fileNameLabel"));
         QCOMPARE(label->text(), QStringLiteral("Folder &name:"));
         QCOMPARE(label->buddy(), NameBox(&dialog));
@@ -87,7 +74,7 @@ private slots:
     }
 
     void opensInTheInitialFolderWithItInTheNameBox() {
-        CFolderDialog dialog(Root, CFolderDialog::ModeSelect);
+        CFolderDialog dialog(Root);
         dialog.show();
         QCOMPARE(dialog.directory().absolutePath(), Dir.path());
         QCOMPARE(Text(NameBox(&dialog)), (Root));
@@ -95,30 +82,30 @@ private slots:
     }
 
     void listsFoldersButNoFiles() {
-        CFolderDialog dialog(Root, CFolderDialog::ModeSelect);
+        CFolderDialog dialog(Root);
         dialog.show();
         QCOMPARE(ListedNames(&dialog, 2), QStringList({"Levels", "Other"}));
     }
 
     void selectReturnsTheInitialFolderWhenNothingWasSelected() {
-        CFolderDialog dialog(Root, CFolderDialog::ModeSelect);
+        CFolderDialog dialog(Root);
         OnNextModal([](QWidget* shown) { OkButton(shown)->click(); });
-        QCOMPARE(dialog.DoModal(), int(QDialog::Accepted));
+        QCOMPARE(dialog.exec(), int(QDialog::Accepted));
         QCOMPARE(dialog.GetFolder(), (Root));
     }
 
     void anEmptyInitialFolderMeansTheCurrentDirectory() {
         const std::string previous = GetCurrentDirectory();
         QVERIFY(SetCurrentDirectory(JoinPath(Root, "Other")));
-        CFolderDialog dialog("", CFolderDialog::ModeOpen);
+        CFolderDialog dialog("");
         SetCurrentDirectory(previous);
         OnNextModal([](QWidget* shown) { OkButton(shown)->click(); });
-        QCOMPARE(dialog.DoModal(), int(QDialog::Accepted));
+        QCOMPARE(dialog.exec(), int(QDialog::Accepted));
         QCOMPARE(dialog.GetFolder(), (JoinPath(Root, "Other")));
     }
 
     void selectingASubfolderPutsItsPathIntoTheNameBox() {
-        CFolderDialog dialog(Root, CFolderDialog::ModeSelect);
+        CFolderDialog dialog(Root);
         const std::string levels = (JoinPath(Root, "Levels"));
         OnNextModal([&](QWidget* shown) {
             QVERIFY(ClickListed(shown, QStringLiteral("Levels")));
@@ -127,12 +114,12 @@ private slots:
             QCOMPARE(OkButton(shown)->text(), QStringLiteral("Select"));
             OkButton(shown)->click();
         });
-        QCOMPARE(dialog.DoModal(), int(QDialog::Accepted));
+        QCOMPARE(dialog.exec(), int(QDialog::Accepted));
         QCOMPARE(dialog.GetFolder(), levels);
     }
 
     void typedTextIsNeverRead() {
-        CFolderDialog dialog(Root, CFolderDialog::ModeSelect);
+        CFolderDialog dialog(Root);
         dialog.show();
         QVERIFY(ClickListed(&dialog, QStringLiteral("Other")));
         QLineEdit* nameBox = NameBox(&dialog);
@@ -148,7 +135,7 @@ private slots:
     }
 
     void enteringTheSelectedFolderKeepsItChosen() {
-        CFolderDialog dialog(Root, CFolderDialog::ModeSelect);
+        CFolderDialog dialog(Root);
         dialog.show();
         QVERIFY(ClickListed(&dialog, QStringLiteral("Levels"), true));
         QTRY_COMPARE(dialog.directory().absolutePath(), Dir.filePath(QStringLiteral("Levels")));
@@ -159,7 +146,7 @@ private slots:
     // The name box follows the selected folder whatever changed it: here New Folder, then a
     // new name typed in place.
     void aNewFolderRenamedInPlaceIsTheFolderChosen() {
-        CFolderDialog dialog(Root, CFolderDialog::ModeSelect);
+        CFolderDialog dialog(Root);
         ShowActive(&dialog);
         ListedNames(&dialog, 2);
         dialog.findChild<QToolButton*>(QStringLiteral("newFolderButton"))->click();
@@ -179,7 +166,7 @@ private slots:
     // Keyboard focus selects a row that Up and Down move; Enter ends the dialog with the
     // selected folder instead of opening it.
     void theKeyboardChoosesAFolderAndEnterSelectsIt() {
-        CFolderDialog dialog(Root, CFolderDialog::ModeSelect);
+        CFolderDialog dialog(Root);
         ShowActive(&dialog);
         ListedNames(&dialog, 2);
         QAbstractItemView* view = ShownView(&dialog);
@@ -195,9 +182,9 @@ private slots:
     }
 
     void cancelEndsRejected() {
-        CFolderDialog dialog(Root, CFolderDialog::ModeSelect);
+        CFolderDialog dialog(Root);
         OnNextModal([](QWidget* shown) { DialogButton(shown, QDialogButtonBox::Cancel)->click(); });
-        QCOMPARE(dialog.DoModal(), int(QDialog::Rejected));
+        QCOMPARE(dialog.exec(), int(QDialog::Rejected));
     }
 
     // Without a part that it works on, the picker says so and runs as Qt's plain chooser.
@@ -210,10 +197,10 @@ private slots:
     void aDialogOfAnotherShapeFallsBackToThePlainChooser() {
         QFETCH(QString, part);
         ScriptedAnswerer answerer;
-        CFolderDialog dialog(Root, CFolderDialog::ModeSelect);
+        CFolderDialog dialog(Root);
         dialog.findChild<QWidget*>(part)->setObjectName(QStringLiteral("renamed"));
         OnNextModal([](QWidget* shown) { qobject_cast<QDialog*>(shown)->accept(); });
-        QCOMPARE(dialog.DoModal(), int(QDialog::Accepted));
+        QCOMPARE(dialog.exec(), int(QDialog::Accepted));
         QCOMPARE(answerer.Boxes.size(), std::size_t(1));
         QCOMPARE(answerer.Boxes[0].text, std::string(PlainFolderChooserText));
         QCOMPARE(dialog.GetFolder(), Root);

@@ -5,7 +5,6 @@
 #include "tests/support/ScriptedAnswerer.h"
 
 #include "files/FileSystem.h"
-#include "res/DialogTemplates.h"
 #include "settings/SettingsDlg.h"
 #include "settings/SettingsRecord.h"
 #include "tests/support/FolderPicking.h"
@@ -19,15 +18,15 @@
 
 namespace {
 
-QLineEdit* Field(CDialog& dialog) {
-    return qobject_cast<QLineEdit*>(dialog.GetDlgItem(IdDirectoryField));
+QLineEdit* Field(QDialog& dialog) {
+    return dialog.findChild<QLineEdit*>(QStringLiteral("directoryField"));
 }
 
-std::string FieldText(CDialog& dialog) {
+std::string FieldText(QDialog& dialog) {
     return Field(dialog)->text().toLocal8Bit().toStdString();
 }
 
-void TypeIntoField(CDialog& dialog, const std::string& text) {
+void TypeIntoField(QDialog& dialog, const std::string& text) {
     QLineEdit* field = Field(dialog);
     field->selectAll();
     QTest::keyClick(field, Qt::Key_Delete);
@@ -64,7 +63,7 @@ private slots:
 
     void fieldShowsTheCurrentDirectoryWhenNoneIsStored() {
         CSettingsDlg dialog(Settings);
-        dialog.Create();
+        dialog.show();
         QCOMPARE(FieldText(dialog), Root);
         QCOMPARE(Field(dialog)->selectedText(), Field(dialog)->text());
         QCOMPARE(dialog.focusWidget(), Field(dialog));
@@ -74,7 +73,7 @@ private slots:
     void fieldShowsTheStoredDirectoryWhereverTheCurrentOneIs() {
         QVERIFY(StoreLevelDirectory(Settings, "/Games/Zapmaze/Levels"));
         CSettingsDlg dialog(Settings);
-        dialog.Create();
+        dialog.show();
         QCOMPARE(FieldText(dialog), std::string("/Games/Zapmaze/Levels"));
         QCOMPARE(Field(dialog)->selectedText(), Field(dialog)->text());
     }
@@ -92,11 +91,11 @@ private slots:
         QFETCH(bool, exists);
         const std::string directory = typed.isEmpty() ? "" : JoinPath(Root, typed.toStdString());
         CSettingsDlg dialog(Settings);
-        dialog.Create();
+        dialog.show();
         TypeIntoField(dialog, directory);
-        ClickControl(dialog, IdSettingsSave);
+        ClickControl(dialog, "saveButton");
         QVERIFY(!dialog.isVisible());
-        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(LevelDirectoryText(Settings), directory);
         QCOMPARE(GetCurrentDirectory(), exists ? directory : Root);
     }
@@ -108,17 +107,17 @@ private slots:
         QCOMPARE(::mkdir(bytes.c_str(), 0755), 0);
         QVERIFY(SetCurrentDirectory(bytes));
         CSettingsDlg dialog(Settings);
-        dialog.Create();
+        dialog.show();
         OnNextModal([](QWidget* shown) { DialogButton(shown, QDialogButtonBox::Open)->click(); });
-        ClickControl(dialog, IdBrowse);
-        ClickControl(dialog, IdSettingsSave);
+        ClickControl(dialog, "browseButton");
+        ClickControl(dialog, "saveButton");
         QCOMPARE(LevelDirectoryText(Settings), bytes);
 
         CSettingsDlg edited(Settings);
-        edited.Create();
+        edited.show();
         Field(edited)->end(false);
         QTest::keyClicks(Field(edited), QStringLiteral("/sub"));
-        ClickControl(edited, IdSettingsSave);
+        ClickControl(edited, "saveButton");
         QCOMPARE(LevelDirectoryText(Settings), bytes + "/sub");
         QVERIFY(SetCurrentDirectory(Root));
         QCOMPARE(::rmdir(bytes.c_str()), 0); // Qt cannot name it to remove it
@@ -126,14 +125,14 @@ private slots:
 
     void saveAtOnceStoresTheCurrentDirectory() {
         CSettingsDlg dialog(Settings);
-        dialog.Create();
-        ClickControl(dialog, IdSettingsSave);
+        dialog.show();
+        ClickControl(dialog, "saveButton");
         QCOMPARE(LevelDirectoryText(Settings), Root);
     }
 
     void enterInTheFieldSaves() {
         CSettingsDlg dialog(Settings);
-        dialog.Create();
+        dialog.show();
         TypeIntoField(dialog, Levels);
         QTest::keyClick(Field(dialog), Qt::Key_Return);
         QVERIFY(!dialog.isVisible());
@@ -151,12 +150,12 @@ private slots:
         QFETCH(bool, escape);
         QVERIFY(StoreLevelDirectory(Settings, "/old"));
         CSettingsDlg dialog(Settings);
-        dialog.Create();
+        dialog.show();
         TypeIntoField(dialog, Levels);
         if (escape)
             QTest::keyClick(Field(dialog), Qt::Key_Escape);
         else
-            ClickControl(dialog, IdSettingsCancel);
+            ClickControl(dialog, "cancelButton");
         QVERIFY(!dialog.isVisible());
         QCOMPARE(LevelDirectoryText(Settings), std::string("/old"));
         QCOMPARE(GetCurrentDirectory(), Root);
@@ -165,19 +164,19 @@ private slots:
     void browseStartsAtTheCurrentDirectoryAndFillsTheField() {
         QVERIFY(StoreLevelDirectory(Settings, "/elsewhere"));
         CSettingsDlg dialog(Settings);
-        dialog.Create();
+        dialog.show();
         QString startFolder;
         OnNextModal([&](QWidget* shown) {
             startFolder = qobject_cast<QFileDialog*>(shown)->directory().absolutePath();
             PickInFolderDialog(shown, QStringLiteral("Levels"), QDialogButtonBox::Open);
         });
-        ClickControl(dialog, IdBrowse);
+        ClickControl(dialog, "browseButton");
         QCOMPARE(startFolder, Dir.path());
         QCOMPARE(FieldText(dialog), Levels);
         QCOMPARE(LevelDirectoryText(Settings), std::string("/elsewhere"));
         QCOMPARE(GetCurrentDirectory(), Root);
 
-        ClickControl(dialog, IdSettingsCancel);
+        ClickControl(dialog, "cancelButton");
         QCOMPARE(LevelDirectoryText(Settings), std::string("/elsewhere"));
         QCOMPARE(GetCurrentDirectory(), Root);
     }
@@ -185,11 +184,11 @@ private slots:
     void aCancelledBrowseLeavesTheField() {
         QVERIFY(StoreLevelDirectory(Settings, "/elsewhere"));
         CSettingsDlg dialog(Settings);
-        dialog.Create();
+        dialog.show();
         OnNextModal([](QWidget* shown) {
             PickInFolderDialog(shown, QStringLiteral("Levels"), QDialogButtonBox::Cancel);
         });
-        ClickControl(dialog, IdBrowse);
+        ClickControl(dialog, "browseButton");
         QCOMPARE(FieldText(dialog), std::string("/elsewhere"));
     }
 
@@ -197,10 +196,10 @@ private slots:
         ScriptedAnswerer answerer;
         QVERIFY(StoreLevelDirectory(Settings, "/old"));
         CSettingsDlg dialog(Settings);
-        dialog.Create();
+        dialog.show();
         const std::string tooLong = "/" + std::string(LevelDirectoryMaxLength, 'd');
         Field(dialog)->setText(QString::fromStdString(tooLong));
-        ClickControl(dialog, IdSettingsSave);
+        ClickControl(dialog, "saveButton");
         QCOMPARE(answerer.Boxes.size(), std::size_t(1));
         QCOMPARE(answerer.Boxes[0].caption, std::string("Warning!"));
         QCOMPARE(answerer.Boxes[0].text, std::string(DirectoryTooLongText));
@@ -211,7 +210,7 @@ private slots:
 
         const std::string longest = tooLong.substr(1);
         Field(dialog)->setText(QString::fromStdString(longest));
-        ClickControl(dialog, IdSettingsSave);
+        ClickControl(dialog, "saveButton");
         QCOMPARE(answerer.Boxes.size(), std::size_t(1));
         QVERIFY(!dialog.isVisible());
         QCOMPARE(LevelDirectoryText(Settings), longest);
@@ -229,11 +228,11 @@ private slots:
                 auto* dialog = dynamic_cast<CSettingsDlg*>(shown);
                 QVERIFY(dialog);
                 Field(*dialog)->setText(QString::fromStdString(levels));
-                ClickControl(*dialog, IdSettingsSave);
+                ClickControl(*dialog, "saveButton");
             });
-            harness.ClickControl(IdSettings);
+            harness.ClickControl("settingsButton");
             QCOMPARE(GetCurrentDirectory(), levels);
-            harness.ClickControl(IdClose);
+            harness.ClickControl("closeButton");
             stored = ReadBytes(harness.SettingsPath());
             QCOMPARE(stored.size(), qsizetype(SettingsRecordSize));
             QCOMPARE(stored.left(int(levels.size()) + 1),

@@ -1,11 +1,10 @@
 #include "tests/support/EditorHarness.h"
 
 #include "files/FileSystem.h"
-#include "platform/StaticText.h"
-#include "res/DialogTemplates.h"
 
 #include <QApplication>
 #include <QFile>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QTest>
 
@@ -15,8 +14,7 @@ EditorHarness::EditorHarness(std::optional<QByteArray> settings)
         WriteBytes(PathIn("settings.dat"), *settings);
     SetCurrentDirectory(Folder());
     Window = std::make_unique<CLevelEditorDlg>();
-    SetMainWindow(Window.get());
-    Window->Create();
+    Window->show();
     Window->activateWindow();
     if (!QTest::qWaitForWindowExposed(Window.get()))
         qWarning("the editor window was not exposed");
@@ -36,7 +34,7 @@ std::string EditorHarness::PathIn(const std::string& name) const {
 }
 
 QColor EditorHarness::Pixel(int x, int y) const {
-    return QColor(Window->Surface().pixel(x, y));
+    return QColor(Screen(*Window).pixel(x, y));
 }
 
 void EditorHarness::Press(Qt::MouseButton button, QPoint point, Qt::KeyboardModifiers modifiers) {
@@ -71,8 +69,8 @@ void EditorHarness::PickTile(Qt::MouseButton button, int tile) {
     Click(button, {corner.x + 10, corner.y + 10});
 }
 
-void EditorHarness::ClickControl(int id) {
-    ::ClickControl(*Window, id);
+void EditorHarness::ClickControl(const char* name) {
+    ::ClickControl(*Window, name);
 }
 
 void EditorHarness::Key(Qt::Key key, Qt::KeyboardModifiers modifiers) {
@@ -80,17 +78,35 @@ void EditorHarness::Key(Qt::Key key, Qt::KeyboardModifiers modifiers) {
     QTest::keyClick(target, key, modifiers);
 }
 
-void ClickControl(CDialog& dialog, int id) {
-    QWidget* control = dialog.GetDlgItem(id);
+QImage Screen(QWidget& window) {
+    return window.grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+QImage ShownGrid(CLevelEditorDlg& editor) {
+    return Screen(editor).copy(GridGeometry::GridLeft, GridGeometry::GridTop, 301, 261);
+}
+
+void ClickControl(QWidget& window, const char* name) {
+    auto* control = window.findChild<QWidget*>(QString::fromLatin1(name));
+    if (!control)
+        qFatal("no control named %s", name);
     QTest::mouseClick(control, Qt::LeftButton, {}, control->rect().center());
 }
 
 QString StatusLine(CLevelEditorDlg& editor) {
-    return static_cast<CStaticText*>(editor.GetDlgItem(IdStatusLine))->text();
+    return editor.findChild<QLabel*>(QStringLiteral("statusLine"))->text();
 }
 
 QCheckBox* ShowGridBox(CLevelEditorDlg& editor) {
-    return qobject_cast<QCheckBox*>(editor.GetDlgItem(IdShowGrid));
+    return editor.findChild<QCheckBox*>(QStringLiteral("showGridBox"));
+}
+
+LevelView& View(CLevelEditorDlg& editor) {
+    return *editor.findChild<LevelView*>();
+}
+
+TilePicker& Picker(CLevelEditorDlg& editor) {
+    return *editor.findChild<TilePicker*>();
 }
 
 QByteArray ReadBytes(const std::string& path) {

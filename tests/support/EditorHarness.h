@@ -1,12 +1,15 @@
 #pragma once
 // Starts a real editor window in a fresh, empty start-up folder of its own, as a user would
-// start the program there, and gives tests real mouse clicks and the pixels of its surface.
+// start the program there, and gives tests real mouse clicks and the pixels it shows.
 #include "editor/LevelEditorDlg.h"
+#include "editor/LevelView.h"
+#include "editor/TilePicker.h"
 #include "tests/support/ScriptedAnswerer.h"
 
 #include <QByteArray>
 #include <QCheckBox>
 #include <QColor>
+#include <QImage>
 #include <QPoint>
 #include <QTemporaryDir>
 #include <memory>
@@ -27,6 +30,7 @@ public:
     std::string PathIn(const std::string& name) const;
     std::string SettingsPath() const { return PathIn("settings.dat"); }
 
+    // What the window shows at a client pixel.
     QColor Pixel(int x, int y) const;
 
     void Press(Qt::MouseButton button, QPoint point, Qt::KeyboardModifiers modifiers = {});
@@ -37,8 +41,8 @@ public:
     void HoverOver(Cell cell);
     // A real click with button on the palette box of tile.
     void PickTile(Qt::MouseButton button, int tile);
-    // A real click on one of the window's controls.
-    void ClickControl(int id);
+    // A real click on the window's control of that name.
+    void ClickControl(const char* name);
     void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = {});
 
 private:
@@ -60,15 +64,20 @@ struct EditorWithAnswerer {
     CLevelEditorDlg& editor = harness.Editor();
 };
 
-// Colours of the editor's pictures, and a mark that it never draws: a pixel so marked shows
-// whether a later step drew it again.
+// Colours of the editor's pictures.
 inline const QRgb Black = qRgb(0, 0, 0), White = qRgb(255, 255, 255), Red = qRgb(255, 0, 0);
-inline const QRgb Green = qRgb(0, 128, 0), Blue = qRgb(0, 0, 255), Mark = qRgb(255, 0, 255);
+inline const QRgb Green = qRgb(0, 128, 0);
 
-// A real click on one of a dialog's controls.
-void ClickControl(CDialog& dialog, int id);
+// The pixels that a window shows, as the screen gets them, and those of the editor's grid area.
+QImage Screen(QWidget& window);
+QImage ShownGrid(CLevelEditorDlg& editor);
+// A real click on a window's control of that name.
+void ClickControl(QWidget& window, const char* name);
+// The editor's named parts.
 QString StatusLine(CLevelEditorDlg& editor);
 QCheckBox* ShowGridBox(CLevelEditorDlg& editor);
+LevelView& View(CLevelEditorDlg& editor);
+TilePicker& Picker(CLevelEditorDlg& editor);
 
 // Reads a whole file's bytes; an empty array when it cannot be read.
 QByteArray ReadBytes(const std::string& path);

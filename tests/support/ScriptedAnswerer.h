@@ -1,7 +1,7 @@
 #pragma once
 // Answers message boxes and file dialogs from a script and records what was asked, so a test
 // can drive a command that opens modal dialogs and check their texts, captions and kinds.
-#include "platform/ModalAnswerer.h"
+#include "dialogs/ModalAnswerer.h"
 
 #include <deque>
 #include <optional>

@@ -1,3 +1,5 @@
+#include "level/Level.h"
+#include "render/TilePictures.h"
 #include "res/Resources.h"
 
 #include <QPixmap>
@@ -7,46 +9,49 @@
 class TestResources : public QObject {
     Q_OBJECT
 private slots:
-    void tileBitmapsAre20By20InTileOrder();
+    void tilePicturesAre20By20();
     void floorIsExactlyTheGridHidingGreen();
     void playerTilesCarryAYellowDigitOnFloor();
     void iconHasEveryThemeSizeAnd32By32WithAtMost16Colours();
     void iconIsLoadedOnce();
     void crosshairHasItsHotSpotOnTheCentreDot();
-    void unknownIdsGiveNothing();
 };
 
-void TestResources::tileBitmapsAre20By20InTileOrder() {
-    const std::array<int, 8> expected{129, 130, 132, 133, 134, 135, 136, 137};
-    QCOMPARE(TileBitmapIds(), expected);
-    for (int id : TileBitmapIds())
-        QCOMPARE(LoadBitmapResource(id).size(), QSize(20, 20));
+namespace {
+
+const render::Pixel Green = render::Rgb(0, 128, 0);
+
+} // namespace
+
+void TestResources::tilePicturesAre20By20() {
+    for (int tile = 0; tile < TileCount; ++tile) {
+        QCOMPARE(render::TilePicture(tile).Width(), 20);
+        QCOMPARE(render::TilePicture(tile).Height(), 20);
+    }
 }
 
 void TestResources::floorIsExactlyTheGridHidingGreen() {
-    const QImage floor = LoadBitmapResource(BitmapFloor);
-    for (int y = 0; y < floor.height(); ++y)
-        for (int x = 0; x < floor.width(); ++x)
-            QCOMPARE(floor.pixel(x, y), qRgb(0, 128, 0));
+    const render::PixelBuffer& floor = render::TilePicture(Floor);
+    for (int y = 0; y < floor.Height(); ++y)
+        for (int x = 0; x < floor.Width(); ++x)
+            QCOMPARE(floor.At(x, y), Green);
 }
 
 void TestResources::playerTilesCarryAYellowDigitOnFloor() {
-    const QRgb yellow = qRgb(255, 255, 0);
-    const QRgb green = qRgb(0, 128, 0);
-    for (int id = BitmapPlayer1; id <= BitmapPlayer5; ++id) {
-        const QImage tile = LoadBitmapResource(id);
-        QCOMPARE(tile.pixel(0, 0), green);
-        QCOMPARE(tile.pixel(19, 19), green);
+    for (int tile = Player1; tile <= Player5; ++tile) {
+        const render::PixelBuffer& picture = render::TilePicture(tile);
+        QCOMPARE(picture.At(0, 0), Green);
+        QCOMPARE(picture.At(19, 19), Green);
         int digitPixels = 0;
         for (int y = 0; y < 7; ++y)
             for (int x = 0; x < 5; ++x)
-                digitPixels += tile.pixel(x, y) == yellow;
-        QVERIFY2(digitPixels >= 5, qPrintable(QString::number(id)));
+                digitPixels += picture.At(x, y) == render::Rgb(255, 255, 0);
+        QVERIFY2(digitPixels >= 5, qPrintable(QString::number(tile)));
     }
 }
 
 void TestResources::iconHasEveryThemeSizeAnd32By32WithAtMost16Colours() {
-    const QIcon icon = LoadIconResource(IconProgram);
+    const QIcon icon = ProgramIcon();
     for (int size : {16, 24, 32, 48, 64, 128, 256}) // the sizes of the icon theme
         QVERIFY2(icon.availableSizes().contains(QSize(size, size)),
                  qPrintable(QString::number(size)));
@@ -61,22 +66,15 @@ void TestResources::iconHasEveryThemeSizeAnd32By32WithAtMost16Colours() {
 // Pixmaps made from an icon are cached under its key: one icon keeps that cache from growing
 // with every dialog that shows it.
 void TestResources::iconIsLoadedOnce() {
-    QCOMPARE(LoadIconResource(IconProgram).cacheKey(), LoadIconResource(IconProgram).cacheKey());
+    QCOMPARE(ProgramIcon().cacheKey(), ProgramIcon().cacheKey());
 }
 
 void TestResources::crosshairHasItsHotSpotOnTheCentreDot() {
-    const QCursor cursor = LoadCursorResource(CursorCrosshair);
+    const QCursor cursor = CrosshairCursor();
     QCOMPARE(cursor.hotSpot(), QPoint(15, 16));
     const QImage image = cursor.pixmap().toImage();
     QCOMPARE(image.size(), QSize(32, 32));
     QCOMPARE(image.pixel(15, 16), qRgb(0, 0, 0));
-}
-
-void TestResources::unknownIdsGiveNothing() {
-    QVERIFY(LoadBitmapResource(131).isNull());
-    QVERIFY(LoadBitmapResource(IconProgram).isNull());
-    QVERIFY(LoadIconResource(BitmapFloor).isNull());
-    QCOMPARE(LoadCursorResource(IconProgram).shape(), Qt::ArrowCursor);
 }
 
 QTEST_MAIN(TestResources)

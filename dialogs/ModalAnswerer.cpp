@@ -1,6 +1,6 @@
-#include "platform/ModalAnswerer.h"
+#include "dialogs/ModalAnswerer.h"
 
-#include "platform/FocusStyle.h"
+#include "dialogs/FocusStyle.h"
 
 #include <QFileDialog>
 #include <QFileInfo>

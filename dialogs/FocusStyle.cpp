@@ -1,4 +1,4 @@
-#include "platform/FocusStyle.h"
+#include "dialogs/FocusStyle.h"
 
 #include <QApplication>
 #include <QPainter>

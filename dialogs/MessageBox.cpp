@@ -1,6 +1,6 @@
-#include "platform/MessageBox.h"
+#include "dialogs/MessageBox.h"
 
-#include "platform/ModalAnswerer.h"
+#include "dialogs/ModalAnswerer.h"
 
 QMessageBox::StandardButton MessageBox(QWidget* owner, const std::string& text,
                                        const std::string& caption,

@@ -1,4 +1,4 @@
-#include "platform/PathText.h"
+#include "dialogs/PathText.h"
 
 #include "files/FileSystem.h"
 

@@ -1,6 +1,6 @@
 // The real message boxes, shown through the production answerer: the buttons asked for, the
 // default one, what a key or the close box answers, and the text shown as it is.
-#include "platform/MessageBox.h"
+#include "dialogs/MessageBox.h"
 #include "tests/support/NextModal.h"
 
 #include <QLabel>

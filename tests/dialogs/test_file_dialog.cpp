@@ -1,8 +1,8 @@
 // The real Open and Save As dialogs as the editor asks for them: the filter descriptions as
 // they stand, "All Files (*.*)" listing every file, the starting folder, the default extension,
 // and the current directory following the folder of the chosen file.
+#include "dialogs/FileDialog.h"
 #include "files/FileSystem.h"
-#include "platform/FileDialog.h"
 #include "tests/support/NextModal.h"
 #include "tests/support/ScriptedAnswerer.h"
 
@@ -21,19 +21,15 @@ namespace {
 
 const QStringList LevelFilters = {"Zapmaze Levels (*.txt)", "All Files (*.*)"};
 
-CFileDialog LevelDialog(bool open) {
-    return CFileDialog(open, "txt", !open, LevelFilters, nullptr);
-}
-
 void Touch(const QString& path) {
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
 }
 
-// Runs `dialog` and hands the real file dialog to `answer` once it is on screen.
-int RunAnswered(CFileDialog& dialog, std::function<void(QFileDialog&)> answer) {
+// Runs a level file dialog and hands the real file dialog to `answer` once it is on screen.
+std::optional<std::string> RunAnswered(bool open, std::function<void(QFileDialog&)> answer) {
     OnNextModal([answer](QWidget* shown) { answer(*qobject_cast<QFileDialog*>(shown)); });
-    return dialog.DoModal();
+    return ChooseFile(nullptr, open, "txt", LevelFilters);
 }
 
 QStringList Listed(QFileDialog& dialog) {
@@ -68,10 +64,9 @@ private slots:
     void cleanup() { SetCurrentDirectory(Previous); }
 
     void openShowsTheFiltersAsWrittenAndAllFilesListsEveryFile() {
-        CFileDialog open = LevelDialog(true);
         QStringList filters, levels, everything;
         QString folder;
-        RunAnswered(open, [&](QFileDialog& dialog) {
+        RunAnswered(true, [&](QFileDialog& dialog) {
             auto* types = dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
             for (int i = 0; i < types->count(); ++i)
                 filters << types->itemText(i);
@@ -90,29 +85,21 @@ private slots:
     }
 
     void openTakesAnExistingNameAsTypedAndAddsTheExtensionOtherwise() {
-        CFileDialog existing = LevelDialog(true);
-        QCOMPARE(RunAnswered(existing, [](QFileDialog& d) { Accept(d, "NOEXT"); }),
-                 int(QDialog::Accepted));
-        QCOMPARE(existing.GetPathName(), Folder.filePath("NOEXT").toStdString());
-        CFileDialog missing = LevelDialog(true);
-        QCOMPARE(RunAnswered(missing, [](QFileDialog& d) { Accept(d, "L7"); }),
-                 int(QDialog::Accepted));
-        QCOMPARE(missing.GetPathName(), Folder.filePath("L7.txt").toStdString());
+        QCOMPARE(RunAnswered(true, [](QFileDialog& d) { Accept(d, "NOEXT"); }),
+                 Folder.filePath("NOEXT").toStdString());
+        QCOMPARE(RunAnswered(true, [](QFileDialog& d) { Accept(d, "L7"); }),
+                 Folder.filePath("L7.txt").toStdString());
     }
 
     void saveAsAddsTheDefaultExtension() {
-        CFileDialog save = LevelDialog(false);
-        QCOMPARE(RunAnswered(save, [](QFileDialog& d) { Accept(d, "L2"); }),
-                 int(QDialog::Accepted));
-        QCOMPARE(save.GetPathName(), Folder.filePath("L2.txt").toStdString());
+        QCOMPARE(RunAnswered(false, [](QFileDialog& d) { Accept(d, "L2"); }),
+                 Folder.filePath("L2.txt").toStdString());
     }
 
     void aFileInAnotherFolderMakesThatFolderCurrent() {
         QVERIFY(QDir(Folder.path()).mkpath("other"));
         const QString other = Folder.filePath("other");
-        CFileDialog open = LevelDialog(true);
-        QCOMPARE(RunAnswered(open, [&](QFileDialog& d) { Accept(d, other + "/L3.txt"); }),
-                 int(QDialog::Accepted));
+        QVERIFY(RunAnswered(true, [&](QFileDialog& d) { Accept(d, other + "/L3.txt"); }));
         QCOMPARE(GetCurrentDirectory(), other.toStdString());
     }
 
@@ -120,15 +107,12 @@ private slots:
     void aRelativeNameIsMadeAbsolute() {
         ScriptedAnswerer answerer;
         answerer.ChooseFile("./good.txt");
-        CFileDialog save = LevelDialog(false);
-        QCOMPARE(save.DoModal(), int(QDialog::Accepted));
-        QCOMPARE(save.GetPathName(), Folder.filePath("good.txt").toStdString());
+        QCOMPARE(ChooseFile(nullptr, false, "txt", LevelFilters),
+                 Folder.filePath("good.txt").toStdString());
     }
 
     void cancelLeavesThePathAndTheFolder() {
-        CFileDialog open = LevelDialog(true);
-        QCOMPARE(RunAnswered(open, [](QFileDialog& d) { d.reject(); }), int(QDialog::Rejected));
-        QCOMPARE(open.GetPathName(), std::string());
+        QCOMPARE(RunAnswered(true, [](QFileDialog& d) { d.reject(); }), std::nullopt);
         QCOMPARE(GetCurrentDirectory(), Folder.path().toStdString());
     }
 };

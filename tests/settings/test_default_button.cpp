@@ -1,7 +1,6 @@
 // The button that Enter would press is the one that looks the default, and keyboard focus on
 // the default button can be seen.
-#include "platform/Dialog.h"
-#include "res/DialogTemplates.h"
+#include "settings/SettingsDlg.h"
 
 #include <QPushButton>
 #include <QTest>
@@ -19,17 +18,19 @@ class DefaultButtonTest : public QObject {
 
 private slots:
     void theDefaultLookFollowsTheButtonThatEnterPresses() {
-        CDialog dialog(SettingsTemplate());
+        SettingsRecord settings;
+        CSettingsDlg dialog(settings);
         dialog.show();
         dialog.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
-        auto* save = qobject_cast<QPushButton*>(dialog.GetDlgItem(IdSettingsSave));
-        auto* browse = qobject_cast<QPushButton*>(dialog.GetDlgItem(IdBrowse));
-        auto* cancel = qobject_cast<QPushButton*>(dialog.GetDlgItem(IdSettingsCancel));
+        auto* save = dialog.findChild<QPushButton*>("saveButton");
+        auto* browse = dialog.findChild<QPushButton*>("browseButton");
+        auto* cancel = dialog.findChild<QPushButton*>("cancelButton");
+        QWidget* field = dialog.findChild<QWidget*>("directoryField");
         const auto defaults = [&] {
             return QList<bool>{save->isDefault(), browse->isDefault(), cancel->isDefault()};
         };
-        dialog.GetDlgItem(IdDirectoryField)->setFocus(Qt::TabFocusReason);
+        field->setFocus(Qt::TabFocusReason);
         QCOMPARE(defaults(), (QList<bool>{true, false, false}));
         const QImage saveUnfocused = Look(save);
         browse->setFocus(Qt::TabFocusReason);
@@ -39,7 +40,7 @@ private slots:
         QVERIFY2(Look(save) != saveUnfocused, "the focused default button looks unfocused");
         cancel->setFocus(Qt::BacktabFocusReason);
         QCOMPARE(defaults(), (QList<bool>{false, false, true}));
-        dialog.GetDlgItem(IdDirectoryField)->setFocus(Qt::TabFocusReason);
+        field->setFocus(Qt::TabFocusReason);
         QCOMPARE(defaults(), (QList<bool>{true, false, false}));
         QCOMPARE(Look(save), saveUnfocused);
     }

@@ -1,0 +1,48 @@
+#pragma once
+// The level's grid in the editor window: the grid lines in the grid colour, the black outer
+// frame, the tile picture of every cell and the red frame round the hovered cell. It paints
+// them with render/, as zapmaze-levels does, into a picture of its own, which paint events only
+// copy to the screen; a changed cell costs the few hundred pixels of its picture. It takes no
+// mouse input: the window's one mouse handler tells it where the pointer is.
+#include "level/LevelDocument.h"
+#include "render/Canvas.h"
+
+#include <QImage>
+#include <QWidget>
+#include <vector>
+
+class LevelView : public QWidget {
+    Q_OBJECT
+
+public:
+    // Shows the level of `document` with grid lines of `gridColour`, at the grid's place in the
+    // window.
+    LevelView(const LevelDocument& document, render::Pixel gridColour, QWidget* parent);
+
+    Cell HoverCell() const { return Hover; }
+    // The hover moves to `cell` (NoCell for none): the cell hovered before is drawn afresh,
+    // which takes its frame away, and `cell` gets the frame when `framed`.
+    void MoveHover(Cell cell, bool framed);
+    // The cells drawn again from the document, then the frame on the hovered cell, whichever
+    // cell it is.
+    void ShowCells(const std::vector<Cell>& cells);
+    // Everything drawn again, with grid lines of `gridColour`.
+    void SetGridColour(render::Pixel gridColour);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    render::Canvas Pixels();
+    // Each draws into the picture and returns the part of this widget it changed.
+    QRect DrawCell(Cell cell);
+    QRect DrawHoverFrame();
+    // Where a rectangle of the window's pixels lies in this widget.
+    QRect OnWidget(const render::Rect& area) const;
+
+    const LevelDocument& Document;
+    Cell Hover = NoCell;
+    // In the window's pixels, as render/ paints the grid area; the margin above and left of the
+    // grid is never shown.
+    QImage Picture;
+};
