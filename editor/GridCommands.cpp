@@ -57,21 +57,21 @@ render::Pixel CLevelEditorDlg::GridLineColour() const {
 }
 
 void CLevelEditorDlg::OnUndo() {
-    if (MouseButtonHeld() || !Session.CanUndo())
+    if (StrokeHeld() || !Session.CanUndo())
         return;
     Session.Undo();
     RefreshStatus();
 }
 
 void CLevelEditorDlg::OnRedo() {
-    if (MouseButtonHeld() || !Session.CanRedo())
+    if (StrokeHeld() || !Session.CanRedo())
         return;
     Session.Redo();
     RefreshStatus();
 }
 
 void CLevelEditorDlg::RefreshStatus() {
-    const Cell hover = View->HoverCell();
+    const Cell hover = View->StatusCell();
     if (hover == NoCell) {
         Status->setText(QString());
         return;
