@@ -10,10 +10,17 @@
 #include <vector>
 
 class LevelView;
+class QAccessibleEvent;
 class TilePicker;
 
 // Lets Qt make these interfaces for the editor's widgets; harmless when called again.
 void InstallEditorAccessibility();
+
+// Where the announcements go: to Qt, which passes them on while an assistive technology
+// listens, or to a receiver of one's own (tests: the offscreen platform has no bridge that
+// would listen). Null gives them back to Qt.
+using AccessibilityReceiver = void (*)(QAccessibleEvent* event);
+void ReceiveAccessibilityEvents(AccessibilityReceiver receiver);
 
 // The cursor's cell has the focus now.
 void AnnounceCursor(LevelView* view);

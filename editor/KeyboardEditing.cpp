@@ -13,6 +13,11 @@ void CLevelEditorDlg::ConnectGridKeys() {
     connect(View, &LevelView::CursorMoved, this, &CLevelEditorDlg::OnCursorMoved);
     connect(View, &LevelView::GridKeyPressed, this, &CLevelEditorDlg::OnGridKey);
     connect(View, &LevelView::KeyStrokeEnded, this, &CLevelEditorDlg::EndKeyStroke);
+    // A keyboard user reads the cursor cell's tile in the status line, whatever changed it.
+    connect(&Session, &DocumentSession::CellsChanged, this, [this] {
+        if (View->hasFocus())
+            RefreshStatus();
+    });
 }
 
 void CLevelEditorDlg::OnGridKey(const GridKey& key) {
@@ -38,8 +43,7 @@ void CLevelEditorDlg::OnCursorMoved() {
         KeyButton = Qt::NoButton;
     if (KeyButton != Qt::NoButton)
         PaintAtCursor();
-    else
-        RefreshStatus();
+    RefreshStatus();
 }
 
 // While a mouse button drags, Space paints nothing.
@@ -59,7 +63,6 @@ void CLevelEditorDlg::PaintAtCursor() {
     const Cell cell = View->CursorCell();
     if (!IsBorderCell(cell.column, cell.row))
         Session.PlaceTile(cell, static_cast<TileType>(Picker->Tile(KeyButton)));
-    RefreshStatus();
 }
 
 void CLevelEditorDlg::EndKeyStroke() {

@@ -103,6 +103,7 @@ CLevelEditorDlg::CLevelEditorDlg()
     SetCurrentDirectory(LevelDirectoryText(Settings));
     EditorGeometry::BuildCellHitMap(CellHitMap);
     View = new LevelView(Session.Document(), GridLineColour(), this);
+    View->setObjectName(QStringLiteral("levelGrid"));
     Picker = new TilePicker(this);
     CreateControls();
     ShowGridBox->setChecked(Settings.ShowGrid != 0);

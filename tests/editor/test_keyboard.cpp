@@ -1,6 +1,7 @@
 // Editing from the focused grid with keys alone: the tab stop, the cell cursor's frame, strokes
 // of Space with the arrows, the eyedropper, the digits by physical key, undo and closing.
 #include "tests/editor/MouseTesting.h"
+#include "tests/support/ScriptedAnswerer.h"
 
 #include <QApplication>
 
@@ -70,7 +71,12 @@ private slots:
         QCOMPARE(ShownGrid(h.Editor()), unfocused);
         h.Key(Qt::Key_Backtab);
         QTRY_COMPARE(View(h.Editor()).CursorCell(), (Cell{2, 2}));
-        QCOMPARE(StatusLine(h.Editor()), "Selected: (2,2)   Tile Type: Floor");
+        RunKeys(h, "2 sp");
+        QCOMPARE(StatusLine(h.Editor()), "Selected: (2,2)   Tile Type: Destructible Brick");
+        ScriptedAnswerer answerer;
+        answerer.AnswerBox(QMessageBox::No);
+        h.Key(Qt::Key_N, Qt::AltModifier); // New, with the grid keeping the focus
+        QTRY_COMPARE(StatusLine(h.Editor()), "Selected: (2,2)   Tile Type: Floor");
     }
 
     void keysEditAsTheMouseDoes_data() {
