@@ -73,7 +73,7 @@ deadline = time.time() + 20
 while (problem := problems()) and time.time() < deadline:
     time.sleep(0.2)
 if problem:
-    sys.exit(print(problem))
+    sys.exit(problem)
 PY
 
 # Keys alone: New, from the grid, which keeps the focus, then Solid Block on every cell of even column and row, which leaves no open
