@@ -114,6 +114,11 @@ void WalkTheCursor(benchmark::State& state, bool painting) {
     View(editor).setFocus();
     QApplication::processEvents();
     SendKey(QEvent::KeyPress, Qt::Key_2);
+    for (int step = 0; step < GridColumns; ++step) // to (0,0), then to (1,1), where walks start
+        for (const int key : {Qt::Key_Left, Qt::Key_Up})
+            SendKey(QEvent::KeyPress, key);
+    SendKey(QEvent::KeyPress, Qt::Key_Right);
+    SendKey(QEvent::KeyPress, Qt::Key_Down);
     if (painting)
         SendKey(QEvent::KeyPress, Qt::Key_Space);
     const std::vector<int> walk = InteriorWalk();
