@@ -47,8 +47,9 @@ def problem():
             return "cell %d,%d is named %s" % (c, r, name)
     palette = named.get((Atspi.Role.LIST, "Palette"))
     items = [palette.get_child_at_index(i).get_name() for i in range(8)] if palette else []
-    if items != list(tiles.values()):
-        return "no list of the eight tiles"
+    if items != list(tiles.values()) or not palette.get_child_at_index(0).get_state_set().contains(
+            Atspi.StateType.SELECTED):
+        return "no list of the eight tiles with the left button's selected"
     for role, name in [("LABEL", "Selected: (1,1)   Tile Type: Destructible Brick"),
                        ("LABEL", "About"), ("PANEL", "Tiles"), ("IMAGE", "Left button: Solid Block"),
                        ("IMAGE", "Right button: Floor")]:

@@ -1,11 +1,10 @@
 // What a screen reader reads of the editor through Qt's accessibility interfaces: the grid as a
-// table of cells named after the level, the events of a cursor move and a paint, the palette's
-// list, the swatches and the labels.
+// table of cells named after the level, and the events of a tile chosen, a cursor move and a
+// paint. The names of the palette, the swatches and the labels are read over AT-SPI (tests/app).
 #include "editor/GridAccessible.h"
 #include "tests/editor/DocumentFixtures.h"
 
 #include <QAccessible>
-#include <QGroupBox>
 #include <QTest>
 
 namespace {
@@ -61,7 +60,7 @@ private slots:
             }
     }
 
-    void keysAreAnnouncedAndThePartsNamed() {
+    void keysAreAnnounced() {
         EditorHarness h;
         QAccessibleInterface* grid = Of(&View(h.Editor()));
         QAccessibleInterface* picker = Of(&Picker(h.Editor()));
@@ -76,19 +75,7 @@ private slots:
                          Event("Floor, column 2, row 1", QAccessible::Focus),
                          Event("Destructible Brick, column 2, row 1", QAccessible::NameChanged)}));
         QCOMPARE(grid->focusChild(), grid->tableInterface()->cellAt(1, 2));
-        QStringList palette; // the selected item marked with "*"
-        for (int tile = 0; tile < TileCount; ++tile) {
-            QAccessibleInterface* item = picker->child(0)->child(tile);
-            palette << NameOf(item) + (item->state().selected ? "*" : "");
-        }
-        QCOMPARE(picker->child(0)->role(), QAccessible::List);
-        QCOMPARE(palette.join(','), "Solid Block,Destructible Brick*,Floor,Player One,Player Two,"
-                                    "Player Three,Player Four,Player Five");
-        QCOMPARE(NameOf(picker->child(2)), "Right button: Floor");
-        QCOMPARE(NameOf(Of(h.Editor().findChild<QWidget*>("statusLine"))),
-                 "Selected: (2,1)   Tile Type: Destructible Brick");
-        QCOMPARE(NameOf(Of(h.Editor().findChild<QWidget*>("credits"))), "About");
-        QCOMPARE(NameOf(Of(h.Editor().findChild<QGroupBox*>())), "Tiles");
+        QVERIFY(picker->child(0)->child(Brick)->state().selected);
     }
 };
 
