@@ -71,13 +71,13 @@ void CLevelEditorDlg::OnRedo() {
 }
 
 void CLevelEditorDlg::RefreshStatus() {
-    const Cell hover = View->StatusCell();
-    if (hover == NoCell) {
+    const Cell cell = View->StatusCell();
+    if (cell == NoCell) {
         Status->setText(QString());
         return;
     }
     char text[96];
-    std::snprintf(text, sizeof text, "Selected: (%d,%d)   Tile Type: %s", hover.column, hover.row,
-                  TileName(Document().TileAt(hover)).c_str());
+    std::snprintf(text, sizeof text, "Selected: (%d,%d)   Tile Type: %s", cell.column, cell.row,
+                  TileName(Document().TileAt(cell)).c_str());
     Status->setText(QString::fromLocal8Bit(text));
 }
