@@ -13,26 +13,22 @@ QString NameOf(QAccessibleInterface* part) {
     return part->text(QAccessible::Name);
 }
 
-QAccessibleInterface* Of(QObject* object) {
-    return QAccessible::queryAccessibleInterface(object);
-}
-
 QString Event(const QString& name, QAccessible::Event type) {
     return QStringLiteral("%1: %2").arg(name).arg(type);
 }
 
 QStringList Events;
 
-void Record(QAccessibleEvent* event) {
-    Events << Event(NameOf(event->accessibleInterface()), event->type());
-}
-
 } // namespace
 
 class AccessibilityTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { ReceiveAccessibilityEvents(Record); }
+    void initTestCase() {
+        ReceiveAccessibilityEvents([](QAccessibleEvent* event) {
+            Events << Event(NameOf(event->accessibleInterface()), event->type());
+        });
+    }
 
     void gridIsATableOfCellsNamedAfterTheLoadedLevel() {
         EditorHarness h;
@@ -43,7 +39,7 @@ private slots:
         WriteBytes(h.PathIn("L1.txt"), LevelBytes(level));
         QVERIFY(h.Editor().LoadLevelFromPath(h.PathIn("L1.txt")));
         QCOMPARE(Events.last(), Event("Level grid", QAccessible::TableModelChanged));
-        QAccessibleInterface* grid = Of(&View(h.Editor()));
+        QAccessibleInterface* grid = QAccessible::queryAccessibleInterface(&View(h.Editor()));
         QCOMPARE(grid->role(), QAccessible::Table);
         QCOMPARE(grid->tableInterface()->rowCount(), 13);
         QCOMPARE(grid->tableInterface()->columnCount(), 15);
@@ -62,8 +58,8 @@ private slots:
 
     void keysAreAnnounced() {
         EditorHarness h;
-        QAccessibleInterface* grid = Of(&View(h.Editor()));
-        QAccessibleInterface* picker = Of(&Picker(h.Editor()));
+        QAccessibleInterface* grid = QAccessible::queryAccessibleInterface(&View(h.Editor()));
+        QAccessibleInterface* picker = QAccessible::queryAccessibleInterface(&Picker(h.Editor()));
         View(h.Editor()).setFocus();
         Events.clear();
         for (const Qt::Key key : {Qt::Key_2, Qt::Key_Right, Qt::Key_Space})
