@@ -57,27 +57,27 @@ render::Pixel CLevelEditorDlg::GridLineColour() const {
 }
 
 void CLevelEditorDlg::OnUndo() {
-    if (MouseButtonHeld() || !Session.CanUndo())
+    if (StrokeHeld() || !Session.CanUndo())
         return;
     Session.Undo();
     RefreshStatus();
 }
 
 void CLevelEditorDlg::OnRedo() {
-    if (MouseButtonHeld() || !Session.CanRedo())
+    if (StrokeHeld() || !Session.CanRedo())
         return;
     Session.Redo();
     RefreshStatus();
 }
 
 void CLevelEditorDlg::RefreshStatus() {
-    const Cell hover = View->HoverCell();
-    if (hover == NoCell) {
+    const Cell cell = View->StatusCell();
+    if (cell == NoCell) {
         Status->setText(QString());
         return;
     }
     char text[96];
-    std::snprintf(text, sizeof text, "Selected: (%d,%d)   Tile Type: %s", hover.column, hover.row,
-                  TileName(Document().TileAt(hover)).c_str());
+    std::snprintf(text, sizeof text, "Selected: (%d,%d)   Tile Type: %s", cell.column, cell.row,
+                  TileName(Document().TileAt(cell)).c_str());
     Status->setText(QString::fromLocal8Bit(text));
 }

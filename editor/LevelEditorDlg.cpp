@@ -1,6 +1,7 @@
 #include "editor/LevelEditorDlg.h"
 
 #include "dialogs/FocusStyle.h"
+#include "editor/GridAccessible.h"
 #include "editor/LevelView.h"
 #include "editor/StatusLine.h"
 #include "editor/TilePicker.h"
@@ -51,6 +52,8 @@ QWidget* NewCredits(const Control& control, QWidget* parent) {
     label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     label->setIndent(0);
+    label->setAccessibleName(QStringLiteral("About"));
+    label->setAccessibleDescription(label->text());
     return label;
 }
 
@@ -68,7 +71,7 @@ QWidget* NewControl(const Control& control, QWidget* parent) {
         auto* group = new QGroupBox(text, parent);
         group->setStyleSheet(GroupBoxStyle);
         group->setAttribute(Qt::WA_TransparentForMouseEvents);
-        group->setAccessibleName(QStringLiteral("Palette"));
+        group->setAccessibleName(QStringLiteral("Tiles"));
         return group;
     }
     case ControlKind::Status:
@@ -86,6 +89,7 @@ CLevelEditorDlg::CLevelEditorDlg()
                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       RecoveryFolder(RecoveryFolderPath()), Recovery(RecoveryFolder) {
     InstallFocusStyle();
+    InstallEditorAccessibility();
     setWindowTitle(QString::fromLatin1(BaseTitle));
     setWindowIcon(ProgramIcon());
     setFont(WindowFont());
@@ -99,12 +103,14 @@ CLevelEditorDlg::CLevelEditorDlg()
     SetCurrentDirectory(LevelDirectoryText(Settings));
     EditorGeometry::BuildCellHitMap(CellHitMap);
     View = new LevelView(Session.Document(), GridLineColour(), this);
+    View->setObjectName(QStringLiteral("levelGrid"));
     Picker = new TilePicker(this);
     CreateControls();
     ShowGridBox->setChecked(Settings.ShowGrid != 0);
     ShowGridBox->setFocus();
     connect(&Session, &DocumentSession::CellsChanged, View, &LevelView::ShowCells);
     connect(&Session, &DocumentSession::PathChanged, this, &CLevelEditorDlg::ShowLevelPath);
+    ConnectGridKeys();
     StartRecovery();
 }
 
@@ -179,6 +185,9 @@ void CLevelEditorDlg::CreateControls() {
     ShowGridBox = findChild<QCheckBox*>(QStringLiteral("showGridBox"));
     Status = findChild<QLabel*>(QStringLiteral("statusLine"));
     Credits = findChild<QLabel*>(QStringLiteral("credits"));
+    // The grid's place in the tab order: after Clear Floor, before Show Grid.
+    setTabOrder(findChild<QWidget*>(QStringLiteral("clearFloorButton")), View);
+    setTabOrder(View, ShowGridBox);
     // Undo and redo work whichever control has the focus.
     const std::pair<QKeySequence, void (CLevelEditorDlg::*)()> keys[] = {
         {QKeySequence(Qt::CTRL | Qt::Key_Z), &CLevelEditorDlg::OnUndo},

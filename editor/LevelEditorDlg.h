@@ -11,6 +11,7 @@
 // Its source files, by concern:
 //   LevelEditorDlg.cpp    construction, the widgets, the keys, the Settings button, closing
 //   MouseEditing.cpp      picking and painting tiles with two buttons, strokes, the credits link
+//   KeyboardEditing.cpp   the same with the cell cursor of the focused grid and its keys
 //   GridCommands.cpp      Fill Floor, Clear Floor, Show Grid, undo, redo and the status line
 //   DocumentCommands.cpp  New, Load, Save, Save As, Close and the window title
 //   Recovery.cpp          the recovery file of unsaved changes, and recovering at start
@@ -27,6 +28,7 @@
 #include <optional>
 #include <string>
 
+struct GridKey;
 class LevelView;
 class QCheckBox;
 class QLabel;
@@ -95,7 +97,18 @@ private:
     void ShowAbout();
     void BeginDrag(Qt::MouseButton button);
     void EndDrag();
-    bool MouseButtonHeld() const;
+    // A mouse button or Space holds a stroke open.
+    bool StrokeHeld() const;
+    // Player One and Player Two are placed by the press alone and never dragged.
+    static bool EndsDragAtOnce(int tile);
+
+    // KeyboardEditing.cpp
+    void ConnectGridKeys();
+    void OnGridKey(const GridKey& key);
+    void OnCursorMoved();
+    void BeginKeyStroke(Qt::MouseButton button);
+    void PaintAtCursor();
+    void EndKeyStroke();
 
     // Recovery.cpp
     void StartRecovery();
@@ -122,6 +135,8 @@ private:
     DocumentSession Session;
     // The button whose drag paints the stroke that the session has open, if any.
     Qt::MouseButton DragButton = Qt::NoButton;
+    // The button whose tile Space (or Shift+Space), held down, paints, if any.
+    Qt::MouseButton KeyButton = Qt::NoButton;
     EditorGeometry::CellHitTable CellHitMap{};
     LevelView* View = nullptr;
     TilePicker* Picker = nullptr;

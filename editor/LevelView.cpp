@@ -1,20 +1,35 @@
 #include "editor/LevelView.h"
 
+#include "editor/GridAccessible.h"
 #include "render/GridPicture.h"
 #include "render/TilePictures.h"
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <algorithm>
 
 using namespace GridGeometry;
 
 namespace {
 
 constexpr render::Pixel HoverFrameColour = render::Rgb(255, 0, 0);
+constexpr render::Pixel CursorDark = render::Rgb(0, 0, 0), CursorLight = render::Rgb(255, 255, 255);
+constexpr int CursorDash = 3;
 
 render::Rect CellImageArea(Cell cell) {
     const int left = CellLeft(cell.column) + 1, top = CellTop(cell.row) + 1;
     return {left, top, left + CellImageSize, top + CellImageSize};
+}
+
+// The inside of the hover frame's ring, where the cursor's two rings go.
+render::Rect CursorArea(Cell cell) {
+    const render::Rect image = CellImageArea(cell);
+    return {image.left + 1, image.top + 1, image.right - 1, image.bottom - 1};
+}
+
+// One pixel of a cursor ring: dashes of black and white, the inner ring's offset by one dash.
+void DrawCursorDash(const render::Canvas& canvas, int x, int y, int ring) {
+    canvas.Row(y)[x] = ((x + y) / CursorDash + ring) % 2 ? CursorLight : CursorDark;
 }
 
 } // namespace
@@ -24,6 +39,7 @@ LevelView::LevelView(const LevelDocument& document, render::Pixel gridColour, QW
     setGeometry(GridLeft, GridTop, GridRight - GridLeft, GridBottom - GridTop);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::TabFocus);
     setAccessibleName(QStringLiteral("Level grid"));
     SetGridColour(gridColour);
 }
@@ -31,6 +47,7 @@ LevelView::LevelView(const LevelDocument& document, render::Pixel gridColour, QW
 void LevelView::MoveHover(Cell cell, bool framed) {
     QRect changed = DrawCell(Hover);
     Hover = cell;
+    Pointed = cell;
     if (framed)
         changed |= DrawHoverFrame();
     update(changed);
@@ -41,18 +58,96 @@ void LevelView::ShowCells(const std::vector<Cell>& cells) {
     for (const Cell cell : cells)
         changed |= DrawCell(cell);
     update(changed | DrawHoverFrame());
+    AnnounceChangedCells(this, cells);
 }
 
 void LevelView::SetGridColour(render::Pixel gridColour) {
     render::DrawGridLines(Pixels(), gridColour);
     render::DrawGridCells(Pixels(), Document.Grid());
     DrawHoverFrame();
+    DrawCursorFrame();
     update();
 }
 
 void LevelView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.drawImage(event->rect(), Picture, event->rect().translated(GridLeft, GridTop));
+}
+
+// Space's auto-repeat neither ends nor starts a stroke again: the stroke lasts until Space is up.
+void LevelView::keyPressEvent(QKeyEvent* event) {
+    const GridKey key = DecodeGridKey(*event);
+    if (key.kind == GridKey::None)
+        return QWidget::keyPressEvent(event);
+    if (key.kind == GridKey::Move)
+        MoveCursor(key.columns, key.rows);
+    else if (!(key.kind == GridKey::Paint && event->isAutoRepeat()))
+        emit GridKeyPressed(key);
+}
+
+void LevelView::keyReleaseEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Space && !event->isAutoRepeat())
+        emit KeyStrokeEnded();
+    QWidget::keyReleaseEvent(event);
+}
+
+void LevelView::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    Pointed = Cursor;
+    update(DrawCursorFrame());
+    AnnounceCursor(this);
+    emit CursorMoved();
+}
+
+void LevelView::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    update(EraseCursorFrame());
+    emit KeyStrokeEnded();
+}
+
+// The cursor stops at the grid's edges.
+void LevelView::MoveCursor(int columns, int rows) {
+    const Cell next{std::clamp(Cursor.column + columns, 0, GridColumns - 1),
+                    std::clamp(Cursor.row + rows, 0, GridRows - 1)};
+    if (next == Cursor)
+        return;
+    update(EraseCursorFrame());
+    Cursor = Pointed = next;
+    update(DrawCursorFrame());
+    AnnounceCursor(this);
+    emit CursorMoved();
+}
+
+QRect LevelView::DrawCursorFrame() {
+    if (!hasFocus())
+        return {};
+    const render::Rect area = CursorArea(Cursor);
+    const render::Canvas canvas = Pixels();
+    for (int ring = 0; ring < 2; ++ring) {
+        const int left = area.left + ring, top = area.top + ring;
+        const int right = area.right - 1 - ring, bottom = area.bottom - 1 - ring;
+        for (int x = left; x <= right; ++x) {
+            DrawCursorDash(canvas, x, top, ring);
+            DrawCursorDash(canvas, x, bottom, ring);
+        }
+        for (int y = top; y <= bottom; ++y) {
+            DrawCursorDash(canvas, left, y, ring);
+            DrawCursorDash(canvas, right, y, ring);
+        }
+    }
+    return OnWidget(area);
+}
+
+// The tile's picture drawn again inside the hover frame's ring, which stays as it is.
+QRect LevelView::EraseCursorFrame() {
+    const render::Rect area = CursorArea(Cursor);
+    const render::Canvas canvas = Pixels();
+    const render::Canvas inside{canvas.Row(area.top) + area.left, area.right - area.left,
+                                area.bottom - area.top, canvas.stride};
+    render::DrawTileImage(inside, CellLeft(Cursor.column) - area.left,
+                          CellTop(Cursor.row) - area.top,
+                          render::TilePicture(Document.TileAt(Cursor)).View());
+    return OnWidget(area);
 }
 
 render::Canvas LevelView::Pixels() {
@@ -65,6 +160,8 @@ QRect LevelView::DrawCell(Cell cell) {
         return {};
     render::DrawTileImage(Pixels(), CellLeft(cell.column), CellTop(cell.row),
                           render::TilePicture(Document.TileAt(cell)).View());
+    if (cell == Cursor)
+        DrawCursorFrame();
     return OnWidget(CellImageArea(cell));
 }
 

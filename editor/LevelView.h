@@ -4,6 +4,10 @@
 // them with render/, as zapmaze-levels does, into a picture of its own, which paint events only
 // copy to the screen; a changed cell costs the few hundred pixels of its picture. It takes no
 // mouse input: the window's one mouse handler tells it where the pointer is.
+// It is a tab stop of the window: while it has the keyboard focus it shows a cell cursor, a
+// dashed black and white frame inside the hover frame's place, which the arrow keys move; the
+// other keys it decodes (GridKeys.h) and hands to the window, which edits the level.
+#include "editor/GridKeys.h"
 #include "level/LevelDocument.h"
 #include "render/Canvas.h"
 
@@ -19,7 +23,12 @@ public:
     // window.
     LevelView(const LevelDocument& document, render::Pixel gridColour, QWidget* parent);
 
+    const LevelDocument& Level() const { return Document; }
     Cell HoverCell() const { return Hover; }
+    Cell CursorCell() const { return Cursor; }
+    // The cell that the status line describes: the one that the pointer or the cursor moved to
+    // last.
+    Cell StatusCell() const { return Pointed; }
     // The hover moves to `cell` (NoCell for none): the cell hovered before is drawn afresh,
     // which takes its frame away, and `cell` gets the frame when `framed`.
     void MoveHover(Cell cell, bool framed);
@@ -29,10 +38,24 @@ public:
     // Everything drawn again, with grid lines of `gridColour`.
     void SetGridColour(render::Pixel gridColour);
 
+signals:
+    void CursorMoved();
+    // A key on the focused grid other than an arrow.
+    void GridKeyPressed(const GridKey& key);
+    // Space came up, or the focus left the grid: a stroke of the keyboard ends.
+    void KeyStrokeEnded();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    void MoveCursor(int columns, int rows);
+    QRect DrawCursorFrame();
+    QRect EraseCursorFrame();
     render::Canvas Pixels();
     // Each draws into the picture and returns the part of this widget it changed.
     QRect DrawCell(Cell cell);
@@ -42,6 +65,8 @@ private:
 
     const LevelDocument& Document;
     Cell Hover = NoCell;
+    Cell Cursor{1, 1};
+    Cell Pointed = NoCell;
     // In the window's pixels, as render/ paints the grid area; the margin above and left of the
     // grid is never shown.
     QImage Picture;

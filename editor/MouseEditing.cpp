@@ -18,11 +18,6 @@ using namespace EditorGeometry;
 
 namespace {
 
-// Player One and Player Two are placed by the press alone and never dragged.
-bool EndsDragAtOnce(int tile) {
-    return tile == Player1 || tile == Player2;
-}
-
 Qt::MouseButton OtherButton(Qt::MouseButton button) {
     return button == Qt::LeftButton ? Qt::RightButton : Qt::LeftButton;
 }
@@ -143,6 +138,11 @@ void CLevelEditorDlg::EndDrag() {
     Session.EndStroke();
 }
 
-bool CLevelEditorDlg::MouseButtonHeld() const {
-    return DragButton != Qt::NoButton || QGuiApplication::mouseButtons() != Qt::NoButton;
+bool CLevelEditorDlg::EndsDragAtOnce(int tile) {
+    return tile == Player1 || tile == Player2;
+}
+
+bool CLevelEditorDlg::StrokeHeld() const {
+    return DragButton != Qt::NoButton || KeyButton != Qt::NoButton ||
+           QGuiApplication::mouseButtons() != Qt::NoButton;
 }

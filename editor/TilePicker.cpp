@@ -1,6 +1,7 @@
 #include "editor/TilePicker.h"
 
 #include "editor/EditorGeometry.h"
+#include "editor/GridAccessible.h"
 #include "render/TilePictures.h"
 
 #include <QPainter>
@@ -52,8 +53,7 @@ TilePicker::TilePicker(QWidget* parent)
         Palette[slot] = PictureInside(FrameOf(PaletteSlots[slot]), slot);
     setGeometry(PickerArea());
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    setAccessibleName(QStringLiteral("Tiles"));
-    DescribeTiles();
+    setAccessibleName(QStringLiteral("Tile picker"));
 }
 
 int TilePicker::Tile(Qt::MouseButton button) const {
@@ -67,7 +67,7 @@ void TilePicker::SetTile(Qt::MouseButton button, int tile) {
         return;
     held = tile;
     (left ? Front : Back) = PictureInside(FrameOf(left ? FrontSwatch : BackSwatch), tile);
-    DescribeTiles();
+    AnnounceButtonTile(this, button);
     update((FrameOf(FrontSwatch) | FrameOf(BackSwatch)).translated(-pos()));
 }
 
@@ -80,8 +80,10 @@ void TilePicker::paintEvent(QPaintEvent*) {
     DrawFramed(painter, FrameOf(FrontSwatch), Front);
 }
 
-void TilePicker::DescribeTiles() {
-    setAccessibleDescription(QStringLiteral("Left button: %1. Right button: %2.")
-                                 .arg(QString::fromStdString(TileName(LeftTile)),
-                                      QString::fromStdString(TileName(RightTile))));
+QRect TilePicker::SlotFrame(int slot) {
+    return FrameOf(PaletteSlots[slot]);
+}
+
+QRect TilePicker::SwatchFrame(Qt::MouseButton button) {
+    return FrameOf(button == Qt::LeftButton ? FrontSwatch : BackSwatch);
 }

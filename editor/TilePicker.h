@@ -19,12 +19,14 @@ public:
     int Tile(Qt::MouseButton button) const;
     void SetTile(Qt::MouseButton button, int tile);
 
+    // In the window's pixels: the frame of a palette box, and of the button's swatch.
+    static QRect SlotFrame(int slot);
+    static QRect SwatchFrame(Qt::MouseButton button);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void DescribeTiles();
-
     int LeftTile = SolidBlock;
     int RightTile = Floor;
     // The pictures shown, scaled once: the palette's, the front and the back swatch's.

@@ -128,9 +128,10 @@ private slots:
 
     void tabWalksTheControlsInTemplateOrder() {
         auto&& [harness, editor] = OpenEditor();
-        const char* order[] = {"closeButton",      "loadButton",  "saveButton", "fillFloorButton",
-                               "clearFloorButton", "showGridBox", "newButton",  "saveAsButton",
-                               "settingsButton",   "closeButton"};
+        const char* order[] = {"closeButton",     "loadButton",       "saveButton",
+                               "fillFloorButton", "clearFloorButton", "levelGrid",
+                               "showGridBox",     "newButton",        "saveAsButton",
+                               "settingsButton",  "closeButton"};
         Control(editor, "closeButton")->setFocus();
         for (std::size_t i = 1; i < std::size(order); ++i) {
             QTest::keyClick(editor.focusWidget(), Qt::Key_Tab);
