@@ -38,12 +38,12 @@ const std::string& CLevelEditorDlg::OpenLevelPath() const {
 void CLevelEditorDlg::ToggleLevelSet() {
     if (SetWindow && SetWindow->isVisible())
         return static_cast<void>(SetWindow->close());
+    SetModel.SetFolder(LevelSetFolderNow());
     const bool first = !SetWindow;
     if (first) {
         SetWindow = new LevelSetWindow(SetModel, this);
         connect(SetWindow, &LevelSetWindow::LevelChosen, this, &CLevelEditorDlg::OpenSetLevel);
     }
-    SetModel.SetFolder(LevelSetFolderNow());
     FollowOpenLevel();
     SetWindow->show();
     if (first)

@@ -149,9 +149,9 @@ void LevelSetWindow::ShowSlots(bool all) {
     const QString folder = PathToQt(Model.Folder());
     FolderLabel->setText(QStringLiteral("Folder: ") + folder);
     FolderLabel->setAccessibleName(QStringLiteral("Folder: ") + folder);
-    for (const SlotVerdict& slot : Model.Verdicts().levels)
-        if (all || slot.changed)
-            static_cast<LevelSlot*>(Slots[slot.level - 1])->Show(slot);
+    for (int index = 0; index < LevelSetSize; ++index)
+        if (all || Model.Verdicts().levels[index].changed)
+            static_cast<LevelSlot*>(Slots[index])->Show(Model.Verdicts().levels[index]);
 }
 
 void LevelSetWindow::showEvent(QShowEvent* event) {

@@ -1,0 +1,135 @@
+// The Level Set window and the keys of the set in a real editor: F3, the slots' pictures,
+// verdicts and names, opening a slot by click, Enter and Page Down or Up, the fresh level of a
+// missing slot, and the open level's file changed by another program.
+#include "tests/editor/DocumentFixtures.h"
+
+#include "editor/LevelSetWindow.h"
+#include "render/GridPicture.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QTest>
+
+namespace {
+
+QAbstractButton* Slot(LevelSetWindow* window, int level) {
+    return window->findChild<QAbstractButton*>(QStringLiteral("slot%1").arg(level));
+}
+
+LevelSetWindow* OpenSetWindow(EditorHarness& harness) {
+    harness.Key(Qt::Key_F3);
+    auto* window = harness.Editor().findChild<LevelSetWindow*>();
+    return window && window->isVisible() ? window : nullptr;
+}
+
+// What render draws for the file, scaled down as Qt scales without smoothing.
+QImage RenderedAtHalf(const std::string& path) {
+    LevelGrid grid{};
+    PlayerStarts starts;
+    ReadLevelFile(path, grid, starts);
+    const render::PixelBuffer level = render::RenderLevel(grid, render::GridLinesShown, 1);
+    const QImage full(reinterpret_cast<const uchar*>(level.Data()), level.Width(), level.Height(),
+                      level.Width() * 4, QImage::Format_RGB32);
+    return full.scaled(level.Width() / 2, level.Height() / 2);
+}
+
+} // namespace
+
+class LevelSetTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void windowShowsTheSetAndOpensItsSlots() {
+        auto&& [harness, answerer, editor] = EditorWithAnswerer();
+        const std::string path3 = harness.PathIn("L3.txt");
+        WriteBytes(path3, PreviousFile());
+        WriteBytes(harness.PathIn("l4.TXT"), "no level\n");
+        LevelSetWindow* window = OpenSetWindow(harness);
+        QVERIFY(window);
+        QCOMPARE(window->windowTitle(), QStringLiteral("Level Set"));
+        QVERIFY(window->findChild<QLabel*>("setFolder")->text().endsWith(harness.Folder().c_str()));
+        QCOMPARE(Slot(window, 3)->accessibleName(), QStringLiteral("Level 3: 1 error"));
+        QCOMPARE(Slot(window, 4)->accessibleName(), QStringLiteral("Level 4: 1 error"));
+        QCOMPARE(Slot(window, 5)->accessibleName(), QStringLiteral("Level 5: missing"));
+        const QImage expected = RenderedAtHalf(path3);
+        QCOMPARE(Screen(*Slot(window, 3)).copy(5, 23, expected.width(), expected.height()),
+                 expected);
+
+        QTRY_VERIFY(Slot(window, 1)->hasFocus());
+        for (Qt::Key key : {Qt::Key_Right, Qt::Key_Down, Qt::Key_Up, Qt::Key_Right})
+            QTest::keyClick(QApplication::focusWidget(), key);
+        QVERIFY(Slot(window, 3)->hasFocus());
+        QTest::keyClick(Slot(window, 3), Qt::Key_Return);
+        QCOMPARE(editor.Document().Path(), path3);
+        QVERIFY(Slot(window, 3)->isChecked() && !Slot(window, 5)->isChecked());
+
+        EditDefaultLevel(editor);
+        answerer.AnswerBox(QMessageBox::No);
+        QTest::mouseClick(Slot(window, 5), Qt::LeftButton);
+        QCOMPARE(answerer.Boxes.size(), std::size_t(1));
+        QVERIFY(Slot(window, 5)->isChecked() && editor.Document().Path().empty());
+        MakePlayableLevel(editor);
+        harness.ClickControl("saveButton");
+        QVERIFY(answerer.FileDialogs.empty());
+        QCOMPARE(editor.Document().Path(), harness.PathIn("L5.txt"));
+        QTRY_COMPARE_WITH_TIMEOUT(Slot(window, 5)->accessibleName(), QStringLiteral("Level 5: ok"),
+                                  1000);
+        QTest::keyClick(Slot(window, 5), Qt::Key_F3);
+        QVERIFY(!window->isVisible());
+    }
+
+    void pageKeysWalkTheSet() {
+        auto&& [harness, answerer, editor] = EditorWithAnswerer();
+        for (const char* name : {"L3.txt", "L4.txt", "L10.txt"})
+            WriteBytes(harness.PathIn(name), PreviousFile());
+        LoadThroughButton(harness, answerer, harness.PathIn("L3.txt"));
+        EditDefaultLevel(editor);
+        answerer.AnswerBox(QMessageBox::Cancel);
+        harness.Key(Qt::Key_PageDown);
+        QCOMPARE(editor.Document().Path(), harness.PathIn("L3.txt"));
+        answerer.AnswerBox(QMessageBox::No);
+        harness.Key(Qt::Key_PageDown);
+        QCOMPARE(editor.Document().Path(), harness.PathIn("L4.txt"));
+        harness.Key(Qt::Key_PageDown); // L5 is missing: a fresh level for it
+        QVERIFY(editor.Document().Path().empty() && !editor.Document().IsModified());
+        harness.Key(Qt::Key_PageUp);
+        QCOMPARE(editor.Document().Path(), harness.PathIn("L4.txt"));
+        LoadThroughButton(harness, answerer, harness.PathIn("L10.txt"));
+        harness.Key(Qt::Key_PageDown);
+        QCOMPARE(editor.Document().Path(), harness.PathIn("L10.txt"));
+        QCOMPARE(answerer.Boxes.size(), std::size_t(2));
+    }
+
+    void openLevelFollowsItsFileOnDisk() {
+        auto&& [harness, answerer, editor] = EditorWithAnswerer();
+        const std::string path = LoadFileHoldingPrevious(harness, answerer, "L2.txt");
+        const std::string title = WindowTitle(editor);
+        LevelGrid other{};
+        WriteBytes(path, LevelBytes(other));
+        QTRY_VERIFY_WITH_TIMEOUT(editor.Document().Grid() == other, 1000);
+        QCOMPARE(WindowTitle(editor), title);
+        QVERIFY(!editor.Document().IsModified() && !editor.GetSession().CanUndo());
+        QVERIFY(StatusLine(editor).contains("read again"));
+
+        // The editor's own save is no change by another program.
+        MakePlayableLevel(editor);
+        harness.ClickControl("saveButton");
+        EditDefaultLevel(editor);
+        LevelSetWindow* window = OpenSetWindow(harness);
+        WriteBytes(harness.PathIn("L9.txt"), PreviousFile());
+        QTRY_COMPARE(Slot(window, 9)->accessibleName(), QStringLiteral("Level 9: 1 error"));
+        QVERIFY(answerer.Boxes.empty());
+
+        for (const auto answer : {QMessageBox::Yes, QMessageBox::No}) {
+            answerer.AnswerBox(answer);
+            WriteBytes(path, answer == QMessageBox::Yes ? PreviousFile() : LevelBytes(other));
+            QTRY_VERIFY_WITH_TIMEOUT(answerer.BoxAnswers.empty(), 1000);
+            QCOMPARE(answerer.Boxes.back().caption, std::string("File Changed"));
+            QCOMPARE(editor.Document().IsModified(), answer == QMessageBox::Yes);
+        }
+        QVERIFY(editor.Document().Grid() == other);
+    }
+};
+
+QTEST_MAIN(LevelSetTest)
+#include "test_level_set.moc"
