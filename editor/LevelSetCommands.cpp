@@ -7,7 +7,21 @@
 #include "files/FileSystem.h"
 #include "level/LevelSetFolder.h"
 
+#include <QScreen>
 #include <QShortcut>
+#include <algorithm>
+
+namespace {
+
+// To the right of the editor, moved left as far as the screen needs to show it whole.
+void PlaceBeside(QWidget& window, const QWidget& editor) {
+    const QRect screen = editor.screen()->availableGeometry();
+    const int right = screen.right() - window.frameGeometry().width();
+    window.move(std::max(screen.left(), std::min(editor.frameGeometry().right() + 8, right)),
+                editor.frameGeometry().top());
+}
+
+} // namespace
 
 void CLevelEditorDlg::StartLevelSet() {
     const std::pair<QKeySequence, std::function<void()>> keys[] = {
@@ -47,7 +61,7 @@ void CLevelEditorDlg::ToggleLevelSet() {
     FollowOpenLevel();
     SetWindow->show();
     if (first)
-        SetWindow->move(frameGeometry().topRight() + QPoint(8, 0));
+        PlaceBeside(*SetWindow, *this);
     SetWindow->activateWindow();
     SetWindow->FocusSlot(LevelInSet(SetModel.Folder(), OpenLevelPath()).value_or(1));
 }

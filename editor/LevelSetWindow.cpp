@@ -9,7 +9,6 @@
 #include <QLabel>
 #include <QPainter>
 #include <QShortcut>
-#include <QStyleOptionFocusRect>
 #include <QVBoxLayout>
 
 namespace {
@@ -17,7 +16,7 @@ namespace {
 // The grid area drawn by render/ at half its size.
 constexpr int PictureWidth = (GridGeometry::GridRight - GridGeometry::GridLeft) / 2;
 constexpr int PictureHeight = (GridGeometry::GridBottom - GridGeometry::GridTop) / 2;
-constexpr int Margin = 5;
+constexpr int Margin = 6;
 constexpr int CaptionHeight = 18;
 constexpr int MarkWidth = 3;
 
@@ -72,19 +71,22 @@ protected:
         const QRect caption(Margin, Margin, PictureWidth, CaptionHeight);
         painter.setPen(palette().color(QPalette::WindowText));
         painter.drawText(caption, Qt::AlignLeft | Qt::AlignVCenter,
-                         QStringLiteral("L%1").arg(Level));
+                         isChecked() ? QStringLiteral("L%1 (open)").arg(Level)
+                                     : QStringLiteral("L%1").arg(Level));
         if (Failing)
             painter.setPen(QColor(200, 0, 0));
         painter.drawText(caption, Qt::AlignRight | Qt::AlignVCenter, Verdict);
         painter.drawImage(PictureRect().topLeft(), Picture);
-        if (isChecked())
-            painter.fillRect(Margin, Margin + CaptionHeight - MarkWidth, PictureWidth, MarkWidth,
-                             palette().color(QPalette::Highlight));
+        if (isChecked()) {
+            painter.setPen(QPen(palette().color(QPalette::Highlight), MarkWidth, Qt::SolidLine,
+                                Qt::SquareCap, Qt::MiterJoin));
+            painter.drawRect(PictureRect().adjusted(-2, -2, 1, 1));
+        }
+        // The style may hide the focus until a key moves it; a slot always shows it.
         if (hasFocus()) {
-            QStyleOptionFocusRect option;
-            option.initFrom(this);
-            option.rect = rect().adjusted(1, 1, -1, -1);
-            style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+            painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
+            painter.setBrush(Qt::NoBrush);
+            painter.drawRect(rect().adjusted(0, 0, -1, -1));
         }
     }
 

@@ -52,7 +52,7 @@ private slots:
         QCOMPARE(Slot(window, 4)->accessibleName(), QStringLiteral("Level 4: 1 error"));
         QCOMPARE(Slot(window, 5)->accessibleName(), QStringLiteral("Level 5: missing"));
         const QImage expected = RenderedAtHalf(path3);
-        QCOMPARE(Screen(*Slot(window, 3)).copy(5, 23, expected.width(), expected.height()),
+        QCOMPARE(Screen(*Slot(window, 3)).copy(6, 24, expected.width(), expected.height()),
                  expected);
 
         QTRY_VERIFY(Slot(window, 1)->hasFocus());
