@@ -78,8 +78,13 @@ bool CLevelEditorDlg::MayOverwriteLevelFile() {
     const std::optional<FileStamp> now = LevelFileStampNow(Document().Path());
     if (!now || HoldsSameAs(*KnownFileStamp, *now))
         return true;
-    return MessageBox(this, FileChangedQuestion(Document().Path()), FileChangedCaption,
-                      QMessageBox::Yes | QMessageBox::No, QMessageBox::Warning) == QMessageBox::Yes;
+    const bool replace =
+        MessageBox(this, FileChangedQuestion(Document().Path()), FileChangedCaption,
+                   QMessageBox::Yes | QMessageBox::No, QMessageBox::Warning) == QMessageBox::Yes;
+    // The user has seen this change; the watch of the file does not ask about it again.
+    if (!replace)
+        DiskStampSeen = now;
+    return replace;
 }
 
 bool CLevelEditorDlg::AskSaveChanges(bool closing) {
