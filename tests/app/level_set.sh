@@ -9,12 +9,7 @@ source "$(dirname "$0")/xsession.sh"
 editor=$1
 work=$(mktemp -d)
 editor_pid=""
-cleanup() {
-    [ -n "$editor_pid" ] && kill "$editor_pid" 2>/dev/null || true
-    stop_xvfb
-    rm -rf "$work"
-}
-trap cleanup EXIT
+trap '[ -n "$editor_pid" ] && kill "$editor_pid"; stop_xvfb; rm -rf "$work"' EXIT
 start_xvfb "$work"
 mkdir "$work/set"
 cp "$2"/L*.txt "$work/set/"
@@ -32,8 +27,7 @@ xdotool key F3
 sid=$(wait_window "Level Set")
 wait_until shows_floor "$sid" || fail "the Level Set window shows no level"
 before=$(shot "$sid")
-cp "$work/set/L1.txt" "$work/set/L5.txt.new"
-mv "$work/set/L5.txt.new" "$work/set/L5.txt"
+cp "$work/set/L1.txt" "$work/set/L5.new" && mv "$work/set/L5.new" "$work/set/L5.txt"
 wait_until changed_from "$sid" "$before" || fail "slot 5 did not follow L5.txt"
 focus_window "$sid"
 xdotool key F3
