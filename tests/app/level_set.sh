@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
-# The level set in the real editor under Xvfb: F3 opens the "Level Set" window beside the
-# editor, another program's write to L5.txt changes its picture, F3 closes it again; Page Down
-# and Page Up walk the set; an unmodified open level written by another program is shown anew;
-# Escape in the editor ends the program with the window open.
+# The level set in the real editor under Xvfb: F3 opens "Level Set", another program's write to
+# L5.txt changes its picture, F3 closes it; Page Down and Up walk the set; an unmodified open level written
+# by another program is shown anew; Escape in the editor ends the program with the window open.
 #   level_set.sh EDITOR EXAMPLES_FOLDER
 set -euo pipefail
 source "$(dirname "$0")/xsession.sh"
@@ -38,7 +37,6 @@ xdotool key Next
 wait_window "$(title_re 4)" >/dev/null
 xdotool key Prior
 wait_window "$(title_re 3)" >/dev/null
-
 grid=$(shot "$wid")
 cp "$work/set/L1.txt" "$work/set/L3.txt"
 wait_until changed_from "$wid" "$grid" || fail "the open level was not read again"

@@ -3,7 +3,6 @@
 #include "editor/LevelSetModel.h"
 #include "tests/editor/DocumentFixtures.h"
 
-#include <QSignalSpy>
 #include <QtTest>
 #include <cstdio>
 #include <fstream>
@@ -19,7 +18,6 @@ private slots:
         LevelSetModel model;
         model.SetFolder(dir.path().toStdString());
         model.Follow(true);
-        QSignalSpy changes(&model, &LevelSetModel::SlotsChanged);
         const std::pair<std::function<void()>, std::pair<int, QString>> steps[] = {
             {[&] { WriteBytes(l5, LevelBytes(LevelGrid{})); }, {5, "1 warning"}},
             {[&] { std::fstream(l5, std::ios::in | std::ios::out) << "1"; }, {5, "2 warnings"}},
@@ -28,11 +26,9 @@ private slots:
             {[&] { std::remove(l6.c_str()); }, {6, "missing"}},
         };
         for (const auto& [change, slot] : steps) {
-            const int before = changes.count();
             change();
             QTRY_COMPARE_WITH_TIMEOUT(QString::fromStdString(model.Slot(slot.first).Text()),
                                       slot.second, 1000);
-            QVERIFY(changes.count() > before);
         }
     }
 };

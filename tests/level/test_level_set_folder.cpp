@@ -15,7 +15,6 @@ private slots:
             {"levels", "/work/L3.txt", "/home", "/home/levels"},
             {"", "/work/L3.txt", "/home", "/work"},
             {"", "/L3.txt", "/home", "/"},
-            {"", "L3.txt", "/home", "/home"},
             {"", "", "/home/", "/home"},
         };
         for (const auto& c : cases)
