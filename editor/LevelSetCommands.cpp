@@ -10,6 +10,7 @@
 #include <QScreen>
 #include <QShortcut>
 #include <algorithm>
+#include <functional>
 
 namespace {
 

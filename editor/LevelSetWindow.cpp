@@ -41,8 +41,8 @@ QString AccessibleNameOf(const SlotVerdict& slot) {
 // It is checkable only to tell screen readers which slot is open; a click never toggles it.
 class LevelSlot : public QAbstractButton {
 public:
-    LevelSlot(int level, LevelSetWindow* window) : QAbstractButton(window), Window(*window) {
-        Level = level;
+    LevelSlot(int level, LevelSetWindow* window)
+        : QAbstractButton(window), Window(*window), Level(level) {
         setObjectName(QStringLiteral("slot%1").arg(level));
         setCheckable(true);
         setFocusPolicy(Qt::StrongFocus);
@@ -105,7 +105,7 @@ protected:
 
 private:
     LevelSetWindow& Window;
-    int Level = 0;
+    const int Level;
     QString Verdict;
     bool Failing = false;
     QImage Picture;

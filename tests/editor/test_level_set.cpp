@@ -62,6 +62,11 @@ private slots:
         QCOMPARE(answerer.Boxes.size(), std::size_t(1));
         QVERIFY(Slot(window, 5)->isChecked() && editor.Document().Path().empty());
         MakePlayableLevel(editor);
+        WriteBytes(harness.PathIn("L5.txt"), PreviousFile()); // by another program meanwhile
+        answerer.AnswerBox(QMessageBox::No);
+        harness.ClickControl("saveButton");
+        QCOMPARE(ReadBytes(harness.PathIn("L5.txt")), PreviousFile());
+        answerer.AnswerBox(QMessageBox::Yes);
         harness.ClickControl("saveButton");
         QVERIFY(answerer.FileDialogs.empty());
         QCOMPARE(editor.Document().Path(), harness.PathIn("L5.txt"));
