@@ -42,7 +42,10 @@ void F3Reopens(benchmark::State& state) {
         state.PauseTiming();
         window->close();
         Harness().Editor().activateWindow();
-        QTest::qWaitForWindowActive(&Harness().Editor());
+        if (!QTest::qWaitForWindowActive(&Harness().Editor())) {
+            state.SkipWithError("the editor did not become the active window");
+            break;
+        }
         state.ResumeTiming();
         Harness().Key(Qt::Key_F3);
         window->repaint();
