@@ -1,7 +1,6 @@
 #include "editor/LevelEditorDlg.h"
 
 #include "dialogs/FocusStyle.h"
-#include "editor/LevelSetWindow.h"
 #include "editor/LevelView.h"
 #include "editor/StatusLine.h"
 #include "editor/TilePicker.h"
@@ -204,11 +203,8 @@ void CLevelEditorDlg::keyPressEvent(QKeyEvent* event) {
         close();
 }
 
-// The Level Set window goes with the editor, so that the program ends with it.
 void CLevelEditorDlg::closeEvent(QCloseEvent* event) {
     event->setAccepted(CloseEditor());
-    if (event->isAccepted() && SetWindow)
-        SetWindow->close();
 }
 
 // The dialog changes the settings record in memory; what it returns does not matter here. The
