@@ -38,13 +38,12 @@ QString AccessibleNameOf(const SlotVerdict& slot) {
 }
 
 // One level of the set: a button that paints the level's picture under its number and verdict.
-// It is checkable only to tell screen readers which slot is open; a click never toggles it.
+// The open level's slot is framed, and says so to screen readers in its description.
 class LevelSlot : public QAbstractButton {
 public:
     LevelSlot(int level, LevelSetWindow* window)
         : QAbstractButton(window), Window(*window), Level(level) {
         setObjectName(QStringLiteral("slot%1").arg(level));
-        setCheckable(true);
         setFocusPolicy(Qt::StrongFocus);
         setFixedSize(PictureWidth + 2 * Margin, CaptionHeight + PictureHeight + 2 * Margin);
     }
@@ -63,21 +62,25 @@ public:
         return {Margin, Margin + CaptionHeight, PictureWidth, PictureHeight};
     }
 
-protected:
-    void nextCheckState() override {}
+    void MarkOpen(bool open) {
+        Open = open;
+        setAccessibleDescription(open ? QStringLiteral("Open in the editor") : QString());
+        update();
+    }
 
+protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
         const QRect caption(Margin, Margin, PictureWidth, CaptionHeight);
         painter.setPen(palette().color(QPalette::WindowText));
         painter.drawText(caption, Qt::AlignLeft | Qt::AlignVCenter,
-                         isChecked() ? QStringLiteral("L%1 (open)").arg(Level)
-                                     : QStringLiteral("L%1").arg(Level));
+                         Open ? QStringLiteral("L%1 (open)").arg(Level)
+                              : QStringLiteral("L%1").arg(Level));
         if (Failing)
             painter.setPen(QColor(200, 0, 0));
         painter.drawText(caption, Qt::AlignRight | Qt::AlignVCenter, Verdict);
         painter.drawImage(PictureRect().topLeft(), Picture);
-        if (isChecked()) {
+        if (Open) {
             painter.setPen(QPen(palette().color(QPalette::Highlight), MarkWidth, Qt::SolidLine,
                                 Qt::SquareCap, Qt::MiterJoin));
             painter.drawRect(PictureRect().adjusted(-2, -2, 1, 1));
@@ -108,6 +111,7 @@ private:
     const int Level;
     QString Verdict;
     bool Failing = false;
+    bool Open = false;
     QImage Picture;
 };
 
@@ -138,7 +142,7 @@ LevelSetWindow::LevelSetWindow(LevelSetModel& model, QWidget* editor)
 
 void LevelSetWindow::MarkOpenLevel(std::optional<int> level) {
     for (int index = 0; index < LevelSetSize; ++index)
-        Slots[index]->setChecked(level == index + 1);
+        static_cast<LevelSlot*>(Slots[index])->MarkOpen(level == index + 1);
 }
 
 void LevelSetWindow::FocusSlot(int level) {

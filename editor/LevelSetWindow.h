@@ -1,9 +1,9 @@
 #pragma once
 // The "Level Set" window beside the editor: the ten levels of the set in two rows of five, each
-// with its picture, its number and its verdict, the open level's slot marked (checked, for
-// screen readers). A click or Enter on a slot asks the editor to open that level; the arrow keys
-// move between the slots; F3 and Escape close the window. It shows the model, which follows the
-// disk while the window is shown.
+// with its picture, its number and its verdict, the open level's slot marked (also in its
+// accessible description). A click or Enter on a slot asks the editor to open that level; the arrow
+// keys move between the slots; F3 and Escape close the window. It shows the model, which follows
+// the disk while the window is shown.
 #include "editor/LevelSetModel.h"
 
 #include <QWidget>
