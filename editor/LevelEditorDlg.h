@@ -130,6 +130,7 @@ private:
 
     // LevelSetCommands.cpp
     void StartLevelSet();
+    void AddPageKeys(QWidget* window);
     void ToggleLevelSet();
     // Opens the set's level (1..10) as Load does, or a fresh level for its missing file.
     void OpenSetLevel(int level);

@@ -10,7 +10,6 @@
 #include <QScreen>
 #include <QShortcut>
 #include <algorithm>
-#include <functional>
 
 namespace {
 
@@ -24,14 +23,18 @@ void PlaceBeside(QWidget& window, const QWidget& editor) {
 
 } // namespace
 
+// Page Down and Page Up work in the editor and in the Level Set window.
+void CLevelEditorDlg::AddPageKeys(QWidget* window) {
+    connect(new QShortcut(Qt::Key_PageDown, window), &QShortcut::activated, this,
+            [this] { OpenNeighbourLevel(1); });
+    connect(new QShortcut(Qt::Key_PageUp, window), &QShortcut::activated, this,
+            [this] { OpenNeighbourLevel(-1); });
+}
+
 void CLevelEditorDlg::StartLevelSet() {
-    const std::pair<QKeySequence, std::function<void()>> keys[] = {
-        {QKeySequence(Qt::Key_F3), [this] { ToggleLevelSet(); }},
-        {QKeySequence(Qt::Key_PageDown), [this] { OpenNeighbourLevel(1); }},
-        {QKeySequence(Qt::Key_PageUp), [this] { OpenNeighbourLevel(-1); }},
-    };
-    for (const auto& [sequence, command] : keys)
-        connect(new QShortcut(sequence, this), &QShortcut::activated, this, command);
+    connect(new QShortcut(Qt::Key_F3, this), &QShortcut::activated, this,
+            &CLevelEditorDlg::ToggleLevelSet);
+    AddPageKeys(this);
     connect(&Session, &DocumentSession::PathChanged, this, &CLevelEditorDlg::FollowOpenLevel);
     DiskCheck.setSingleShot(true);
     DiskCheck.setInterval(LevelSetModel::RescanDelayMs);
@@ -58,6 +61,7 @@ void CLevelEditorDlg::ToggleLevelSet() {
     if (first) {
         SetWindow = new LevelSetWindow(SetModel, this);
         connect(SetWindow, &LevelSetWindow::LevelChosen, this, &CLevelEditorDlg::OpenSetLevel);
+        AddPageKeys(SetWindow);
     }
     FollowOpenLevel();
     SetWindow->show();

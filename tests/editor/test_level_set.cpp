@@ -56,6 +56,8 @@ private slots:
         for (Qt::Key key : {Qt::Key_Right, Qt::Key_Down, Qt::Key_Up, Qt::Key_Right})
             QTest::keyClick(QApplication::focusWidget(), key);
         QVERIFY(Slot(window, 3)->hasFocus());
+        QTest::keyClick(Slot(window, 3), Qt::Key_PageUp); // from outside the set: L10, fresh
+        QVERIFY(ShownOpen(window, 10));
         QTest::keyClick(Slot(window, 3), Qt::Key_Return);
         QCOMPARE(editor.Document().Path(), path3);
         QVERIFY(ShownOpen(window, 3) && !ShownOpen(window, 5));
