@@ -106,9 +106,9 @@ bool CLevelEditorDlg::AskSaveChanges(bool closing) {
 void CLevelEditorDlg::NewLevel() {
     if (!AskSaveChanges(false))
         return;
+    FreshSlotPath.clear();
     Session.StartNew();
     KnownFileStamp.reset();
-    FreshSlotPath.clear();
 }
 
 void CLevelEditorDlg::LoadLevel() {

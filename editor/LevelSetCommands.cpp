@@ -79,10 +79,9 @@ void CLevelEditorDlg::OpenSetLevel(int level) {
     const SlotVerdict slot = SetModel.Slot(level);
     if (slot.kind != SlotVerdict::Kind::Missing)
         return static_cast<void>(LoadLevelFromPath(slot.path));
+    FreshSlotPath = slot.path;
     Session.StartNew();
     KnownFileStamp.reset();
-    FreshSlotPath = slot.path;
-    FollowOpenLevel();
 }
 
 // From a level outside the set, Page Down opens L1 and Page Up L10.

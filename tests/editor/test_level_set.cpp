@@ -58,6 +58,8 @@ private slots:
         QVERIFY(Slot(window, 3)->hasFocus());
         QTest::keyClick(Slot(window, 3), Qt::Key_PageUp); // from outside the set: L10, fresh
         QVERIFY(ShownOpen(window, 10));
+        harness.ClickControl("newButton");
+        QVERIFY(!ShownOpen(window, 10));
         QTest::keyClick(Slot(window, 3), Qt::Key_Return);
         QCOMPARE(editor.Document().Path(), path3);
         QVERIFY(ShownOpen(window, 3) && !ShownOpen(window, 5));
