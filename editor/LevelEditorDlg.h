@@ -164,7 +164,8 @@ private:
     // first F3.
     LevelSetModel SetModel;
     LevelSetWindow* SetWindow = nullptr;
-    // Where the first Save of a fresh level opened for a missing slot writes it.
+    // Where the first Save of a fresh level opened for a missing slot writes it; it counts only
+    // while the level has no file, so that a failed first Save keeps it, and New forgets it.
     std::string FreshSlotPath;
     // The open level's file and folder, watched for other programs' writes.
     QFileSystemWatcher LevelFileWatch;

@@ -96,8 +96,6 @@ void CLevelEditorDlg::OpenNeighbourLevel(int step) {
 // The open level's file changed (Load, Save As, New) or the level directory did: the watch, the
 // set's folder while the window is shown and its marked slot follow.
 void CLevelEditorDlg::FollowOpenLevel() {
-    if (!Document().Path().empty())
-        FreshSlotPath.clear();
     WatchLevelFile();
     if (!SetWindow)
         return;
