@@ -34,6 +34,13 @@ std::string FileChangedQuestion(const std::string& path) {
            "open with its changes unsaved.";
 }
 
+std::string SlotFileAppearedQuestion(const std::string& path) {
+    return "The file " + path +
+           " has been written by another program since this fresh level was opened for it. "
+           "Replace it with this level? No keeps the other version on disk, and this level stays "
+           "open with its changes unsaved.";
+}
+
 void ShowWarning(QWidget* owner, const std::string& text, const std::string& caption) {
     MessageBox(owner, text, caption, QMessageBox::Ok, QMessageBox::Warning);
 }
@@ -71,8 +78,13 @@ bool CLevelEditorDlg::MayOverwriteLevelFile() {
     const std::optional<FileStamp> now = LevelFileStampNow(Document().Path());
     if (!now || HoldsSameAs(*KnownFileStamp, *now))
         return true;
-    return MessageBox(this, FileChangedQuestion(Document().Path()), FileChangedCaption,
-                      QMessageBox::Yes | QMessageBox::No, QMessageBox::Warning) == QMessageBox::Yes;
+    const bool replace =
+        MessageBox(this, FileChangedQuestion(Document().Path()), FileChangedCaption,
+                   QMessageBox::Yes | QMessageBox::No, QMessageBox::Warning) == QMessageBox::Yes;
+    // The user has seen this change; the watch of the file does not ask about it again.
+    if (!replace)
+        DiskStampSeen = now;
+    return replace;
 }
 
 bool CLevelEditorDlg::AskSaveChanges(bool closing) {
@@ -94,6 +106,7 @@ bool CLevelEditorDlg::AskSaveChanges(bool closing) {
 void CLevelEditorDlg::NewLevel() {
     if (!AskSaveChanges(false))
         return;
+    FreshSlotPath.clear();
     Session.StartNew();
     KnownFileStamp.reset();
 }
@@ -125,7 +138,7 @@ bool CLevelEditorDlg::LoadLevelFromPath(const std::string& path) {
 
 bool CLevelEditorDlg::SaveLevel() {
     if (Document().Path().empty())
-        return SaveLevelAs();
+        return FreshSlotPath.empty() ? SaveLevelAs() : SaveToFreshSlot();
     if (!CheckLevelForSave())
         return false;
     return WriteOrReport();
@@ -135,18 +148,33 @@ bool CLevelEditorDlg::SaveLevelAs() {
     if (!CheckLevelForSave())
         return false;
     const std::optional<std::string> path = ChooseLevelFile(this, false);
-    if (!path)
+    return path && SaveLevelTo(*path);
+}
+
+// The fresh level of a missing slot goes to the slot's file without a Save As dialog. Another
+// program may have written that file in the meantime: it is replaced only when the user says so.
+bool CLevelEditorDlg::SaveToFreshSlot() {
+    if (!CheckLevelForSave())
         return false;
+    if (LevelFileStampNow(FreshSlotPath) &&
+        MessageBox(this, SlotFileAppearedQuestion(FreshSlotPath), FileChangedCaption,
+                   QMessageBox::Yes | QMessageBox::No, QMessageBox::Warning) != QMessageBox::Yes)
+        return false;
+    return SaveLevelTo(FreshSlotPath);
+}
+
+// Writes the checked level to path, which becomes its file.
+bool CLevelEditorDlg::SaveLevelTo(const std::string& path) {
     const std::string previousPath = Document().Path();
-    Session.SetPath(*path);
+    Session.SetPath(path);
     const ReplaceResult written = WriteLevelFile().result;
     if (!written) {
         if (!written.replaced)
             Session.SetPath(previousPath);
-        ReportSaveFailed(this, *path, written);
+        ReportSaveFailed(this, path, written);
         return false;
     }
-    if (!IsValidLevelFileName(*path))
+    if (!IsValidLevelFileName(path))
         ShowWarning(this, InvalidFileNameMessage, WarningCaption);
     return true;
 }

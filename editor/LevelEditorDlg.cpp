@@ -112,6 +112,7 @@ CLevelEditorDlg::CLevelEditorDlg()
     connect(&Session, &DocumentSession::PathChanged, this, &CLevelEditorDlg::ShowLevelPath);
     ConnectGridKeys();
     StartRecovery();
+    StartLevelSet();
 }
 
 // An editor that goes away ends its session: no level of it is left to recover.
@@ -215,8 +216,10 @@ void CLevelEditorDlg::closeEvent(QCloseEvent* event) {
     event->setAccepted(CloseEditor());
 }
 
-// The dialog changes the settings record in memory; what it returns does not matter here.
+// The dialog changes the settings record in memory; what it returns does not matter here. The
+// level directory names the level set.
 void CLevelEditorDlg::OnSettings() {
     CSettingsDlg dialog(Settings, this);
     dialog.exec();
+    FollowOpenLevel();
 }

@@ -15,20 +15,25 @@
 //   GridCommands.cpp      Fill Floor, Clear Floor, Show Grid, undo, redo and the status line
 //   DocumentCommands.cpp  New, Load, Save, Save As, Close and the window title
 //   Recovery.cpp          the recovery file of unsaved changes, and recovering at start
+//   LevelSetCommands.cpp  the Level Set window (F3), Page Up and Page Down
+//   FollowingDisk.cpp     reading the open level again when another program changed its file
 #include "editor/DocumentSession.h"
 #include "editor/EditorGeometry.h"
+#include "editor/LevelSetModel.h"
 #include "files/FileAccess.h"
 #include "files/FileStamp.h"
 #include "files/RecoveryWriter.h"
 #include "level/LevelText.h"
 #include "settings/SettingsRecord.h"
 
+#include <QFileSystemWatcher>
 #include <QTimer>
 #include <QWidget>
 #include <optional>
 #include <string>
 
 struct GridKey;
+class LevelSetWindow;
 class LevelView;
 class QCheckBox;
 class QLabel;
@@ -60,6 +65,10 @@ public:
     // Writes the recovery file at once when the level has unsaved changes: the process is
     // about to end without closing the window.
     void PreserveUnsavedWork();
+
+    // LevelSetCommands.cpp
+    // The folder whose set the Level Set window and Page Up and Page Down show now.
+    std::string LevelSetFolderNow() const;
 
 protected:
     // LevelEditorDlg.cpp
@@ -129,6 +138,23 @@ private:
     LevelFileWrite WriteLevelFile();
     bool WriteOrReport();
     bool MayOverwriteLevelFile();
+    bool SaveLevelTo(const std::string& path);
+    bool SaveToFreshSlot();
+
+    // LevelSetCommands.cpp
+    void StartLevelSet();
+    void AddPageKeys(QWidget* window);
+    void ToggleLevelSet();
+    // Opens the set's level (1..10) as Load does, or a fresh level for its missing file.
+    void OpenSetLevel(int level);
+    void OpenNeighbourLevel(int step);
+    // The open level's file, or the file that the fresh level of a missing slot will be.
+    const std::string& OpenLevelPath() const;
+    void FollowOpenLevel();
+
+    // FollowingDisk.cpp
+    void WatchLevelFile();
+    void CheckLevelFileOnDisk();
 
     std::string SettingsPath;
     SettingsRecord Settings;
@@ -149,4 +175,17 @@ private:
     // What the level's file was when the editor last read or wrote it; none for a level that
     // has no file yet, or whose file it never read.
     std::optional<FileStamp> KnownFileStamp;
+    // The set of the open level's folder (or the level directory) and its window, made at the
+    // first F3.
+    LevelSetModel SetModel;
+    LevelSetWindow* SetWindow = nullptr;
+    // Where the first Save of a fresh level opened for a missing slot writes it; it counts only
+    // while the level has no file, so that a failed first Save keeps it, and New forgets it.
+    std::string FreshSlotPath;
+    // The open level's file and folder, watched for other programs' writes.
+    QFileSystemWatcher LevelFileWatch;
+    QTimer DiskCheck;
+    // The last state of the file on disk that the editor has already answered for.
+    std::optional<FileStamp> DiskStampSeen;
+    bool CheckingDisk = false;
 };
