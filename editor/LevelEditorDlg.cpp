@@ -1,7 +1,9 @@
 #include "editor/LevelEditorDlg.h"
 
 #include "dialogs/FocusStyle.h"
+#include "editor/KeyList.h"
 #include "editor/LevelView.h"
+#include "editor/ShortcutsWindow.h"
 #include "editor/StatusLine.h"
 #include "editor/TilePicker.h"
 #include "files/FileSystem.h"
@@ -81,7 +83,7 @@ QWidget* NewControl(const Control& control, QWidget* parent) {
 
 } // namespace
 
-CLevelEditorDlg::CLevelEditorDlg()
+CLevelEditorDlg::CLevelEditorDlg(const std::string& homeFolder)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       RecoveryFolder(RecoveryFolderPath()), Recovery(RecoveryFolder) {
@@ -96,7 +98,9 @@ CLevelEditorDlg::CLevelEditorDlg()
     const std::string startFolder = GetCurrentDirectory();
     SettingsPath = startFolder.empty() ? std::string() : JoinPath(startFolder, SettingsFileName);
     ReadSettingsFile(SettingsPath, Settings);
-    SetCurrentDirectory(LevelDirectoryText(Settings));
+    if (!SetCurrentDirectory(LevelDirectoryText(Settings)))
+        SetCurrentDirectory(homeFolder);
+    setAcceptDrops(true);
     EditorGeometry::BuildCellHitMap(CellHitMap);
     View = new LevelView(Session.Document(), GridLineColour(), this);
     Picker = new TilePicker(this);
@@ -184,9 +188,11 @@ void CLevelEditorDlg::CreateControls() {
         {QKeySequence(Qt::CTRL | Qt::Key_Z), &CLevelEditorDlg::OnUndo},
         {QKeySequence(Qt::CTRL | Qt::Key_Y), &CLevelEditorDlg::OnRedo},
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), &CLevelEditorDlg::OnRedo},
+        {QKeySequence(Qt::Key_F1), &CLevelEditorDlg::ToggleShortcuts},
     };
     for (const auto& [sequence, command] : keys)
         connect(new QShortcut(sequence, this), &QShortcut::activated, this, command);
+    ConnectButtonKeys(this);
 }
 
 // Escape closes the editor; so does Enter, unless a push button has the focus: Enter clicks it.
@@ -204,10 +210,21 @@ void CLevelEditorDlg::keyPressEvent(QKeyEvent* event) {
 
 void CLevelEditorDlg::closeEvent(QCloseEvent* event) {
     event->setAccepted(CloseEditor());
+    if (event->isAccepted() && Shortcuts)
+        Shortcuts->close();
 }
 
 // The dialog changes the settings record in memory; what it returns does not matter here.
 void CLevelEditorDlg::OnSettings() {
     CSettingsDlg dialog(Settings, this);
     dialog.exec();
+}
+
+void CLevelEditorDlg::ToggleShortcuts() {
+    if (!Shortcuts)
+        Shortcuts = new ShortcutsWindow(this);
+    if (Shortcuts->isVisible())
+        return void(Shortcuts->close());
+    Shortcuts->show();
+    Shortcuts->activateWindow();
 }
