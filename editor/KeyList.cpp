@@ -18,15 +18,10 @@ const KeyListLine Lines[] = {
     {"Tab, Shift+Tab", "Move the focus to the next or the previous control"},
     {"Enter", "Click the focused button; elsewhere, close the editor"},
     {"Escape", "Close the editor"},
-    {"F1", "Show or close this list of keys"},
+    {"F1", "Show this list of keys; in it, close it"},
 };
 
-} // namespace
-
-std::span<const KeyListLine> EditorKeyLines() {
-    return Lines;
-}
-
+// The keys of a line: its own, then those that the desktop adds for its standard action.
 QList<QKeySequence> KeysOfLine(const KeyListLine& line) {
     QList<QKeySequence> keys;
     for (const QString& key : QString::fromLatin1(line.keys).split(QStringLiteral(", ")))
@@ -36,6 +31,12 @@ QList<QKeySequence> KeysOfLine(const KeyListLine& line) {
             if (!keys.contains(key))
                 keys.append(key);
     return keys;
+}
+
+} // namespace
+
+std::span<const KeyListLine> EditorKeyLines() {
+    return Lines;
 }
 
 void ConnectButtonKeys(QWidget* window) {

@@ -20,9 +20,6 @@ struct KeyListLine {
 
 std::span<const KeyListLine> EditorKeyLines();
 
-// The keys of a line: its own, then those that the desktop adds for its standard action.
-QList<QKeySequence> KeysOfLine(const KeyListLine& line);
-
 // Gives `window` a shortcut for every line that names one of its buttons, whichever of its
 // controls has the focus.
 void ConnectButtonKeys(QWidget* window);

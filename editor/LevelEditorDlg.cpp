@@ -188,7 +188,7 @@ void CLevelEditorDlg::CreateControls() {
         {QKeySequence(Qt::CTRL | Qt::Key_Z), &CLevelEditorDlg::OnUndo},
         {QKeySequence(Qt::CTRL | Qt::Key_Y), &CLevelEditorDlg::OnRedo},
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), &CLevelEditorDlg::OnRedo},
-        {QKeySequence(Qt::Key_F1), &CLevelEditorDlg::ToggleShortcuts},
+        {QKeySequence(Qt::Key_F1), &CLevelEditorDlg::ShowShortcuts},
     };
     for (const auto& [sequence, command] : keys)
         connect(new QShortcut(sequence, this), &QShortcut::activated, this, command);
@@ -220,11 +220,9 @@ void CLevelEditorDlg::OnSettings() {
     dialog.exec();
 }
 
-void CLevelEditorDlg::ToggleShortcuts() {
+void CLevelEditorDlg::ShowShortcuts() {
     if (!Shortcuts)
         Shortcuts = new ShortcutsWindow(this);
-    if (Shortcuts->isVisible())
-        return void(Shortcuts->close());
     Shortcuts->show();
     Shortcuts->activateWindow();
 }

@@ -86,7 +86,7 @@ private:
     // LevelEditorDlg.cpp
     void CreateControls();
     void OnSettings();
-    void ToggleShortcuts();
+    void ShowShortcuts();
 
     // GridCommands.cpp
     void OnFillFloor();

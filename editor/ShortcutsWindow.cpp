@@ -2,6 +2,7 @@
 
 #include "about/AboutDlg.h"
 #include "editor/KeyList.h"
+#include "res/Resources.h"
 
 #include <QAbstractButton>
 #include <QHBoxLayout>
@@ -56,6 +57,8 @@ QPushButton* NewButton(const QString& text, const char* name, QWidget* parent) {
 
 ShortcutsWindow::ShortcutsWindow(QWidget* editor) : QDialog(editor) {
     setWindowTitle(Title);
+    setWindowIcon(ProgramIcon());
+    setFont(WindowFont());
     auto* about = NewButton(QStringLiteral("&About..."), "aboutButton", this);
     auto* close = NewButton(QStringLiteral("Close"), "closeButton", this);
     close->setDefault(true);

@@ -18,10 +18,8 @@
 
 class EditorHarness {
 public:
-    // With `settings`, a "settings.dat" holding those bytes is put into the folder first. The
-    // editor gets `homeFolder` as the launcher's editor does.
-    explicit EditorHarness(std::optional<QByteArray> settings = std::nullopt,
-                           const std::string& homeFolder = {});
+    // With `settings`, a "settings.dat" holding those bytes is put into the folder first.
+    explicit EditorHarness(std::optional<QByteArray> settings = {}, std::string home = {});
     ~EditorHarness();
     EditorHarness(const EditorHarness&) = delete;
     EditorHarness& operator=(const EditorHarness&) = delete;
