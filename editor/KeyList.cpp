@@ -16,6 +16,7 @@ const KeyListLine Lines[] = {
     {"Ctrl+Z", "Undo the last stroke, Fill Floor or Clear Floor"},
     {"Ctrl+Y, Ctrl+Shift+Z", "Redo what was undone"},
     {"Tab, Shift+Tab", "Move the focus to the next or the previous control"},
+    {"Space", "Click the focused button, or tick or clear Show Grid"},
     {"Enter", "Click the focused button; elsewhere, close the editor"},
     {"Escape", "Close the editor"},
     {"F1", "Show this list of keys; in it, close it"},
