@@ -213,17 +213,6 @@ private slots:
                  std::string("/no/such/folder/for/levels"));
     }
 
-    void withAHomeFolderTheEditorWorksThereUnlessALevelDirectoryIsSaved() {
-        QTemporaryDir home, levels;
-        for (const QString& saved : {QString(), levels.path(), levels.path() + "/gone"}) {
-            SettingsRecord record;
-            QVERIFY(StoreLevelDirectory(record, saved.toStdString()));
-            EditorHarness harness(SettingsBytesOf(record), home.path().toStdString());
-            QCOMPARE(QString::fromStdString(GetCurrentDirectory()),
-                     saved == levels.path() ? saved : home.path());
-        }
-    }
-
     void eachWayOfClosingWritesTheSettingsOnceAndOnlyThen_data() {
         QTest::addColumn<QString>("way");
         QTest::newRow("Escape") << "escape";

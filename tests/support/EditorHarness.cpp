@@ -8,12 +8,12 @@
 #include <QMouseEvent>
 #include <QTest>
 
-EditorHarness::EditorHarness(std::optional<QByteArray> settings, std::string home)
+EditorHarness::EditorHarness(std::optional<QByteArray> settings)
     : PreviousDirectory(GetCurrentDirectory()) {
     if (settings)
         WriteBytes(PathIn("settings.dat"), *settings);
     SetCurrentDirectory(Folder());
-    Window = std::make_unique<CLevelEditorDlg>(home);
+    Window = std::make_unique<CLevelEditorDlg>();
     Window->show();
     Window->activateWindow();
     if (!QTest::qWaitForWindowExposed(Window.get()))

@@ -19,7 +19,7 @@
 class EditorHarness {
 public:
     // With `settings`, a "settings.dat" holding those bytes is put into the folder first.
-    explicit EditorHarness(std::optional<QByteArray> settings = {}, std::string home = {});
+    explicit EditorHarness(std::optional<QByteArray> settings = std::nullopt);
     ~EditorHarness();
     EditorHarness(const EditorHarness&) = delete;
     EditorHarness& operator=(const EditorHarness&) = delete;
