@@ -38,13 +38,18 @@ std::string ConfigFolderPath(const char* configHome, const char* home) {
     return {};
 }
 
-std::string ConfigFolderOfUser() {
+std::string HomeFolderOfUser() {
     const char* home = std::getenv("HOME");
     if (!IsAbsolute(home)) {
         const passwd* user = ::getpwuid(::getuid());
         home = user ? user->pw_dir : nullptr;
     }
-    return ConfigFolderPath(std::getenv("XDG_CONFIG_HOME"), home);
+    return IsAbsolute(home) ? home : std::string();
+}
+
+std::string ConfigFolderOfUser() {
+    const std::string home = HomeFolderOfUser();
+    return ConfigFolderPath(std::getenv("XDG_CONFIG_HOME"), home.empty() ? nullptr : home.c_str());
 }
 
 std::optional<std::string> EnterConfigFolder(const std::string& folder) {

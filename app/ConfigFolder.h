@@ -9,8 +9,11 @@
 // empty or relative. Empty when neither gives an absolute folder.
 std::string ConfigFolderPath(const char* configHome, const char* home);
 
-// ConfigFolderPath of this process's environment; without HOME, the user's home folder from the
-// user database.
+// $HOME; without an absolute one, the user's home folder from the user database. Empty when
+// neither names one.
+std::string HomeFolderOfUser();
+
+// ConfigFolderPath of this process's environment and HomeFolderOfUser.
 std::string ConfigFolderOfUser();
 
 // Makes the folder, and any missing folder above it, with mode 0700 and makes it the current

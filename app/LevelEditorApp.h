@@ -6,11 +6,14 @@
 class CLevelEditorApp {
 public:
     // `levelPath`: an absolute path of a level file to open once the editor has started.
-    explicit CLevelEditorApp(std::optional<std::string> levelPath = std::nullopt);
+    // `homeFolder`: where the editor works when the settings name no level directory.
+    explicit CLevelEditorApp(std::optional<std::string> levelPath = std::nullopt,
+                             std::string homeFolder = {});
 
     // Always false: the process ends when the editor window has closed.
     bool InitInstance();
 
 private:
     std::optional<std::string> LevelPath;
+    std::string HomeFolder;
 };

@@ -2,8 +2,8 @@
 #include "app/ConfigFolder.h"
 #include "app/DisplayStart.h"
 #include "app/LevelEditorApp.h"
-#include "files/StandardOutput.h"
 #include "dialogs/MessageBox.h"
+#include "files/StandardOutput.h"
 
 #include <QApplication>
 #include <csignal>
@@ -42,7 +42,9 @@ int main(int argc, char* argv[]) {
                    QMessageBox::Warning);
         return 1;
     }
-    CLevelEditorApp editorApp(commandLine.levelPath);
+    // In its own settings folder, the editor opens levels from the home folder, not from there.
+    CLevelEditorApp editorApp(commandLine.levelPath,
+                              commandLine.configFolder ? HomeFolderOfUser() : std::string());
     editorApp.InitInstance();
     return 0;
 }

@@ -122,6 +122,15 @@ void CLevelEditorDlg::LoadLevel() {
         directoryBeforeDialog.Restore();
 }
 
+void CLevelEditorDlg::OpenNamedLevel(const std::string& path) {
+    if (!AskSaveChanges(false))
+        return;
+    const CurrentDirectoryMark folderBefore;
+    SetCurrentDirectory(FolderOfPath(path));
+    if (!LoadLevelFromPath(path))
+        folderBefore.Restore();
+}
+
 bool CLevelEditorDlg::LoadLevelFromPath(const std::string& path) {
     LevelState read = Session.FileReadBase();
     const LevelFileRead file = ::ReadLevelFile(path, read.grid, read.starts);

@@ -2,7 +2,9 @@
 
 #include "dialogs/FocusStyle.h"
 #include "editor/GridAccessible.h"
+#include "editor/KeyList.h"
 #include "editor/LevelView.h"
+#include "editor/ShortcutsWindow.h"
 #include "editor/StatusLine.h"
 #include "editor/TilePicker.h"
 #include "files/FileSystem.h"
@@ -84,7 +86,7 @@ QWidget* NewControl(const Control& control, QWidget* parent) {
 
 } // namespace
 
-CLevelEditorDlg::CLevelEditorDlg()
+CLevelEditorDlg::CLevelEditorDlg(const std::string& homeFolder)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       RecoveryFolder(RecoveryFolderPath()), Recovery(RecoveryFolder) {
@@ -100,7 +102,9 @@ CLevelEditorDlg::CLevelEditorDlg()
     const std::string startFolder = GetCurrentDirectory();
     SettingsPath = startFolder.empty() ? std::string() : JoinPath(startFolder, SettingsFileName);
     ReadSettingsFile(SettingsPath, Settings);
-    SetCurrentDirectory(LevelDirectoryText(Settings));
+    if (!SetCurrentDirectory(LevelDirectoryText(Settings)))
+        SetCurrentDirectory(homeFolder);
+    setAcceptDrops(true);
     EditorGeometry::BuildCellHitMap(CellHitMap);
     View = new LevelView(Session.Document(), GridLineColour(), this);
     View->setObjectName(QStringLiteral("levelGrid"));
@@ -194,9 +198,11 @@ void CLevelEditorDlg::CreateControls() {
         {QKeySequence(Qt::CTRL | Qt::Key_Z), &CLevelEditorDlg::OnUndo},
         {QKeySequence(Qt::CTRL | Qt::Key_Y), &CLevelEditorDlg::OnRedo},
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), &CLevelEditorDlg::OnRedo},
+        {QKeySequence(Qt::Key_F1), &CLevelEditorDlg::ShowShortcuts},
     };
     for (const auto& [sequence, command] : keys)
         connect(new QShortcut(sequence, this), &QShortcut::activated, this, command);
+    ConnectButtonKeys(this);
 }
 
 // Escape closes the editor; so does Enter, unless a push button has the focus: Enter clicks it.
@@ -214,6 +220,8 @@ void CLevelEditorDlg::keyPressEvent(QKeyEvent* event) {
 
 void CLevelEditorDlg::closeEvent(QCloseEvent* event) {
     event->setAccepted(CloseEditor());
+    if (event->isAccepted() && Shortcuts)
+        Shortcuts->close();
 }
 
 // The dialog changes the settings record in memory; what it returns does not matter here. The
@@ -222,4 +230,11 @@ void CLevelEditorDlg::OnSettings() {
     CSettingsDlg dialog(Settings, this);
     dialog.exec();
     FollowOpenLevel();
+}
+
+void CLevelEditorDlg::ShowShortcuts() {
+    if (!Shortcuts)
+        Shortcuts = new ShortcutsWindow(this);
+    Shortcuts->show();
+    Shortcuts->activateWindow();
 }

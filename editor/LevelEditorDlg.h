@@ -17,6 +17,7 @@
 //   Recovery.cpp          the recovery file of unsaved changes, and recovering at start
 //   LevelSetCommands.cpp  the Level Set window (F3), Page Up and Page Down
 //   FollowingDisk.cpp     reading the open level again when another program changed its file
+//   FileDrop.cpp          opening a level file dropped on the window
 #include "editor/DocumentSession.h"
 #include "editor/EditorGeometry.h"
 #include "editor/LevelSetModel.h"
@@ -37,13 +38,16 @@ class LevelSetWindow;
 class LevelView;
 class QCheckBox;
 class QLabel;
+class ShortcutsWindow;
 class TilePicker;
 
 class CLevelEditorDlg : public QWidget {
     Q_OBJECT
 
 public:
-    CLevelEditorDlg();
+    // With a home folder (the editor started in its own settings folder), the editor works in
+    // that folder when the settings name no level directory that it can enter.
+    explicit CLevelEditorDlg(const std::string& homeFolder = {});
     ~CLevelEditorDlg() override;
 
     // The level on screen, and the session that changes it.
@@ -54,6 +58,9 @@ public:
     // What Load does once a file has been chosen: also how a file named at start-up opens.
     // When not a single row could be read, it says so and returns false with nothing changed.
     bool LoadLevelFromPath(const std::string& path);
+    // Opens a file named from outside the editor (on the command line, dropped on the window)
+    // as Load does once its dialog is accepted in the file's folder, unsaved changes first.
+    void OpenNamedLevel(const std::string& path);
     bool SaveLevel();
     bool SaveLevelAs();
     // Asks whether to save unsaved changes first; false when the user stops.
@@ -74,6 +81,9 @@ protected:
     // LevelEditorDlg.cpp
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    // FileDrop.cpp
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     // MouseEditing.cpp
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -87,6 +97,7 @@ private:
     // LevelEditorDlg.cpp
     void CreateControls();
     void OnSettings();
+    void ShowShortcuts();
 
     // GridCommands.cpp
     void OnFillFloor();
@@ -169,6 +180,7 @@ private:
     QCheckBox* ShowGridBox = nullptr;
     QLabel* Status = nullptr;
     QLabel* Credits = nullptr;
+    ShortcutsWindow* Shortcuts = nullptr;
     std::string RecoveryFolder;
     RecoveryWriter Recovery;
     QTimer RecoveryTimer;
