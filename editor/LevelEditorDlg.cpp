@@ -1,6 +1,7 @@
 #include "editor/LevelEditorDlg.h"
 
 #include "dialogs/FocusStyle.h"
+#include "editor/AnalysisWindow.h"
 #include "editor/LevelView.h"
 #include "editor/StatusLine.h"
 #include "editor/TilePicker.h"
@@ -105,6 +106,8 @@ CLevelEditorDlg::CLevelEditorDlg()
     ShowGridBox->setFocus();
     connect(&Session, &DocumentSession::CellsChanged, View, &LevelView::ShowCells);
     connect(&Session, &DocumentSession::PathChanged, this, &CLevelEditorDlg::ShowLevelPath);
+    connect(&Session, &DocumentSession::PaintMirrorChanged, View,
+            [this] { View->ShowMirror(Session.PaintMirror()); });
     StartRecovery();
 }
 
@@ -179,11 +182,13 @@ void CLevelEditorDlg::CreateControls() {
     ShowGridBox = findChild<QCheckBox*>(QStringLiteral("showGridBox"));
     Status = findChild<QLabel*>(QStringLiteral("statusLine"));
     Credits = findChild<QLabel*>(QStringLiteral("credits"));
-    // Undo and redo work whichever control has the focus.
+    // Undo, redo, the mirror and the analysis window work whichever control has the focus.
     const std::pair<QKeySequence, void (CLevelEditorDlg::*)()> keys[] = {
         {QKeySequence(Qt::CTRL | Qt::Key_Z), &CLevelEditorDlg::OnUndo},
         {QKeySequence(Qt::CTRL | Qt::Key_Y), &CLevelEditorDlg::OnRedo},
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), &CLevelEditorDlg::OnRedo},
+        {QKeySequence(Qt::CTRL | Qt::Key_M), &CLevelEditorDlg::StepPaintMirror},
+        {QKeySequence(Qt::Key_F2), &CLevelEditorDlg::ToggleAnalysisWindow},
     };
     for (const auto& [sequence, command] : keys)
         connect(new QShortcut(sequence, this), &QShortcut::activated, this, command);
@@ -204,6 +209,8 @@ void CLevelEditorDlg::keyPressEvent(QKeyEvent* event) {
 
 void CLevelEditorDlg::closeEvent(QCloseEvent* event) {
     event->setAccepted(CloseEditor());
+    if (event->isAccepted() && Analysis)
+        Analysis->close();
 }
 
 // The dialog changes the settings record in memory; what it returns does not matter here.

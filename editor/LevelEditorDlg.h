@@ -13,6 +13,7 @@
 //   MouseEditing.cpp      picking and painting tiles with two buttons, strokes, the credits link
 //   GridCommands.cpp      Fill Floor, Clear Floor, Show Grid, undo, redo and the status line
 //   DocumentCommands.cpp  New, Load, Save, Save As, Close and the window title
+//   Fairness.cpp          mirror painting and the Level Analysis window
 //   Recovery.cpp          the recovery file of unsaved changes, and recovering at start
 #include "editor/DocumentSession.h"
 #include "editor/EditorGeometry.h"
@@ -27,6 +28,7 @@
 #include <optional>
 #include <string>
 
+class AnalysisWindow;
 class LevelView;
 class QCheckBox;
 class QLabel;
@@ -87,6 +89,11 @@ private:
     // The colour of the grid lines, as the settings record keeps it.
     render::Pixel GridLineColour() const;
 
+    // Fairness.cpp
+    void StepPaintMirror();
+    void ToggleAnalysisWindow();
+    void ShowCell(Cell cell);
+
     // MouseEditing.cpp
     void PressMouseButton(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint point);
     void TrackCursor(bool ctrlHeld, QPoint point);
@@ -128,6 +135,7 @@ private:
     QCheckBox* ShowGridBox = nullptr;
     QLabel* Status = nullptr;
     QLabel* Credits = nullptr;
+    AnalysisWindow* Analysis = nullptr; // made when F2 first opens it
     std::string RecoveryFolder;
     RecoveryWriter Recovery;
     QTimer RecoveryTimer;

@@ -11,6 +11,8 @@
 #include <QWidget>
 #include <vector>
 
+class QPainter;
+
 class LevelView : public QWidget {
     Q_OBJECT
 
@@ -28,6 +30,9 @@ public:
     void ShowCells(const std::vector<Cell>& cells);
     // Everything drawn again, with grid lines of `gridColour`.
     void SetGridColour(render::Pixel gridColour);
+    // The axes of the paint mirror drawn over the grid, and its name in the grid's accessible
+    // description ("Mirror: both"); with the mirror off neither, the grid as without mirrors.
+    void ShowMirror(MirrorMode mirror);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -39,9 +44,11 @@ private:
     QRect DrawHoverFrame();
     // Where a rectangle of the window's pixels lies in this widget.
     QRect OnWidget(const render::Rect& area) const;
+    void PaintMirrorAxes(QPainter& painter) const;
 
     const LevelDocument& Document;
     Cell Hover = NoCell;
+    MirrorMode Mirroring;
     // In the window's pixels, as render/ paints the grid area; the margin above and left of the
     // grid is never shown.
     QImage Picture;
