@@ -1,5 +1,5 @@
-// The Level Analysis window driven through real keys and clicks: F2, Escape, the numbers of
-// level/'s analysis for the sample levels, the findings and how the window follows the level.
+// The Level Analysis window through real keys and clicks: level/'s numbers for the sample
+// levels, the findings at their cells, the window following the level, F2 and Escape.
 #include "editor/AnalysisWindow.h"
 #include "tests/editor/MouseTesting.h"
 
@@ -13,30 +13,20 @@ using namespace mouse_testing;
 
 namespace {
 
-AnalysisWindow* OpenAnalysis(EditorHarness& h) {
-    h.Key(Qt::Key_F2);
-    auto* window = h.Editor().findChild<AnalysisWindow*>();
-    return window && window->isVisible() ? window : nullptr;
+template <class Widget> Widget* Part(AnalysisWindow* window, const char* name) {
+    return window->findChild<Widget*>(QString::fromLatin1(name));
 }
 
-QStringList Row(AnalysisWindow* window, int row) {
-    auto* table = window->findChild<QTableWidget*>(QStringLiteral("startsTable"));
+QString Texts(AnalysisWindow* window, int row) {
+    auto* table = Part<QTableWidget>(window, "startsTable");
     QStringList texts;
     for (int column = 0; column < table->columnCount(); ++column)
         texts << (table->item(row, column) ? table->item(row, column)->text() : QString());
-    return texts;
+    return texts.join('/');
 }
 
-QString Number(std::optional<int> value) {
+QString N(std::optional<int> value) {
     return value ? QString::number(*value) : QStringLiteral("-");
-}
-
-QStringList Findings(AnalysisWindow* window) {
-    QStringList texts;
-    auto* list = window->findChild<QListWidget*>(QStringLiteral("findingsList"));
-    for (int row = 0; row < list->count(); ++row)
-        texts << list->item(row)->text();
-    return texts;
 }
 
 } // namespace
@@ -44,58 +34,41 @@ QStringList Findings(AnalysisWindow* window) {
 class AnalysisWindowTest : public QObject {
     Q_OBJECT
 private slots:
-    void f2AndEscapeOpenAndCloseItAlone() {
-        EditorHarness h;
-        AnalysisWindow* window = OpenAnalysis(h);
-        QVERIFY(window);
-        QCOMPARE(window->windowTitle(), "Level Analysis");
-        QTest::keyClick(window, Qt::Key_Escape);
-        QVERIFY(!window->isVisible() && h.Editor().isVisible());
-        h.Editor().activateWindow();
-        QTRY_VERIFY(h.Editor().isActiveWindow());
-        QVERIFY(OpenAnalysis(h));
-        window->activateWindow();
-        QTRY_VERIFY(window->isActiveWindow());
-        QTest::keyClick(window->focusWidget(), Qt::Key_F2);
-        QVERIFY(!window->isVisible());
-    }
-
     // Each sample level's rows, spread and shares at brick costs 3 and 1, as level/ has them.
     void showsTheAnalysisOfEverySampleLevel() {
         EditorHarness h;
-        AnalysisWindow* window = OpenAnalysis(h);
-        auto* cost = window->findChild<QSpinBox*>(QStringLiteral("brickCostBox"));
-        auto* shares = window->findChild<QTableWidget*>(QStringLiteral("sharesTable"));
-        for (const int brickCost : {3, 1}) {
-            for (int step = cost->value(); step > brickCost; --step)
-                QTest::keyClick(cost, Qt::Key_Down);
+        h.Key(Qt::Key_F2);
+        auto* window = h.Editor().findChild<AnalysisWindow*>();
+        for (const int cost : {3, 1}) {
+            while (Part<QSpinBox>(window, "brickCostBox")->value() > cost)
+                QTest::keyClick(Part<QSpinBox>(window, "brickCostBox"), Qt::Key_Down);
             for (const QString& name : QDir(ZM_EXAMPLES_DIR).entryList({"L*.txt"})) {
                 QVERIFY(h.Editor().LoadLevelFromPath(ZM_EXAMPLES_DIR "/" + name.toStdString()));
                 const LevelDocument& level = h.Editor().Document();
-                const LevelAnalysis a = AnalyseLevel(level.Grid(), level.Starts(), brickCost);
+                const LevelAnalysis a = AnalyseLevel(level.Grid(), level.Starts(), cost);
                 for (std::size_t at = 0; at < a.starts.size(); ++at) {
                     const StartAnalysis& s = a.starts[at];
-                    const auto nearest = s.nearest ? s.nearest->player + 1 : std::optional<int>();
-                    QCOMPARE(Row(window, int(at)),
-                             QStringList(
-                                 {QString::number(s.player + 1),
-                                  QStringLiteral("(%1,%2)").arg(s.cell.column).arg(s.cell.row),
-                                  Number(nearest),
-                                  Number(s.nearest ? s.nearest->cost : std::optional<int>()),
-                                  s.openPath ? "yes" : "no", Number(s.room), Number(s.territory)}));
+                    QCOMPARE(Texts(window, int(at)),
+                             QStringLiteral("%1/(%2,%3)/%4/%5/%6/%7/%8")
+                                 .arg(s.player + 1)
+                                 .arg(s.cell.column)
+                                 .arg(s.cell.row)
+                                 .arg(s.nearest ? N(s.nearest->player + 1) : "-",
+                                      s.nearest ? N(s.nearest->cost) : "-",
+                                      s.openPath ? "yes" : "no", N(s.room), N(s.territory)));
                 }
-                QCOMPARE(Row(window, int(a.starts.size())),
-                         QStringList({"Spread", "", "", Number(a.spread.nearest), "",
-                                      Number(a.spread.room), Number(a.spread.territory)}));
+                QCOMPARE(Texts(window, int(a.starts.size())), "Spread///" + N(a.spread.nearest) +
+                                                                  "//" + N(a.spread.room) + "/" +
+                                                                  N(a.spread.territory));
                 for (const Mirror m : Mirrors)
-                    QCOMPARE(shares->item(int(m), 1)->text(),
+                    QCOMPARE(Part<QTableWidget>(window, "sharesTable")->item(int(m), 1)->text(),
                              QString::asprintf("%.1f%%", 100 * a.Share(m)));
             }
         }
     }
 
-    // Player 3 closed in by solid blocks: both findings at its cell; a click on one, or Enter,
-    // moves the hover there; opening the wall clears them and Ctrl+Z brings them back.
+    // Player 3 closed in: its findings; a click on one, or Enter, moves the hover to its cell;
+    // opening the wall clears them, Ctrl+Z brings them back. Escape closes the window alone.
     void findingsFollowTheLevelAndShowTheirCell() {
         EditorHarness h;
         LevelState level = LevelDocument().State();
@@ -105,28 +78,37 @@ private slots:
         level.grid[7][6] = Player3;
         level.starts = {{true, false, true, false, false}, {Cell{1, 1}, {}, Cell{7, 6}, {}, {}}};
         h.Editor().GetSession().Open(LevelDocument(level));
-        AnalysisWindow* window = OpenAnalysis(h);
+        h.Key(Qt::Key_F2);
+        auto* window = h.Editor().findChild<AnalysisWindow*>();
+        QVERIFY(window->isVisible());
+        QCOMPARE(window->windowTitle(), "Level Analysis");
+        auto* list = Part<QListWidget>(window, "findingsList");
+        const auto findings = [list] {
+            QStringList texts;
+            for (int row = 0; row < list->count(); ++row)
+                texts << list->item(row)->text();
+            return texts;
+        };
         const QStringList closedIn = {
             "Error at (1,1): Player 1 cannot reach any other player",
             "Error at (7,6): Player 3 cannot reach any other player",
             "Warning at (7,6): Player 3 cannot move without breaking a brick"};
-        QCOMPARE(Findings(window), closedIn);
-        auto* list = window->findChild<QListWidget*>(QStringLiteral("findingsList"));
+        QCOMPARE(findings(), closedIn);
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                          list->visualItemRect(list->item(2)).center());
-        QCOMPARE(View(h.Editor()).HoverCell(), (Cell{7, 6}));
+                          list->visualItemRect(list->item(1)).center());
         QVERIFY(HasHoverFrame(h.Editor(), {7, 6}));
         h.HoverOver({2, 2});
         QTest::keyClick(list, Qt::Key_Return);
         QCOMPARE(View(h.Editor()).HoverCell(), (Cell{7, 6}));
         h.PickTile(Qt::LeftButton, Floor);
         h.Click(Qt::LeftButton, CellCentre({7, 5}));
-        QCOMPARE(Findings(window), QStringList());
+        QCOMPARE(findings(), QStringList());
         h.Key(Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(Findings(window), closedIn);
+        QCOMPARE(findings(), closedIn);
         h.Key(Qt::Key_M, Qt::ControlModifier);
-        QCOMPARE(window->findChild<QLabel*>(QStringLiteral("mirrorLabel"))->text(),
-                 "Mirror: left-right");
+        QCOMPARE(Part<QLabel>(window, "mirrorLabel")->text(), "Mirror: left-right");
+        QTest::keyClick(list, Qt::Key_Escape);
+        QVERIFY(!window->isVisible() && h.Editor().isVisible());
     }
 };
 

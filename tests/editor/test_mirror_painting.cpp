@@ -1,17 +1,10 @@
-// Painting with Ctrl+M's mirror modes through real mouse and key events: the images painted
-// as one step, the axes drawn over the grid and named for screen readers.
+// Ctrl+M's mirrors through real mouse and key events: the images painted as one step, a player
+// start placed once, the axes drawn over the grid and named for screen readers.
 #include "tests/editor/MouseTesting.h"
 
 using namespace mouse_testing;
 
 namespace {
-
-const QRgb Magenta = qRgb(255, 0, 255);
-
-void StepMirror(EditorHarness& h, int steps) {
-    for (int step = 0; step < steps; ++step)
-        h.Key(Qt::Key_M, Qt::ControlModifier);
-}
 
 int CellsHolding(CLevelEditorDlg& editor, TileType tile) {
     int count = 0;
@@ -25,50 +18,47 @@ int CellsHolding(CLevelEditorDlg& editor, TileType tile) {
 class MirrorPaintingTest : public QObject {
     Q_OBJECT
 private slots:
-    // "both": a click paints four cells, or two on the middle column, one Ctrl+Z takes the
-    // whole stroke back; a player start is placed once.
-    void bothPaintsEveryImageAsOneStep() {
-        EditorHarness h;
-        h.PickTile(Qt::LeftButton, Brick);
-        StepMirror(h, 3);
-        h.Click(Qt::LeftButton, CellCentre({3, 4}));
-        for (const Cell cell : {Cell{3, 4}, Cell{11, 4}, Cell{3, 8}, Cell{11, 8}})
-            QVERIFY(CellShows(h.Editor(), cell, Brick));
-        QCOMPARE(CellsHolding(h.Editor(), Brick), 4);
-        h.Key(Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(CellsHolding(h.Editor(), Brick), 0);
-        h.Press(Qt::LeftButton, CellCentre({7, 3}));
-        h.Move(CellCentre({6, 3}));
-        h.Release(Qt::LeftButton, CellCentre({6, 3}));
-        QCOMPARE(CellsHolding(h.Editor(), Brick), 6);
-        h.Key(Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(CellsHolding(h.Editor(), Brick), 0);
-        h.PickTile(Qt::LeftButton, Player3);
-        h.Click(Qt::LeftButton, CellCentre({2, 2}));
-        QCOMPARE(CellsHolding(h.Editor(), Player3), 1);
-    }
-
-    // Off, every pixel as before the first Ctrl+M; on, the mode's axes or centre in magenta.
-    void axesShowOnlyWhileAModeIsOn() {
+    // Each mode in Ctrl+M's order: its axes or centre in magenta, a click on (3,4) that paints
+    // the images that one Ctrl+Z takes back, a click on (7,3) that paints each cell once.
+    // Off, every pixel is as before the first Ctrl+M.
+    void eachModePaintsItsImagesAndDrawsItsAxes() {
         EditorHarness h;
         const QImage before = ShownGrid(h.Editor());
+        h.PickTile(Qt::LeftButton, Brick);
+        h.PickTile(Qt::RightButton, Player3);
+        const QRgb magenta = qRgb(255, 0, 255);
         const struct {
             QString description;
             bool vertical, horizontal, centre;
-        } modes[] = {{"Mirror: left-right", true, false, false},
-                     {"Mirror: top-bottom", false, true, false},
-                     {"Mirror: both", true, true, false},
-                     {"Mirror: half turn", false, false, true}};
+            std::vector<Cell> images;
+            int onMiddleColumn;
+        } modes[] = {{"Mirror: left-right", true, false, false, {{11, 4}}, 1},
+                     {"Mirror: top-bottom", false, true, false, {{3, 8}}, 2},
+                     {"Mirror: both", true, true, false, {{11, 4}, {3, 8}, {11, 8}}, 2},
+                     {"Mirror: half turn", false, false, true, {{11, 8}}, 2},
+                     {"", false, false, false, {}, 1}};
         for (const auto& mode : modes) {
-            StepMirror(h, 1);
+            h.Key(Qt::Key_M, Qt::ControlModifier);
             QCOMPARE(View(h.Editor()).accessibleDescription(), mode.description);
             const QImage grid = ShownGrid(h.Editor());
-            QCOMPARE(grid.pixel(150, 20) == Magenta, mode.vertical);
-            QCOMPARE(grid.pixel(20, 130) == Magenta, mode.horizontal);
-            QCOMPARE(grid.pixel(151, 131) == Magenta, mode.centre);
+            QCOMPARE(grid.pixel(150, 20) == magenta, mode.vertical);
+            QCOMPARE(grid.pixel(20, 130) == magenta, mode.horizontal);
+            QCOMPARE(grid.pixel(151, 131) == magenta, mode.centre);
+            h.Click(Qt::LeftButton, CellCentre({3, 4}));
+            for (const Cell image : mode.images)
+                QVERIFY(CellShows(h.Editor(), image, Brick));
+            QCOMPARE(CellsHolding(h.Editor(), Brick), int(mode.images.size()) + 1);
+            h.Key(Qt::Key_Z, Qt::ControlModifier);
+            QCOMPARE(CellsHolding(h.Editor(), Brick), 0);
+            h.Click(Qt::LeftButton, CellCentre({7, 3}));
+            QCOMPARE(CellsHolding(h.Editor(), Brick), mode.onMiddleColumn);
+            h.Key(Qt::Key_Z, Qt::ControlModifier);
+            h.Click(Qt::RightButton, CellCentre({2, 2}));
+            QVERIFY(h.Editor().Document().TileAt({2, 2}) == Player3);
+            QCOMPARE(CellsHolding(h.Editor(), Player3), 1);
         }
-        StepMirror(h, 1);
-        QCOMPARE(View(h.Editor()).accessibleDescription(), QString());
+        h.Key(Qt::Key_Z, Qt::ControlModifier);
+        h.HoverOver(NoCell);
         QCOMPARE(ShownGrid(h.Editor()), before);
     }
 };
