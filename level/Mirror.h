@@ -9,6 +9,7 @@
 
 #include "level/Level.h"
 
+// In the order that mirror painting steps through them, which is also the order of the shares.
 enum class Mirror { LeftRight, TopBottom, Both, HalfTurn };
 inline constexpr std::array<Mirror, 4> Mirrors = {Mirror::LeftRight, Mirror::TopBottom,
                                                   Mirror::Both, Mirror::HalfTurn};
@@ -30,7 +31,8 @@ constexpr Cell HalfTurnImage(Cell cell) {
 // a cell on an axis is its own image. With the mode off, the cell alone.
 std::vector<Cell> MirroredCells(Cell cell, MirrorMode mode);
 
-// The mode that Ctrl+M steps to: off, left-right, top-bottom, both, half turn, off.
+// The mode after this one as mirror painting steps: off, left-right, top-bottom, both, half
+// turn, off.
 MirrorMode NextMirrorMode(MirrorMode mode);
 
 // "left-right", "top-bottom", "both", "half turn"; "off" for no mirror.
