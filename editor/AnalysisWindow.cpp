@@ -91,6 +91,7 @@ AnalysisWindow::AnalysisWindow(const DocumentSession& session, QWidget* editor)
     Findings = new QListWidget(this);
     Findings->setObjectName(QStringLiteral("findingsList"));
     Findings->setAccessibleName(QStringLiteral("Findings"));
+    Findings->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
     Findings->setFixedHeight(ShownFindingRows * Findings->fontMetrics().height() * 3 / 2);
     BrickCost = new QSpinBox(this);
     BrickCost->setObjectName(QStringLiteral("brickCostBox"));
