@@ -105,7 +105,7 @@ void DocumentSession::EndStroke() {
 }
 
 void DocumentSession::PlaceTile(Cell target, TileType tile) {
-    LevelEdit edit = PlaceTileEdit(Level.State(), target, tile);
+    LevelEdit edit = PlaceTileEdit(Level.State(), target, tile, Mirroring);
     if (Stroke)
         Stroke->placed = true;
     if (edit.ChangesSomething()) {
@@ -115,6 +115,11 @@ void DocumentSession::PlaceTile(Cell target, TileType tile) {
     if (!Stroke)
         NoteUnchangedEdit();
     Announce(edit.Cells());
+}
+
+void DocumentSession::SetPaintMirror(MirrorMode mirror) {
+    Mirroring = mirror;
+    emit PaintMirrorChanged();
 }
 
 bool DocumentSession::FillFloor(TileType tile) {

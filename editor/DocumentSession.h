@@ -25,7 +25,12 @@ public:
     void BeginStroke();
     void EndStroke();
     bool StrokeOpen() const { return Stroke.has_value(); }
+    // Paints tile at target, and at its images under the paint mirror (see PlaceTileEdit).
     void PlaceTile(Cell target, TileType tile);
+
+    // The mirror that every placed tile follows; off at the start. No step of the history.
+    MirrorMode PaintMirror() const { return Mirroring; }
+    void SetPaintMirror(MirrorMode mirror);
 
     // Grid commands, each one step. In the middle of a stroke the stroke up to there becomes a
     // step first, and the rest of it a step of its own. Fill Floor tells whether the level had
@@ -64,6 +69,8 @@ signals:
     // Anything about the level changed: cells, player starts, its file or whether it is
     // modified.
     void DocumentChanged();
+    // The paint mirror changed.
+    void PaintMirrorChanged();
 
 private:
     class EditCommand;
@@ -97,6 +104,7 @@ private:
     QUndoStack History;
     std::vector<Cell> Visited; // by the command that the stack last ran
     std::optional<OpenStroke> Stroke;
+    MirrorMode Mirroring;
     int Strokes = 0;
     // How many steps above the clean state an edit that changed no tile left the level, or -1:
     // that state counts as modified until the next save.

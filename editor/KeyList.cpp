@@ -28,6 +28,9 @@ const KeyListLine Lines[] = {
                                "Floor, Player One to Player Five)"},
     {"Shift+1, Shift+2, Shift+3, Shift+4, Shift+5, Shift+6, Shift+7, Shift+8",
      "On the grid: choose the right button's tile (by the digit key, whatever its symbol)"},
+    {"Ctrl+M", "Step the paint mirror: off, left-right, top-bottom, both, half turn"},
+    {"F2", "Show or close the Level Analysis window (in it: Enter on a finding shows its cell, "
+           "Escape closes it)"},
     {"Page Down, Page Up", "Open the next or the previous level of the set"},
     {"F3", "Show or close the Level Set window (in it: arrows move, Enter opens a level, "
            "Escape closes it)"},

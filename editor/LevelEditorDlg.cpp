@@ -1,6 +1,7 @@
 #include "editor/LevelEditorDlg.h"
 
 #include "dialogs/FocusStyle.h"
+#include "editor/AnalysisWindow.h"
 #include "editor/GridAccessible.h"
 #include "editor/KeyList.h"
 #include "editor/LevelView.h"
@@ -115,6 +116,8 @@ CLevelEditorDlg::CLevelEditorDlg(const std::string& homeFolder)
     connect(&Session, &DocumentSession::CellsChanged, View, &LevelView::ShowCells);
     connect(&Session, &DocumentSession::PathChanged, this, &CLevelEditorDlg::ShowLevelPath);
     ConnectGridKeys();
+    connect(&Session, &DocumentSession::PaintMirrorChanged, View,
+            [this] { View->ShowMirror(Session.PaintMirror()); });
     StartRecovery();
     StartLevelSet();
 }
@@ -193,12 +196,14 @@ void CLevelEditorDlg::CreateControls() {
     // The grid's place in the tab order: after Clear Floor, before Show Grid.
     setTabOrder(findChild<QWidget*>(QStringLiteral("clearFloorButton")), View);
     setTabOrder(View, ShowGridBox);
-    // Undo and redo work whichever control has the focus.
+    // Undo, redo, the mirror and the windows work whichever control has the focus.
     const std::pair<QKeySequence, void (CLevelEditorDlg::*)()> keys[] = {
         {QKeySequence(Qt::CTRL | Qt::Key_Z), &CLevelEditorDlg::OnUndo},
         {QKeySequence(Qt::CTRL | Qt::Key_Y), &CLevelEditorDlg::OnRedo},
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), &CLevelEditorDlg::OnRedo},
         {QKeySequence(Qt::Key_F1), &CLevelEditorDlg::ShowShortcuts},
+        {QKeySequence(Qt::CTRL | Qt::Key_M), &CLevelEditorDlg::StepPaintMirror},
+        {QKeySequence(Qt::Key_F2), &CLevelEditorDlg::ToggleAnalysisWindow},
     };
     for (const auto& [sequence, command] : keys)
         connect(new QShortcut(sequence, this), &QShortcut::activated, this, command);
@@ -222,6 +227,8 @@ void CLevelEditorDlg::closeEvent(QCloseEvent* event) {
     event->setAccepted(CloseEditor());
     if (event->isAccepted() && Shortcuts)
         Shortcuts->close();
+    if (event->isAccepted() && Analysis)
+        Analysis->close();
 }
 
 // The dialog changes the settings record in memory; what it returns does not matter here. The

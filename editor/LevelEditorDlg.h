@@ -14,6 +14,7 @@
 //   KeyboardEditing.cpp   the same with the cell cursor of the focused grid and its keys
 //   GridCommands.cpp      Fill Floor, Clear Floor, Show Grid, undo, redo and the status line
 //   DocumentCommands.cpp  New, Load, Save, Save As, Close and the window title
+//   Fairness.cpp          mirror painting and the Level Analysis window
 //   Recovery.cpp          the recovery file of unsaved changes, and recovering at start
 //   LevelSetCommands.cpp  the Level Set window (F3), Page Up and Page Down
 //   FollowingDisk.cpp     reading the open level again when another program changed its file
@@ -35,6 +36,7 @@
 
 struct GridKey;
 class LevelSetWindow;
+class AnalysisWindow;
 class LevelView;
 class QCheckBox;
 class QLabel;
@@ -109,6 +111,11 @@ private:
     // The colour of the grid lines, as the settings record keeps it.
     render::Pixel GridLineColour() const;
 
+    // Fairness.cpp
+    void StepPaintMirror();
+    void ToggleAnalysisWindow();
+    void ShowCell(Cell cell);
+
     // MouseEditing.cpp
     void PressMouseButton(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint point);
     void TrackCursor(bool ctrlHeld, QPoint point);
@@ -181,6 +188,7 @@ private:
     QLabel* Status = nullptr;
     QLabel* Credits = nullptr;
     ShortcutsWindow* Shortcuts = nullptr;
+    AnalysisWindow* Analysis = nullptr; // made when F2 first opens it
     std::string RecoveryFolder;
     RecoveryWriter Recovery;
     QTimer RecoveryTimer;

@@ -6,6 +6,7 @@
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <QRegion>
 #include <algorithm>
 
 using namespace GridGeometry;
@@ -15,6 +16,9 @@ namespace {
 constexpr render::Pixel HoverFrameColour = render::Rgb(255, 0, 0);
 constexpr render::Pixel CursorDark = render::Rgb(0, 0, 0), CursorLight = render::Rgb(255, 255, 255);
 constexpr int CursorDash = 3;
+// No tile, grid line or frame uses it, so the axes stand out on every tile.
+const QColor MirrorAxisColour(255, 0, 255);
+constexpr int HalfTurnMarkSize = 5;
 
 render::Rect CellImageArea(Cell cell) {
     const int left = CellLeft(cell.column) + 1, top = CellTop(cell.row) + 1;
@@ -53,11 +57,12 @@ void LevelView::MoveHover(Cell cell, bool framed) {
     update(changed);
 }
 
+// Mirrored cells lie far apart: each is updated alone, not the rectangle round them all.
 void LevelView::ShowCells(const std::vector<Cell>& cells) {
-    QRect changed;
+    QRegion changed;
     for (const Cell cell : cells)
-        changed |= DrawCell(cell);
-    update(changed | DrawHoverFrame());
+        changed += DrawCell(cell);
+    update(changed + DrawHoverFrame());
     AnnounceChangedCells(this, cells);
 }
 
@@ -69,9 +74,20 @@ void LevelView::SetGridColour(render::Pixel gridColour) {
     update();
 }
 
+void LevelView::ShowMirror(MirrorMode mirror) {
+    Mirroring = mirror;
+    setAccessibleDescription(
+        mirror ? QStringLiteral("Mirror: %1").arg(QString::fromStdString(MirrorName(mirror)))
+               : QString());
+    update();
+}
+
 void LevelView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    painter.drawImage(event->rect(), Picture, event->rect().translated(GridLeft, GridTop));
+    for (const QRect& area : event->region())
+        painter.drawImage(area, Picture, area.translated(GridLeft, GridTop));
+    if (Mirroring)
+        PaintMirrorAxes(painter);
 }
 
 // Space's auto-repeat neither ends nor starts a stroke again: the stroke lasts until Space is up.
@@ -176,4 +192,20 @@ QRect LevelView::DrawHoverFrame() {
 QRect LevelView::OnWidget(const render::Rect& area) const {
     return QRect(area.left - GridLeft, area.top - GridTop, area.right - area.left,
                  area.bottom - area.top);
+}
+
+// The axes run through the middle pixel of column 7 and of row 6, inside the frame; the half
+// turn's centre is a square on the middle pixel of cell (7,6).
+void LevelView::PaintMirrorAxes(QPainter& painter) const {
+    const QRect inside = OnWidget({GridLeft + 1, GridTop + 1, GridRight - 1, GridBottom - 1});
+    const QPoint middle = OnWidget(CellImageArea({GridColumns / 2, GridRows / 2})).topLeft() +
+                          QPoint(CellImageSize / 2, CellImageSize / 2);
+    const Mirror mirror = *Mirroring;
+    if (mirror == Mirror::LeftRight || mirror == Mirror::Both)
+        painter.fillRect(middle.x(), inside.top(), 1, inside.height(), MirrorAxisColour);
+    if (mirror == Mirror::TopBottom || mirror == Mirror::Both)
+        painter.fillRect(inside.left(), middle.y(), inside.width(), 1, MirrorAxisColour);
+    if (mirror == Mirror::HalfTurn)
+        painter.fillRect(middle.x() - HalfTurnMarkSize / 2, middle.y() - HalfTurnMarkSize / 2,
+                         HalfTurnMarkSize, HalfTurnMarkSize, MirrorAxisColour);
 }

@@ -15,6 +15,8 @@
 #include <QWidget>
 #include <vector>
 
+class QPainter;
+
 class LevelView : public QWidget {
     Q_OBJECT
 
@@ -37,6 +39,11 @@ public:
     void ShowCells(const std::vector<Cell>& cells);
     // Everything drawn again, with grid lines of `gridColour`.
     void SetGridColour(render::Pixel gridColour);
+    // The axes of the paint mirror drawn over the grid, and its name in the grid's accessible
+    // description ("Mirror: both"); with the mirror off neither, the grid as without mirrors.
+    void ShowMirror(MirrorMode mirror);
+    // The cell cursor moves to `cell`, as the arrows would move it there.
+    void PlaceCursor(Cell cell) { MoveCursor(cell.column - Cursor.column, cell.row - Cursor.row); }
 
 signals:
     void CursorMoved();
@@ -62,11 +69,13 @@ private:
     QRect DrawHoverFrame();
     // Where a rectangle of the window's pixels lies in this widget.
     QRect OnWidget(const render::Rect& area) const;
+    void PaintMirrorAxes(QPainter& painter) const;
 
     const LevelDocument& Document;
     Cell Hover = NoCell;
     Cell Cursor{1, 1};
     Cell Pointed = NoCell;
+    MirrorMode Mirroring;
     // In the window's pixels, as render/ paints the grid area; the margin above and left of the
     // grid is never shown.
     QImage Picture;

@@ -134,18 +134,17 @@ bool SameTileForSymmetry(TileType a, TileType b) {
 // The cells that equal their images, for each mirror, in one pass over the grid.
 std::array<int, 4> SymmetricCells(const LevelGrid& grid) {
     std::array<int, 4> matching{};
-    for (int column = 0; column < GridColumns; ++column)
-        for (int row = 0; row < GridRows; ++row) {
-            const TileType tile = grid[column][row];
-            const bool leftRight = SameTileForSymmetry(tile, grid[GridColumns - 1 - column][row]);
-            const bool topBottom = SameTileForSymmetry(tile, grid[column][GridRows - 1 - row]);
-            const bool halfTurn =
-                SameTileForSymmetry(tile, grid[GridColumns - 1 - column][GridRows - 1 - row]);
-            matching[static_cast<int>(Mirror::LeftRight)] += leftRight;
-            matching[static_cast<int>(Mirror::TopBottom)] += topBottom;
-            matching[static_cast<int>(Mirror::HalfTurn)] += halfTurn;
-            matching[static_cast<int>(Mirror::Both)] += leftRight && topBottom && halfTurn;
-        }
+    for (int index = 0; index < CellCount; ++index) {
+        const Cell cell = CellAtIndex(index);
+        const TileType tile = TileAt(grid, cell);
+        const bool leftRight = SameTileForSymmetry(tile, TileAt(grid, LeftRightImage(cell)));
+        const bool topBottom = SameTileForSymmetry(tile, TileAt(grid, TopBottomImage(cell)));
+        const bool halfTurn = SameTileForSymmetry(tile, TileAt(grid, HalfTurnImage(cell)));
+        matching[static_cast<int>(Mirror::LeftRight)] += leftRight;
+        matching[static_cast<int>(Mirror::TopBottom)] += topBottom;
+        matching[static_cast<int>(Mirror::HalfTurn)] += halfTurn;
+        matching[static_cast<int>(Mirror::Both)] += leftRight && topBottom && halfTurn;
+    }
     return matching;
 }
 

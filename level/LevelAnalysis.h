@@ -25,6 +25,7 @@
 
 #include "level/Finding.h"
 #include "level/Level.h"
+#include "level/Mirror.h"
 
 inline constexpr int DefaultBrickCost = 3;
 inline constexpr int LeastBrickCost = 1;
@@ -32,12 +33,6 @@ inline constexpr int GreatestBrickCost = 100;
 
 enum class CellKind { Open, Brick, Solid };
 CellKind KindOfTile(TileType tile);
-
-// The mirrors of the grid: left-right maps column c to 14 - c, top-bottom row r to 12 - r,
-// half turn both at once; under "both" a cell must equal all three of its images.
-enum class Mirror { LeftRight, TopBottom, Both, HalfTurn };
-inline constexpr std::array<Mirror, 4> Mirrors = {Mirror::LeftRight, Mirror::TopBottom,
-                                                  Mirror::Both, Mirror::HalfTurn};
 
 struct NearestPlayer {
     int player = 0; // 0..4

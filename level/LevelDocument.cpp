@@ -40,10 +40,15 @@ void LevelEdit::Then(const LevelEdit& next) {
     startsAfter = next.startsAfter;
 }
 
-// The rule runs on a copy; the cells it redraws are what the edit visits.
-LevelEdit PlaceTileEdit(const LevelState& level, Cell target, TileType tile) {
+// The rule runs on a copy; the cells it redraws are what the edit visits. A tile other than a
+// player's visits its target alone, so the images add distinct cells.
+LevelEdit PlaceTileEdit(const LevelState& level, Cell target, TileType tile, MirrorMode mirror) {
     LevelState after = level;
-    const std::vector<Cell> visited = PlaceTileInGrid(after.grid, after.starts, target, tile);
+    std::vector<Cell> visited;
+    for (const Cell cell : MirroredCells(target, IsPlayerTile(tile) ? std::nullopt : mirror)) {
+        const std::vector<Cell> placed = PlaceTileInGrid(after.grid, after.starts, cell, tile);
+        visited.insert(visited.end(), placed.begin(), placed.end());
+    }
     LevelEdit edit{{}, level.starts, after.starts};
     edit.cells.reserve(visited.size());
     for (const Cell cell : visited)

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "level/Level.h"
+#include "level/Mirror.h"
 
 // Everything an edit changes and undo restores.
 struct LevelState {
@@ -38,9 +39,12 @@ struct LevelEdit {
 
 // The edits of the three ways of painting, worked out on a level without changing it.
 // PlaceTileEdit paints one cell under the player-start rule and visits the cells that rule
-// redraws; FillFloorEdit turns every floor cell, border included, into tile; ClearInsideEdit
-// wipes the inside back to floor, visiting every inside cell, and releases every player start.
-LevelEdit PlaceTileEdit(const LevelState& level, Cell target, TileType tile);
+// redraws; under a mirror it paints each image of the cell too, one after the other, but a
+// player tile only at the cell itself, as a start is unique. FillFloorEdit turns every floor cell,
+// border included, into tile; ClearInsideEdit wipes the inside back to floor, visiting every inside
+// cell, and releases every player start.
+LevelEdit PlaceTileEdit(const LevelState& level, Cell target, TileType tile,
+                        MirrorMode mirror = std::nullopt);
 LevelEdit FillFloorEdit(const LevelState& level, TileType tile);
 LevelEdit ClearInsideEdit(const LevelState& level);
 

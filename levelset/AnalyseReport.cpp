@@ -13,8 +13,6 @@
 
 namespace {
 
-constexpr std::array<const char*, 4> MirrorNames = {"left-right", "top-bottom", "both",
-                                                    "half turn"};
 constexpr std::array<const char*, 4> MirrorKeys = {"left_right", "top_bottom", "both", "half_turn"};
 
 AnalysedLevel AnalyseFile(const std::string& path, int brickCost) {
@@ -93,8 +91,7 @@ std::string Table(const AnalysedLevel& level) {
         OrDash(analysis.spread.room).c_str(), OrDash(analysis.spread.territory).c_str());
     table += "  symmetry:";
     for (const Mirror mirror : Mirrors)
-        table += Printed(" %s %.1f%%", MirrorNames[static_cast<int>(mirror)],
-                         100 * analysis.Share(mirror));
+        table += Printed(" %s %.1f%%", MirrorName(mirror).c_str(), 100 * analysis.Share(mirror));
     return table + "\n";
 }
 

@@ -1,0 +1,37 @@
+// Mirror painting and the Level Analysis window. The session applies the mirror to every tile
+// placed, so the window only steps the mode; the analysis window reads the session itself.
+#include "editor/LevelEditorDlg.h"
+
+#include "editor/AnalysisWindow.h"
+#include "editor/LevelView.h"
+
+namespace {
+
+// Between the editor's frame and the analysis window's.
+constexpr int AnalysisWindowGap = 8;
+
+} // namespace
+
+void CLevelEditorDlg::StepPaintMirror() {
+    Session.SetPaintMirror(NextMirrorMode(Session.PaintMirror()));
+}
+
+// The window opens beside the editor the first time, and where it was left after that.
+void CLevelEditorDlg::ToggleAnalysisWindow() {
+    if (!Analysis) {
+        Analysis = new AnalysisWindow(Session, this);
+        connect(Analysis, &AnalysisWindow::FindingChosen, this, &CLevelEditorDlg::ShowCell);
+        Analysis->move(frameGeometry().topRight() + QPoint(AnalysisWindowGap, 0));
+    }
+    Analysis->setVisible(!Analysis->isVisible());
+}
+
+// When the keyboard edits the grid, the cell cursor moves to the cell; otherwise the hover does,
+// framed unless it is a border cell, as the pointer would move it.
+void CLevelEditorDlg::ShowCell(Cell cell) {
+    if (focusWidget() == View)
+        View->PlaceCursor(cell);
+    else
+        View->MoveHover(cell, !IsBorderCell(cell.column, cell.row));
+    RefreshStatus();
+}
