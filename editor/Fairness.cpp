@@ -26,12 +26,10 @@ void CLevelEditorDlg::ToggleAnalysisWindow() {
     Analysis->setVisible(!Analysis->isVisible());
 }
 
-// When the keyboard edits the grid, the cell cursor moves to the cell; otherwise the hover does,
-// framed unless it is a border cell, as the pointer would move it.
+// The hover moves to the cell, framed unless it is a border cell, as the pointer would move it,
+// and so does the cell cursor, which keyboard editing goes on from.
 void CLevelEditorDlg::ShowCell(Cell cell) {
-    if (focusWidget() == View)
-        View->PlaceCursor(cell);
-    else
-        View->MoveHover(cell, !IsBorderCell(cell.column, cell.row));
+    View->PlaceCursor(cell);
+    View->MoveHover(cell, !IsBorderCell(cell.column, cell.row));
     RefreshStatus();
 }

@@ -118,7 +118,8 @@ private slots:
         }
     }
 
-    // Player 3 closed in: its findings; a click on one, or Enter, moves the hover to its cell;
+    // Player 3 closed in: its findings; a click on one, or Enter, moves the hover and
+    // the cell cursor to its cell;
     // opening the wall clears them, Ctrl+Z brings them back. Escape closes the window alone.
     void findingsFollowTheLevelAndShowTheirCell() {
         EditorHarness h;
@@ -143,6 +144,7 @@ private slots:
         h.HoverOver({2, 2});
         QTest::keyClick(list, Qt::Key_Return);
         QCOMPARE(View(h.Editor()).HoverCell(), (Cell{7, 6}));
+        QCOMPARE(View(h.Editor()).CursorCell(), (Cell{7, 6}));
         h.PickTile(Qt::LeftButton, Floor);
         h.Click(Qt::LeftButton, CellCentre({7, 5}));
         QCOMPARE(Texts(window, "findingsList"), QString());
