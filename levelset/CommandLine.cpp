@@ -50,17 +50,10 @@ std::string CommandsOf(unsigned commands) {
     return names;
 }
 
-const KnownOption* FindLong(std::string_view name) {
-    const auto found =
-        std::find_if(Options.begin(), Options.end(),
-                     [name](const KnownOption& option) { return option.longName == name; });
-    return found == Options.end() ? nullptr : &*found;
-}
-
-const KnownOption* FindShort(char name) {
-    const auto found =
-        std::find_if(Options.begin(), Options.end(),
-                     [name](const KnownOption& option) { return option.shortName == name; });
+template <typename Name> const KnownOption* FindOption(Name name, Name KnownOption::*spelt) {
+    const auto found = std::find_if(Options.begin(), Options.end(), [&](const KnownOption& option) {
+        return option.*spelt == name;
+    });
     return found == Options.end() ? nullptr : &*found;
 }
 
@@ -103,7 +96,7 @@ private:
     bool ReadLong(const std::string& text, std::string& error) {
         const std::size_t equals = text.find('=');
         const std::string name = text.substr(0, equals);
-        const KnownOption* option = FindLong(name);
+        const KnownOption* option = FindOption(std::string_view(name), &KnownOption::longName);
         if (!option) {
             error = "unknown option --" + name;
             return false;
@@ -121,7 +114,7 @@ private:
     // "-hv" gives several flags; in "-oOUT.png" the rest is the option's value.
     bool ReadShort(const std::string& text, std::string& error) {
         for (std::size_t letter = 1; letter < text.size(); ++letter) {
-            const KnownOption* option = FindShort(text[letter]);
+            const KnownOption* option = FindOption(text[letter], &KnownOption::shortName);
             if (!option) {
                 error = std::string("unknown option -") + text[letter];
                 return false;

@@ -1,5 +1,6 @@
 #include "levelset/FindingOutput.h"
 
+#include "level/Counted.h"
 #include "levelset/Escape.h"
 
 namespace {
@@ -44,9 +45,32 @@ std::string FindingLine(const std::string& path, const Finding& finding, ReportF
     return line;
 }
 
+Finding UnreadableFinding(const std::string& reason) {
+    return {Finding::Severity::Error, 0, 0, FindingRule::Unreadable, "cannot be read: " + reason};
+}
+
 std::string UnreadableAnnotation(const std::string& path, const std::string& reason) {
-    return GithubLine(path, {Finding::Severity::Error, 0, 0, FindingRule::Unreadable,
-                             "cannot be read: " + reason});
+    return GithubLine(path, UnreadableFinding(reason));
+}
+
+std::string CannotReadLine(const std::string& path, const std::string& reason) {
+    return "zapmaze-levels: cannot read " + TerminalText(path) + ": " + reason + '\n';
+}
+
+void FindingTally::Add(const Finding& finding) {
+    ++(finding.severity == Finding::Severity::Error ? errors : warnings);
+}
+
+std::string TallyText(const FindingTally& tally) {
+    return Counted(tally.errors + tally.unreadable, "error") +
+           (tally.unreadable > 0 ? " (" + Counted(tally.unreadable, "path") + " unreadable)" : "") +
+           ", " + Counted(tally.warnings, "warning");
+}
+
+int TallyStatus(const FindingTally& tally, bool strict) {
+    if (tally.unreadable > 0)
+        return 2;
+    return tally.errors > 0 || (strict && tally.warnings > 0) ? 1 : 0;
 }
 
 std::string JsonFindingMembers(const Finding& finding) {
