@@ -2,8 +2,8 @@
 #include "app/ConfigFolder.h"
 #include "app/DisplayStart.h"
 #include "app/LevelEditorApp.h"
-#include "files/StandardOutput.h"
 #include "dialogs/MessageBox.h"
+#include "files/StandardOutput.h"
 
 #include <QApplication>
 #include <csignal>

@@ -1,6 +1,7 @@
 #include "files/InPlaceWrite.h"
 
 #include "files/Descriptor.h"
+#include "files/ReadFile.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -9,24 +10,6 @@
 #include <unistd.h>
 
 namespace {
-
-bool ReadAllAt(int fd, std::string& bytes, std::size_t count) {
-    bytes.resize(count);
-    std::size_t filled = 0;
-    while (filled < count) {
-        const ssize_t got = ::pread(fd, bytes.data() + filled, count - filled, filled);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0)
-            return false;
-        if (got == 0) {
-            errno = EIO; // the file shrank meanwhile
-            return false;
-        }
-        filled += static_cast<std::size_t>(got);
-    }
-    return true;
-}
 
 // The old bytes that a write in place overwrites, and the size the file had.
 struct OldContent {
@@ -100,9 +83,12 @@ ReplaceResult WriteInPlace(int folder, const std::string& name, const struct sta
     if (ExceedsFileSizeLimit(bytes.size()))
         return FailedWrite(EFBIG, PreviousFile::Unchanged);
     OldContent old{{}, status.st_size};
-    if (!ReadAllAt(file.get(), old.bytes,
-                   std::min(bytes.size(), static_cast<std::size_t>(status.st_size))))
+    const std::size_t overwritten =
+        std::min(bytes.size(), static_cast<std::size_t>(status.st_size));
+    if (!ReadUpTo(file.get(), old.bytes, overwritten))
         return FailedWrite(errno, PreviousFile::Unchanged);
+    if (old.bytes.size() < overwritten) // the file shrank meanwhile
+        return FailedWrite(EIO, PreviousFile::Unchanged);
     if (const int error = OverwriteInOrder(file.get(), bytes, old))
         return FailedWrite(error, PutBack(file.get(), old) ? PreviousFile::Unchanged
                                                            : PreviousFile::Damaged);

@@ -1,6 +1,8 @@
 #include "files/RecoveryFolder.h"
 
+#include "files/FileSystem.h"
 #include "files/RandomId.h"
+#include "files/ReadFile.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -31,30 +33,9 @@ constexpr std::size_t MaxLevelFileBytes = 8192;
 // Folders inside unreadable/ are removed down to this depth; deeper ones stay.
 constexpr int DeepestRemovedFolder = 16;
 
-bool IsAbsolute(const char* path) {
-    return path && path[0] == '/';
-}
-
 // $XDG_STATE_HOME, or ~/.local/state; empty when neither gives an absolute folder.
 std::string StateFolder() {
-    const char* state = std::getenv("XDG_STATE_HOME");
-    const char* home = std::getenv("HOME");
-    if (IsAbsolute(state))
-        return state;
-    if (IsAbsolute(home))
-        return std::string(home) + "/.local/state";
-    return {};
-}
-
-// Makes the folder and every missing folder above it, each 0700.
-bool MakeFolders(const std::string& path) {
-    for (std::size_t end = path.find('/', 1);; end = path.find('/', end + 1)) {
-        const std::string part = path.substr(0, end);
-        if (::mkdir(part.c_str(), FolderMode) != 0 && errno != EEXIST)
-            return false;
-        if (end == std::string::npos)
-            return true;
-    }
+    return XdgFolder(std::getenv("XDG_STATE_HOME"), std::getenv("HOME"), "/.local/state");
 }
 
 Descriptor Duplicate(int fd) {
@@ -198,7 +179,7 @@ RecoveryFolder RecoveryFolder::Open(const std::string& path) {
     }
     const std::vector<std::string> parts = FoldersToCheck(path);
     std::string reached = parts.front();
-    if (!MakeFolders(reached)) {
+    if (!MakePrivateFolders(reached)) {
         folder.Why = reached + " cannot be made: " + std::strerror(errno);
         return folder;
     }
@@ -267,15 +248,9 @@ std::optional<std::string> RecoverySlot::Read() const {
     if (!file.valid() || ::fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode) ||
         status.st_uid != ::geteuid())
         return std::nullopt;
-    std::string bytes(MaxLevelFileBytes, '\0');
-    std::size_t filled = 0;
-    for (ssize_t got = 1; got != 0 && filled < bytes.size();) {
-        got = ::read(file.get(), bytes.data() + filled, bytes.size() - filled);
-        if (got < 0 && errno != EINTR)
-            return std::nullopt;
-        filled += static_cast<std::size_t>(std::max<ssize_t>(got, 0));
-    }
-    bytes.resize(filled);
+    std::string bytes;
+    if (!ReadUpTo(file.get(), bytes, MaxLevelFileBytes))
+        return std::nullopt;
     return bytes;
 }
 
