@@ -6,8 +6,6 @@ Finding FindingAtCell(Finding::Severity severity, Cell cell, std::string_view ru
 }
 
 Cell CellOfFinding(const Finding& finding) {
-    if (finding.row < 1 || finding.row > GridRows || finding.column < 1 ||
-        finding.column > GridColumns)
-        return NoCell;
-    return {finding.column - 1, finding.row - 1};
+    const Cell cell{finding.column - 1, finding.row - 1};
+    return IsInGrid(cell) ? cell : NoCell;
 }

@@ -19,10 +19,6 @@ Cell CellAtIndex(int index) {
     return {index / GridRows, index % GridRows};
 }
 
-bool IsInGrid(Cell cell) {
-    return cell.column >= 0 && cell.column < GridColumns && cell.row >= 0 && cell.row < GridRows;
-}
-
 TileType TileAt(const LevelGrid& grid, Cell cell) {
     return grid[cell.column][cell.row];
 }

@@ -145,7 +145,7 @@ LevelSetFiles SortLevelSetFiles(const std::vector<std::string>& names) {
     for (const std::string& name : names) {
         if (const std::optional<int> number = LevelSetNumber(name))
             files.levels[*number - 1].push_back(name);
-        else if (HasTxtExtension(name))
+        else if (HasExtension(name, ".txt"))
             files.strays.push_back(name);
     }
     return files;

@@ -10,17 +10,6 @@
 
 namespace {
 
-bool EndsWithPng(const std::string& path) {
-    constexpr std::string_view extension = ".png";
-    if (path.size() < extension.size())
-        return false;
-    return std::equal(extension.begin(), extension.end(), path.end() - extension.size(),
-                      [](char expected, char given) {
-                          return expected ==
-                                 (given >= 'A' && given <= 'Z' ? given - 'A' + 'a' : given);
-                      });
-}
-
 // What an existing name is, when it is not a regular file.
 const char* KindOfNonRegular(mode_t mode) {
     if (S_ISLNK(mode))
@@ -52,7 +41,7 @@ std::optional<OutputTarget> CheckOutputPath(const std::string& output,
                 " of a level set, which a picture must never take, even with --force";
         return std::nullopt;
     }
-    if (!force && !EndsWithPng(output)) {
+    if (!force && !HasExtension(output, ".png")) {
         error = "its name does not end in .png: give --force to write it all the same";
         return std::nullopt;
     }
