@@ -119,14 +119,13 @@ private:
                 error = std::string("unknown option -") + text[letter];
                 return false;
             }
-            if (option->value) {
-                const bool attached = letter + 1 < text.size();
-                return Take(*option, std::string("-") + text[letter],
-                            attached ? std::optional(text.substr(letter + 1)) : std::nullopt,
+            const std::string written = std::string("-") + text[letter];
+            if (option->value)
+                return Take(*option, written,
+                            letter + 1 < text.size() ? std::optional(text.substr(letter + 1))
+                                                     : std::nullopt,
                             error);
-            }
-            if (!Take(*option, std::string("-") + text[letter], std::nullopt, error))
-                return false;
+            Take(*option, written, std::nullopt, error); // a flag, which takes no value
         }
         return true;
     }
