@@ -70,13 +70,9 @@ std::string LevelFileArgument(const std::string& given) {
 }
 
 CommandLine UsageError(const QCommandLineParser& parser, const QString& message) {
-    const QString program = QCoreApplication::applicationName();
-    return {2,
-            {},
-            (program + QStringLiteral(": ") + message + '\n' + parser.helpText())
-                .toLocal8Bit()
-                .toStdString(),
-            std::nullopt};
+    const QString text = QCoreApplication::applicationName() + QStringLiteral(": ") + message +
+                         '\n' + parser.helpText();
+    return {2, {}, text.toLocal8Bit().toStdString(), std::nullopt};
 }
 
 CommandLine ReadArguments(int argc, char* argv[]) {

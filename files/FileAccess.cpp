@@ -210,12 +210,8 @@ bool IsMadeOf(std::string_view text, std::size_t most, std::string_view characte
 ReplaceResult Replace(int folder, const std::string& name, const std::string& attributesPath,
                       std::string_view bytes, std::optional<mode_t> mode, OtherFileAtName other) {
     const Existing existing = ExaminedEntry(folder, name, other);
-    if (existing.refusal != WriteFailure::None) {
-        ReplaceResult refused;
-        refused.failure = existing.refusal;
-        refused.previous = existing.Previous();
-        return refused;
-    }
+    if (existing.refusal != WriteFailure::None)
+        return {false, false, existing.refusal, existing.Previous()};
     std::string temporary;
     Descriptor file = CreateTemporary(folder, temporary);
     if (!file.valid())

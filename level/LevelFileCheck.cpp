@@ -1,12 +1,10 @@
 #include "level/LevelFileCheck.h"
 
 #include "level/Counted.h"
-#include "level/LevelFileName.h"
 #include "level/LevelText.h"
 #include "level/SaveChecks.h"
 
 #include <cstdio>
-#include <istream>
 #include <optional>
 
 namespace {

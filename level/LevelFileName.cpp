@@ -4,8 +4,6 @@
 
 namespace {
 
-constexpr int LastLevel = 10;
-
 char AsciiUpper(char character) {
     return character >= 'a' && character <= 'z' ? static_cast<char>(character - 'a' + 'A')
                                                 : character;
@@ -48,7 +46,7 @@ std::string BaseName(const std::string& path) {
 }
 
 bool IsLevelNumber(int number) {
-    return number >= 1 && number <= LastLevel;
+    return number >= 1 && number <= LevelSetSize;
 }
 
 } // namespace
@@ -67,7 +65,7 @@ bool IsValidLevelFileName(const std::string& path) {
 }
 
 std::optional<int> LevelSetNumber(const std::string& name) {
-    for (int number = 1; number <= LastLevel; ++number)
+    for (int number = 1; number <= LevelSetSize; ++number)
         if (SameIgnoringCase(name, "L" + std::to_string(number) + ".txt"))
             return number;
     return std::nullopt;

@@ -7,6 +7,9 @@
 #include <string>
 #include <string_view>
 
+// The levels of a set: L1.txt to L10.txt.
+inline constexpr int LevelSetSize = 10;
+
 // Whether the name ends in the extension (".txt") in any letter case.
 bool HasExtension(std::string_view name, std::string_view extension);
 

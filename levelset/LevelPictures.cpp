@@ -80,7 +80,7 @@ void DrawEntry(const render::Canvas& sheet, const render::Rect& picture, const S
 
 } // namespace
 
-render::PixelBuffer RenderSheet(const std::array<SheetEntry, 10>& entries) {
+render::PixelBuffer RenderSheet(const std::array<SheetEntry, LevelSetSize>& entries) {
     const int rows = static_cast<int>(entries.size()) / SheetColumns;
     render::PixelBuffer sheet(SheetMargin + SheetColumns * (PictureWidth + SheetMargin),
                               SheetMargin + rows * (LabelHeight + PictureHeight + SheetMargin),

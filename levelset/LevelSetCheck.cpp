@@ -13,8 +13,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr int LevelSetSize = 10;
-
 void Add(CheckResult& result, const std::string& path, Finding::Severity severity,
          std::string_view rule, std::string text) {
     result.findings.push_back({path, {severity, 0, 0, rule, std::move(text)}});
