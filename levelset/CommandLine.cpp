@@ -33,18 +33,19 @@ constexpr std::array<KnownOption, 12> Options{{
     {0, "no-grid", Render, &LevelsArguments::noGrid, nullptr},
 }};
 
+constexpr std::pair<unsigned, std::string_view> Commands[] = {
+    {Check, "check"}, {Render, "render"}, {Sheet, "sheet"}, {Analyse, "analyse"}};
+
 unsigned CommandBit(const std::string& command) {
-    return command == "check"     ? Check
-           : command == "render"  ? Render
-           : command == "sheet"   ? Sheet
-           : command == "analyse" ? Analyse
-                                  : 0;
+    for (const auto& [bit, name] : Commands)
+        if (name == command)
+            return bit;
+    return 0;
 }
 
 std::string CommandsOf(unsigned commands) {
     std::string names;
-    for (const auto& [bit, name] :
-         {std::pair{Check, "check"}, {Render, "render"}, {Sheet, "sheet"}, {Analyse, "analyse"}})
+    for (const auto& [bit, name] : Commands)
         if (commands & bit)
             names += (names.empty() ? "" : " and ") + std::string(name);
     return names;

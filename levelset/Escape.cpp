@@ -47,6 +47,16 @@ std::string Hex(const char* format, unsigned value) {
     return text;
 }
 
+// The text with each of the characters written as "%" and two hex digits.
+std::string PercentEncoded(std::string_view text, std::string_view characters) {
+    std::string encoded;
+    for (const char character : text)
+        encoded += characters.find(character) == std::string_view::npos
+                       ? std::string(1, character)
+                       : Hex("%%%02X", static_cast<unsigned char>(character));
+    return encoded;
+}
+
 } // namespace
 
 std::string TerminalText(std::string_view text) {
@@ -98,17 +108,9 @@ std::string JsonString(std::string_view text) {
 }
 
 std::string AnnotationMessage(std::string_view text) {
-    std::string message;
-    for (const char character : TerminalText(text))
-        message += character == '%' ? std::string("%25") : std::string(1, character);
-    return message;
+    return PercentEncoded(TerminalText(text), "%");
 }
 
 std::string AnnotationProperty(std::string_view text) {
-    std::string property;
-    for (const char character : AnnotationMessage(text))
-        property += character == ','   ? std::string("%2C")
-                    : character == ':' ? std::string("%3A")
-                                       : std::string(1, character);
-    return property;
+    return PercentEncoded(TerminalText(text), "%,:");
 }

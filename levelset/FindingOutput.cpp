@@ -20,14 +20,12 @@ std::string GithubLine(const std::string& path, const Finding& finding) {
 } // namespace
 
 std::optional<ReportFormat> ReportFormatNamed(const std::string& name) {
-    if (name == "text")
-        return ReportFormat::Text;
-    if (name == "gcc")
-        return ReportFormat::Gcc;
-    if (name == "json")
-        return ReportFormat::Json;
-    if (name == "github")
-        return ReportFormat::Github;
+    for (const auto& [format, formatName] : {std::pair{ReportFormat::Text, "text"},
+                                             {ReportFormat::Gcc, "gcc"},
+                                             {ReportFormat::Json, "json"},
+                                             {ReportFormat::Github, "github"}})
+        if (name == formatName)
+            return format;
     return std::nullopt;
 }
 
