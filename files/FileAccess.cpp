@@ -2,6 +2,7 @@
 
 #include "files/Descriptor.h"
 #include "files/ExtendedAttributes.h"
+#include "files/FolderListing.h"
 #include "files/InPlaceWrite.h"
 #include "files/PathOpen.h"
 #include "files/RandomId.h"
@@ -11,7 +12,6 @@
 #include <atomic>
 #include <cerrno>
 #include <cstdio>
-#include <dirent.h>
 #include <fcntl.h>
 #include <sys/xattr.h>
 #include <unistd.h>
@@ -184,20 +184,15 @@ bool IsStale(const struct stat& status) {
 }
 
 // Removes temporary files that a killed save of this user left behind, once they are old
-// enough that no save still running can own them. Reads the folder's names only, so that a
-// folder with many files costs little.
+// enough that no save still running can own them. Only the files with an editor's temporary
+// name are examined, so that a folder with many files costs little.
 void RemoveStaleTemporaryFiles(int folder) {
-    DIR* listing = ::fdopendir(::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (!listing)
-        return;
-    const int listed = ::dirfd(listing);
-    while (const dirent* entry = ::readdir(listing)) {
+    for (const std::string& name : NamesIn(folder)) {
         struct stat status {};
-        if (IsEditorTemporaryName(entry->d_name) &&
-            ::fstatat(listed, entry->d_name, &status, AT_SYMLINK_NOFOLLOW) == 0 && IsStale(status))
-            ::unlinkat(listed, entry->d_name, 0);
+        if (IsEditorTemporaryName(name) &&
+            ::fstatat(folder, name.c_str(), &status, AT_SYMLINK_NOFOLLOW) == 0 && IsStale(status))
+            ::unlinkat(folder, name.c_str(), 0);
     }
-    ::closedir(listing);
 }
 
 // Whether text is non-empty, at most most characters long and made of the characters alone.

@@ -1,6 +1,7 @@
 #include "files/RecoveryFolder.h"
 
 #include "files/FileSystem.h"
+#include "files/FolderListing.h"
 #include "files/RandomId.h"
 #include "files/ReadFile.h"
 
@@ -9,7 +10,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <dirent.h>
 #include <fcntl.h>
 #include <functional>
 #include <set>
@@ -40,19 +40,6 @@ std::string StateFolder() {
 
 Descriptor Duplicate(int fd) {
     return Descriptor(::fcntl(fd, F_DUPFD_CLOEXEC, 0));
-}
-
-// The names in an open folder, "." and ".." left out.
-std::vector<std::string> NamesIn(int folder) {
-    std::vector<std::string> names;
-    DIR* listing = ::fdopendir(::openat(folder, ".", FolderFlags));
-    if (!listing)
-        return names;
-    while (const dirent* entry = ::readdir(listing))
-        if (std::strcmp(entry->d_name, ".") != 0 && std::strcmp(entry->d_name, "..") != 0)
-            names.emplace_back(entry->d_name);
-    ::closedir(listing);
-    return names;
 }
 
 // Why an opened folder may not hold recovery files, or nothing when it may.

@@ -179,8 +179,7 @@ FindingTally TallyOf(const std::vector<AnalysedLevel>& levels) {
     FindingTally tally;
     for (const AnalysedLevel& level : levels) {
         tally.unreadable += level.unreadable ? 1 : 0;
-        for (const Finding& finding : level.findings)
-            tally.Add(finding);
+        tally.Add(level.findings);
     }
     return tally;
 }

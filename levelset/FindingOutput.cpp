@@ -55,10 +55,6 @@ std::string CannotReadLine(const std::string& path, const std::string& reason) {
     return "zapmaze-levels: cannot read " + TerminalText(path) + ": " + reason + '\n';
 }
 
-void FindingTally::Add(const Finding& finding) {
-    ++(finding.severity == Finding::Severity::Error ? errors : warnings);
-}
-
 std::string TallyText(const FindingTally& tally) {
     return Counted(tally.errors + tally.unreadable, "error") +
            (tally.unreadable > 0 ? " (" + Counted(tally.unreadable, "path") + " unreadable)" : "") +

@@ -29,14 +29,7 @@ std::string UnreadableAnnotation(const std::string& path, const std::string& rea
 // "zapmaze-levels: cannot read <path>: <reason>" and its line end, for standard error.
 std::string CannotReadLine(const std::string& path, const std::string& reason);
 
-// What check and analyse count for their summary line and exit status.
-struct FindingTally {
-    int errors = 0;
-    int warnings = 0;
-    int unreadable = 0; // paths, counted among the errors
-    void Add(const Finding& finding);
-};
-
+// The tally of check and analyse for their summary line and exit status:
 // "<n> errors, <n> warnings", or "<n> errors (<n> paths unreadable), <n> warnings".
 std::string TallyText(const FindingTally& tally);
 
