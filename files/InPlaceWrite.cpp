@@ -35,6 +35,13 @@ int OverwriteInOrder(int fd, std::string_view bytes, const OldContent& old) {
     return ::fsync(fd) == 0 ? 0 : errno;
 }
 
+// Whether a file of this many bytes is larger than the process may write (ulimit -f).
+bool ExceedsFileSizeLimit(std::size_t bytes) {
+    rlimit limit{};
+    return ::getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY &&
+           bytes > limit.rlim_cur;
+}
+
 } // namespace
 
 ReplaceResult FailedWrite(int error, PreviousFile previous) {
@@ -60,12 +67,6 @@ bool WriteAllAt(int fd, std::string_view bytes, off_t offset) {
         offset += written;
     }
     return true;
-}
-
-bool ExceedsFileSizeLimit(std::size_t bytes) {
-    rlimit limit{};
-    return ::getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY &&
-           bytes > limit.rlim_cur;
 }
 
 ReplaceResult WriteInPlace(int folder, const std::string& name, const struct stat& examined,
