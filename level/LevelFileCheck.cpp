@@ -4,19 +4,13 @@
 #include "level/LevelText.h"
 #include "level/SaveChecks.h"
 
-#include <cstdio>
 #include <optional>
 
 namespace {
 
 std::string Describe(char character) {
     const auto byte = static_cast<unsigned char>(character);
-    char text[32];
-    if (byte > 0x20 && byte < 0x7F)
-        std::snprintf(text, sizeof text, "'%c'", character);
-    else
-        std::snprintf(text, sizeof text, "byte 0x%02X", byte);
-    return text;
+    return byte > 0x20 && byte < 0x7F ? Printed("'%c'", character) : Printed("byte 0x%02X", byte);
 }
 
 // Walks the bytes of a level text as the reader takes them, one line at a time.

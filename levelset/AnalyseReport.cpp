@@ -8,7 +8,6 @@
 #include "levelset/LevelSetCheck.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <filesystem>
 
 namespace {
@@ -42,12 +41,6 @@ void AnalyseFolder(std::vector<AnalysedLevel>& levels, const std::string& folder
         for (const std::string& name : candidates)
             levels.push_back(
                 AnalyseFile((std::filesystem::path(folder) / name).string(), brickCost));
-}
-
-std::string Printed(const char* format, auto... values) {
-    char text[160];
-    std::snprintf(text, sizeof text, format, values...);
-    return text;
 }
 
 std::string OrDash(const std::optional<int>& value) {
