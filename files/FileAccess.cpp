@@ -263,34 +263,17 @@ std::string_view WriteFailureText(WriteFailure failure) {
 }
 
 WriteFailure FailureOfWriteError(int error) {
-    switch (error) {
-    case EACCES:
-    case EPERM:
-        return WriteFailure::PermissionRefused;
-    case ENOENT:
-    case ENOTDIR:
-        return WriteFailure::FolderMissing;
-    case EISDIR:
-        return WriteFailure::Folder;
-    case ENXIO:
-    case ENODEV:
-    case ETXTBSY:
-        return WriteFailure::NotRegularFile;
-    case EROFS:
-        return WriteFailure::ReadOnlyFileSystem;
-    case ENOSPC:
-        return WriteFailure::DiskFull;
-    case EDQUOT:
-        return WriteFailure::QuotaExceeded;
-    case EFBIG:
-        return WriteFailure::SizeLimit;
-    case ENAMETOOLONG:
-        return WriteFailure::PathTooLong;
-    case ELOOP:
-        return WriteFailure::TooManyLinks;
-    default:
-        return WriteFailure::WriteError;
-    }
+    using enum WriteFailure;
+    constexpr std::pair<int, WriteFailure> failures[] = {
+        {EACCES, PermissionRefused}, {EPERM, PermissionRefused}, {ENOENT, FolderMissing},
+        {ENOTDIR, FolderMissing},    {EISDIR, Folder},           {ENXIO, NotRegularFile},
+        {ENODEV, NotRegularFile},    {ETXTBSY, NotRegularFile},  {EROFS, ReadOnlyFileSystem},
+        {ENOSPC, DiskFull},          {EDQUOT, QuotaExceeded},    {EFBIG, SizeLimit},
+        {ENAMETOOLONG, PathTooLong}, {ELOOP, TooManyLinks}};
+    for (const auto& [code, failure] : failures)
+        if (code == error)
+            return failure;
+    return WriteError;
 }
 
 ReplaceResult ReplaceFile(const std::string& path, std::string_view bytes,

@@ -11,23 +11,15 @@
 namespace {
 
 ReadFailure FailureOfError(int error) {
-    switch (error) {
-    case ENOENT:
-    case ENOTDIR:
-        return ReadFailure::DoesNotExist;
-    case EACCES:
-    case EPERM:
-        return ReadFailure::PermissionRefused;
-    case EISDIR:
-        return ReadFailure::Folder;
-    case ENXIO:
-    case ENODEV:
-        return ReadFailure::NotRegularFile;
-    case ENAMETOOLONG:
-        return ReadFailure::PathTooLong;
-    default:
-        return ReadFailure::ReadError;
-    }
+    using enum ReadFailure;
+    constexpr std::pair<int, ReadFailure> failures[] = {
+        {ENOENT, DoesNotExist},     {ENOTDIR, DoesNotExist},    {EACCES, PermissionRefused},
+        {EPERM, PermissionRefused}, {EISDIR, Folder},           {ENXIO, NotRegularFile},
+        {ENODEV, NotRegularFile},   {ENAMETOOLONG, PathTooLong}};
+    for (const auto& [code, failure] : failures)
+        if (code == error)
+            return failure;
+    return ReadError;
 }
 
 // With O_NOFOLLOW a link as the last part gives ELOOP, as a circle of links does otherwise.

@@ -50,19 +50,9 @@ bool SameVerdict(const SlotVerdict& a, const SlotVerdict& b) {
 } // namespace
 
 std::string SlotVerdict::Text() const {
-    switch (kind) {
-    case Kind::Ok:
-        return "ok";
-    case Kind::Warnings:
-        return Counted(count, "warning");
-    case Kind::Errors:
-        return Counted(count, "error");
-    case Kind::Missing:
-        return "missing";
-    case Kind::Unreadable:
-        break;
-    }
-    return "unreadable";
+    if (kind == Kind::Warnings || kind == Kind::Errors)
+        return Counted(count, kind == Kind::Errors ? "error" : "warning");
+    return kind == Kind::Ok ? "ok" : kind == Kind::Missing ? "missing" : "unreadable";
 }
 
 LevelSetVerdicts JudgeLevelSet(const std::string& folder, const LevelSetVerdicts& previous) {

@@ -4,19 +4,13 @@
 
 namespace {
 
+// Warnings do not fail the check.
 SheetEntry::State StateOf(SlotVerdict::Kind kind) {
-    switch (kind) {
-    case SlotVerdict::Kind::Ok:
-    case SlotVerdict::Kind::Warnings:
-        return SheetEntry::State::Passes;
-    case SlotVerdict::Kind::Errors:
-        return SheetEntry::State::Fails;
-    case SlotVerdict::Kind::Missing:
-        return SheetEntry::State::Missing;
-    case SlotVerdict::Kind::Unreadable:
-        break;
-    }
-    return SheetEntry::State::Unreadable;
+    using enum SlotVerdict::Kind;
+    return kind == Errors       ? SheetEntry::State::Fails
+           : kind == Missing    ? SheetEntry::State::Missing
+           : kind == Unreadable ? SheetEntry::State::Unreadable
+                                : SheetEntry::State::Passes;
 }
 
 std::string FileName(const std::string& path) {
