@@ -12,17 +12,12 @@ namespace {
 
 // What an existing name is, when it is not a regular file.
 const char* KindOfNonRegular(mode_t mode) {
-    if (S_ISLNK(mode))
-        return "a symbolic link";
-    if (S_ISDIR(mode))
-        return "a folder";
-    if (S_ISFIFO(mode))
-        return "a named pipe";
-    if (S_ISCHR(mode) || S_ISBLK(mode))
-        return "a device";
-    if (S_ISSOCK(mode))
-        return "a socket";
-    return "not a regular file";
+    return S_ISLNK(mode)                    ? "a symbolic link"
+           : S_ISDIR(mode)                  ? "a folder"
+           : S_ISFIFO(mode)                 ? "a named pipe"
+           : S_ISCHR(mode) || S_ISBLK(mode) ? "a device"
+           : S_ISSOCK(mode)                 ? "a socket"
+                                            : "not a regular file";
 }
 
 bool IsSameFile(const struct stat& output, const std::string& input) {
