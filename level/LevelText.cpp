@@ -41,7 +41,7 @@ std::optional<TileType> CharToTile(char character) {
 
 std::string LevelText(const LevelGrid& grid) {
     std::string text;
-    text.reserve(GridRows * (GridColumns + 2));
+    text.reserve(LevelTextBytes);
     for (int row = 0; row < GridRows; ++row) {
         for (int column = 0; column < GridColumns; ++column)
             text += TileToChar(grid[column][row]);

@@ -13,10 +13,6 @@ SheetEntry::State StateOf(SlotVerdict::Kind kind) {
                                 : SheetEntry::State::Passes;
 }
 
-std::string FileName(const std::string& path) {
-    return path.substr(path.rfind('/') + 1);
-}
-
 } // namespace
 
 std::optional<LevelSheet> ReadLevelSheet(const std::string& folder) {
@@ -26,7 +22,8 @@ std::optional<LevelSheet> ReadLevelSheet(const std::string& folder) {
     LevelSheet sheet;
     for (int index = 0; index < LevelSetSize; ++index) {
         const SlotVerdict& slot = verdicts.levels[index];
-        sheet.entries[index] = {FileName(slot.path), StateOf(slot.kind), slot.grid};
+        sheet.entries[index] = {slot.path.substr(slot.path.rfind('/') + 1), StateOf(slot.kind),
+                                slot.grid};
         if (slot.kind == SlotVerdict::Kind::Unreadable)
             sheet.unreadable.push_back({slot.path, slot.reason});
         if (slot.kind != SlotVerdict::Kind::Missing)
