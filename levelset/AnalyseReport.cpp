@@ -43,9 +43,8 @@ void AnalyseFolder(std::vector<AnalysedLevel>& levels, const std::string& folder
                 AnalyseFile((std::filesystem::path(folder) / name).string(), brickCost));
 }
 
-// The number, or what the table ("-") or JSON ("null") shows for none.
-std::string NumberOr(const std::optional<int>& value, const char* none) {
-    return value ? std::to_string(*value) : none;
+std::string OrDash(const std::optional<int>& value) {
+    return value ? std::to_string(*value) : "-";
 }
 
 std::string Table(const AnalysedLevel& level) {
@@ -62,15 +61,18 @@ std::string Table(const AnalysedLevel& level) {
                     start.nearest ? std::to_string(start.nearest->cost).c_str() : "-",
                     start.openPath ? "yes" : "no", start.room, start.territory);
     }
-    table += Printed("  %-24s  %5s  %-9s  %5s  %9s\n", "spread",
-                     NumberOr(analysis.spread.nearest, "-").c_str(), "",
-                     NumberOr(analysis.spread.room, "-").c_str(),
-                     NumberOr(analysis.spread.territory, "-").c_str());
+    table += Printed(
+        "  %-24s  %5s  %-9s  %5s  %9s\n", "spread", OrDash(analysis.spread.nearest).c_str(), "",
+        OrDash(analysis.spread.room).c_str(), OrDash(analysis.spread.territory).c_str());
     table += "  symmetry:";
     for (const Mirror mirror : Mirrors)
         table += Printed(" %s %.1f%%", MirrorNames[static_cast<int>(mirror)],
                          100 * analysis.Share(mirror));
     return table + "\n";
+}
+
+std::string JsonOptional(const std::optional<int>& value) {
+    return value ? std::to_string(*value) : "null";
 }
 
 std::string JsonStart(const StartAnalysis& start) {
@@ -102,9 +104,9 @@ std::string JsonLevel(const AnalysedLevel& level, int brickCost) {
                        ", \"brick_cost\": " + std::to_string(brickCost) + ",\n   \"players\": ";
     json += analysis ? JsonList(analysis->starts, ",\n               ", JsonStart) : "[]";
     const AnalysisSpread spread = analysis ? analysis->spread : AnalysisSpread{};
-    json += ",\n   \"spread\": {\"nearest\": " + NumberOr(spread.nearest, "null") +
-            ", \"room\": " + NumberOr(spread.room, "null") +
-            ", \"territory\": " + NumberOr(spread.territory, "null") + "},\n   \"symmetry\": ";
+    json += ",\n   \"spread\": {\"nearest\": " + JsonOptional(spread.nearest) +
+            ", \"room\": " + JsonOptional(spread.room) +
+            ", \"territory\": " + JsonOptional(spread.territory) + "},\n   \"symmetry\": ";
     if (analysis) {
         json += "{";
         for (const Mirror mirror : Mirrors)
