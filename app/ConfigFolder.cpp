@@ -8,17 +8,31 @@
 #include <pwd.h>
 #include <unistd.h>
 
-std::string ConfigFolderPath(const char* configHome, const char* home) {
-    const std::string base = XdgFolder(configHome, home, "/.config");
-    return base.empty() ? base : base + "/zapmaze-editor";
+namespace {
+
+constexpr const char* FolderName = "zapmaze-editor";
+
+bool IsAbsolute(const char* path) {
+    return path && path[0] == '/';
 }
 
-// A HOME that gives no folder leaves the home folder of the user database.
+} // namespace
+
+std::string ConfigFolderPath(const char* configHome, const char* home) {
+    if (IsAbsolute(configHome))
+        return std::string(configHome) + "/" + FolderName;
+    if (IsAbsolute(home))
+        return std::string(home) + "/.config/" + FolderName;
+    return {};
+}
+
 std::string ConfigFolderOfUser() {
-    const char* configHome = std::getenv("XDG_CONFIG_HOME");
-    const std::string folder = ConfigFolderPath(configHome, std::getenv("HOME"));
-    const passwd* user = folder.empty() ? ::getpwuid(::getuid()) : nullptr;
-    return user ? ConfigFolderPath(configHome, user->pw_dir) : folder;
+    const char* home = std::getenv("HOME");
+    if (!IsAbsolute(home)) {
+        const passwd* user = ::getpwuid(::getuid());
+        home = user ? user->pw_dir : nullptr;
+    }
+    return ConfigFolderPath(std::getenv("XDG_CONFIG_HOME"), home);
 }
 
 std::optional<std::string> EnterConfigFolder(const std::string& folder) {

@@ -77,11 +77,3 @@ bool MakePrivateFolders(const std::string& path) {
             return true;
     }
 }
-
-std::string XdgFolder(const char* variable, const char* home, const std::string& belowHome) {
-    if (variable && variable[0] == '/')
-        return variable;
-    if (home && home[0] == '/')
-        return home + belowHome;
-    return {};
-}

@@ -20,9 +20,6 @@ std::string FolderOfPath(const std::string& path);
 // Makes the folder and every missing folder above it, each private to the user (0700) whatever
 // the umask; false, with errno set, when one cannot be made.
 bool MakePrivateFolders(const std::string& path);
-// A base folder of the XDG rules: the variable's value when it is an absolute path, else home
-// followed by belowHome; empty when neither is absolute.
-std::string XdgFolder(const char* variable, const char* home, const std::string& belowHome);
 // Remembers the current directory by handle rather than by name, so that it can be made
 // current again even after it was renamed or deleted.
 class CurrentDirectoryMark {

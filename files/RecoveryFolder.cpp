@@ -33,9 +33,19 @@ constexpr std::size_t MaxLevelFileBytes = 8192;
 // Folders inside unreadable/ are removed down to this depth; deeper ones stay.
 constexpr int DeepestRemovedFolder = 16;
 
+bool IsAbsolute(const char* path) {
+    return path && path[0] == '/';
+}
+
 // $XDG_STATE_HOME, or ~/.local/state; empty when neither gives an absolute folder.
 std::string StateFolder() {
-    return XdgFolder(std::getenv("XDG_STATE_HOME"), std::getenv("HOME"), "/.local/state");
+    const char* state = std::getenv("XDG_STATE_HOME");
+    const char* home = std::getenv("HOME");
+    if (IsAbsolute(state))
+        return state;
+    if (IsAbsolute(home))
+        return std::string(home) + "/.local/state";
+    return {};
 }
 
 Descriptor Duplicate(int fd) {
