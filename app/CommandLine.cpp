@@ -18,7 +18,7 @@ constexpr std::array QtOptionsWithValue{
     "style",    "stylesheet",         "session",       "display",     "name",
     "visual",   "qmljsdebugger"};
 constexpr std::array QtFlags{"reverse", "widgetcount", "sync", "nograb", "dograb", "testability"};
-constexpr std::array QtOptionsWithJoinedValue{"style=", "stylesheet=", "qmljsdebugger="};
+constexpr std::array QtOptionsWithJoinedValue{"style", "stylesheet", "qmljsdebugger"};
 
 // The name of an argument spelt -name or --name; empty for anything else.
 QString QtOptionName(const QString& argument) {
@@ -32,11 +32,6 @@ bool IsOneOf(const QString& name, const auto& names) {
                        [&](const char* candidate) { return name == QLatin1String(candidate); });
 }
 
-bool HasJoinedQtValue(const QString& name) {
-    return std::any_of(QtOptionsWithJoinedValue.begin(), QtOptionsWithJoinedValue.end(),
-                       [&](const char* prefix) { return name.startsWith(QLatin1String(prefix)); });
-}
-
 // The arguments without Qt's own options and their values, which QApplication takes later.
 QStringList WithoutQtOptions(const QStringList& arguments) {
     QStringList remaining;
@@ -44,7 +39,9 @@ QStringList WithoutQtOptions(const QStringList& arguments) {
         const QString name = QtOptionName(arguments[index]);
         if (IsOneOf(name, QtOptionsWithValue))
             ++index;
-        else if (!IsOneOf(name, QtFlags) && !HasJoinedQtValue(name))
+        else if (!IsOneOf(name, QtFlags) &&
+                 !(name.contains('=') &&
+                   IsOneOf(name.section('=', 0, 0), QtOptionsWithJoinedValue)))
             remaining.append(arguments[index]);
     }
     return remaining;
@@ -73,13 +70,9 @@ std::string LevelFileArgument(const std::string& given) {
 }
 
 CommandLine UsageError(const QCommandLineParser& parser, const QString& message) {
-    const QString program = QCoreApplication::applicationName();
-    return {2,
-            {},
-            (program + QStringLiteral(": ") + message + '\n' + parser.helpText())
-                .toLocal8Bit()
-                .toStdString(),
-            std::nullopt};
+    const QString text = QCoreApplication::applicationName() + QStringLiteral(": ") + message +
+                         '\n' + parser.helpText();
+    return {2, {}, text.toLocal8Bit().toStdString(), std::nullopt};
 }
 
 CommandLine ReadArguments(int argc, char* argv[]) {

@@ -24,13 +24,6 @@ QString WithMatchedPatterns(const QString& filter) {
     return filter + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
 }
 
-QStringList WithMatchedPatterns(const QStringList& filters) {
-    QStringList shown;
-    for (const QString& filter : filters)
-        shown << WithMatchedPatterns(filter);
-    return shown;
-}
-
 // A name typed into an Open dialog names that file when it exists; otherwise, without an
 // extension of its own, it gets the default one.
 QString OpenedPath(const QString& chosen, const QString& extension) {
@@ -86,7 +79,10 @@ public:
         if (!request.open)
             dialog.setDefaultSuffix(extension);
         dialog.setOption(QFileDialog::HideNameFilterDetails);
-        dialog.setNameFilters(WithMatchedPatterns(request.nameFilters));
+        QStringList filters;
+        for (const QString& filter : request.nameFilters)
+            filters << WithMatchedPatterns(filter);
+        dialog.setNameFilters(filters);
         dialog.setDirectory(QString::fromLocal8Bit(request.folder));
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return std::nullopt;

@@ -2,15 +2,16 @@
 
 #include "files/Descriptor.h"
 #include "files/ExtendedAttributes.h"
+#include "files/FolderListing.h"
 #include "files/InPlaceWrite.h"
 #include "files/PathOpen.h"
 #include "files/RandomId.h"
 
 #include <algorithm>
+#include <array>
 #include <atomic>
 #include <cerrno>
 #include <cstdio>
-#include <dirent.h>
 #include <fcntl.h>
 #include <sys/xattr.h>
 #include <unistd.h>
@@ -183,43 +184,29 @@ bool IsStale(const struct stat& status) {
 }
 
 // Removes temporary files that a killed save of this user left behind, once they are old
-// enough that no save still running can own them. Reads the folder's names only, so that a
-// folder with many files costs little.
+// enough that no save still running can own them. Only the files with an editor's temporary
+// name are examined, so that a folder with many files costs little.
 void RemoveStaleTemporaryFiles(int folder) {
-    DIR* listing = ::fdopendir(::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (!listing)
-        return;
-    const int listed = ::dirfd(listing);
-    while (const dirent* entry = ::readdir(listing)) {
+    for (const std::string& name : NamesIn(folder)) {
         struct stat status {};
-        if (IsEditorTemporaryName(entry->d_name) &&
-            ::fstatat(listed, entry->d_name, &status, AT_SYMLINK_NOFOLLOW) == 0 && IsStale(status))
-            ::unlinkat(listed, entry->d_name, 0);
+        if (IsEditorTemporaryName(name) &&
+            ::fstatat(folder, name.c_str(), &status, AT_SYMLINK_NOFOLLOW) == 0 && IsStale(status))
+            ::unlinkat(folder, name.c_str(), 0);
     }
-    ::closedir(listing);
 }
 
-bool IsDecimal(std::string_view text) {
-    return !text.empty() && text.size() <= 10 &&
-           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
-bool IsRandomPart(std::string_view text) {
-    return text.size() == RandomDigits && std::all_of(text.begin(), text.end(), [](char c) {
-               return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f');
-           });
+// Whether text is non-empty, at most most characters long and made of the characters alone.
+bool IsMadeOf(std::string_view text, std::size_t most, std::string_view characters) {
+    return !text.empty() && text.size() <= most &&
+           text.find_first_not_of(characters) == std::string_view::npos;
 }
 
 // Replaces the entry name of the open folder; attributesPath reaches the same entry.
 ReplaceResult Replace(int folder, const std::string& name, const std::string& attributesPath,
                       std::string_view bytes, std::optional<mode_t> mode, OtherFileAtName other) {
     const Existing existing = ExaminedEntry(folder, name, other);
-    if (existing.refusal != WriteFailure::None) {
-        ReplaceResult refused;
-        refused.failure = existing.refusal;
-        refused.previous = existing.Previous();
-        return refused;
-    }
+    if (existing.refusal != WriteFailure::None)
+        return {false, false, existing.refusal, existing.Previous()};
     std::string temporary;
     Descriptor file = CreateTemporary(folder, temporary);
     if (!file.valid())
@@ -252,74 +239,41 @@ ReplaceResult Replace(int folder, const std::string& name, const std::string& at
 } // namespace
 
 std::string_view WriteFailureText(WriteFailure failure) {
-    switch (failure) {
-    case WriteFailure::None:
-        return "it was written";
-    case WriteFailure::ReadOnlyFile:
-        return "the file is read-only";
-    case WriteFailure::PermissionRefused:
-        return "permission to write there was refused";
-    case WriteFailure::FolderMissing:
-        return "its folder does not exist";
-    case WriteFailure::FolderTakesNoFiles:
-        return "its folder takes no new files";
-    case WriteFailure::Folder:
-        return "a folder stands at that name";
-    case WriteFailure::NotRegularFile:
-        return "it is not a regular file";
-    case WriteFailure::ForeignLink:
-        return "it is a symbolic link that another user put in a folder shared by all users";
-    case WriteFailure::ReadOnlyFileSystem:
-        return "the file system is read-only";
-    case WriteFailure::DiskFull:
-        return "the disk is full";
-    case WriteFailure::QuotaExceeded:
-        return "the disk quota is used up";
-    case WriteFailure::SizeLimit:
-        return "the file would be larger than this process may write (ulimit -f)";
-    case WriteFailure::PathTooLong:
-        return "its path is too long";
-    case WriteFailure::TooManyLinks:
-        return "its path leads through too many symbolic links";
-    case WriteFailure::AccessListNotKept:
-        return "its access control list could not be kept";
-    case WriteFailure::ChangedMeanwhile:
-        return "another file took its name while it was written";
-    case WriteFailure::WriteError:
-        break;
-    }
-    return "the disk reported an error";
+    constexpr std::array<std::string_view, 17> texts = {
+        "it was written",
+        "the file is read-only",
+        "permission to write there was refused",
+        "its folder does not exist",
+        "its folder takes no new files",
+        "a folder stands at that name",
+        "it is not a regular file",
+        "it is a symbolic link that another user put in a folder shared by all users",
+        "the file system is read-only",
+        "the disk is full",
+        "the disk quota is used up",
+        "the file would be larger than this process may write (ulimit -f)",
+        "its path is too long",
+        "its path leads through too many symbolic links",
+        "its access control list could not be kept",
+        "another file took its name while it was written",
+        "the disk reported an error",
+    };
+    static_assert(texts.size() == static_cast<std::size_t>(WriteFailure::WriteError) + 1);
+    return texts[std::min(static_cast<std::size_t>(failure), texts.size() - 1)];
 }
 
 WriteFailure FailureOfWriteError(int error) {
-    switch (error) {
-    case EACCES:
-    case EPERM:
-        return WriteFailure::PermissionRefused;
-    case ENOENT:
-    case ENOTDIR:
-        return WriteFailure::FolderMissing;
-    case EISDIR:
-        return WriteFailure::Folder;
-    case ENXIO:
-    case ENODEV:
-    case ETXTBSY:
-        return WriteFailure::NotRegularFile;
-    case EROFS:
-        return WriteFailure::ReadOnlyFileSystem;
-    case ENOSPC:
-        return WriteFailure::DiskFull;
-    case EDQUOT:
-        return WriteFailure::QuotaExceeded;
-    case EFBIG:
-        return WriteFailure::SizeLimit;
-    case ENAMETOOLONG:
-        return WriteFailure::PathTooLong;
-    case ELOOP:
-        return WriteFailure::TooManyLinks;
-    default:
-        return WriteFailure::WriteError;
-    }
+    using enum WriteFailure;
+    constexpr std::pair<int, WriteFailure> failures[] = {
+        {EACCES, PermissionRefused}, {EPERM, PermissionRefused}, {ENOENT, FolderMissing},
+        {ENOTDIR, FolderMissing},    {EISDIR, Folder},           {ENXIO, NotRegularFile},
+        {ENODEV, NotRegularFile},    {ETXTBSY, NotRegularFile},  {EROFS, ReadOnlyFileSystem},
+        {ENOSPC, DiskFull},          {EDQUOT, QuotaExceeded},    {EFBIG, SizeLimit},
+        {ENAMETOOLONG, PathTooLong}, {ELOOP, TooManyLinks}};
+    for (const auto& [code, failure] : failures)
+        if (code == error)
+            return failure;
+    return WriteError;
 }
 
 ReplaceResult ReplaceFile(const std::string& path, std::string_view bytes,
@@ -344,7 +298,8 @@ bool IsEditorTemporaryName(std::string_view name) {
     const std::size_t last = name.rfind('-');
     if (first == std::string_view::npos || first == last)
         return false;
-    return IsDecimal(name.substr(0, first)) &&
-           IsRandomPart(name.substr(first + 1, last - first - 1)) &&
-           IsDecimal(name.substr(last + 1));
+    const std::string_view random = name.substr(first + 1, last - first - 1);
+    return IsMadeOf(name.substr(0, first), 10, "0123456789") && random.size() == RandomDigits &&
+           IsMadeOf(random, RandomDigits, "0123456789abcdef") &&
+           IsMadeOf(name.substr(last + 1), 10, "0123456789");
 }

@@ -1,9 +1,9 @@
 #include "files/FileStamp.h"
 
-#include <cerrno>
+#include "files/ReadFile.h"
+
 #include <ctime>
 #include <string>
-#include <unistd.h>
 
 namespace {
 
@@ -49,14 +49,9 @@ std::optional<FileStamp> StampOfOpenFile(int fd, std::size_t bytes) {
     struct stat status {};
     if (::fstat(fd, &status) != 0)
         return std::nullopt;
-    std::string first(bytes, '\0');
-    ssize_t got = 0;
-    do
-        got = ::pread(fd, first.data(), first.size(), 0);
-    while (got < 0 && errno == EINTR);
-    if (got < 0)
+    std::string first;
+    if (!ReadUpTo(fd, first, bytes))
         return std::nullopt;
-    first.resize(static_cast<std::size_t>(got));
     return StampOf(status, first);
 }
 

@@ -30,8 +30,8 @@ std::uint64_t HashBytes(std::string_view bytes);
 // The stamp of a file from its status and its first bytes.
 FileStamp StampOf(const struct stat& status, std::string_view firstBytes);
 
-// The stamp of an open file: one fstat and one read of at most `bytes` from its start; nothing
-// when either fails.
+// The stamp of a file just opened: one fstat and one read of at most `bytes` from its start;
+// nothing when either fails.
 std::optional<FileStamp> StampOfOpenFile(int fd, std::size_t bytes);
 
 // The stamp of the file at path now, following links, from its status alone (no bytes hashed);

@@ -1,8 +1,10 @@
 #include "files/FileSystem.h"
 
+#include <cerrno>
 #include <fcntl.h>
 #include <filesystem>
 #include <string_view>
+#include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
 
@@ -62,4 +64,16 @@ std::string FolderOfPath(const std::string& path) {
     if (separator == std::string::npos)
         return {};
     return separator == 0 ? path.substr(0, 1) : path.substr(0, separator);
+}
+
+bool MakePrivateFolders(const std::string& path) {
+    for (std::size_t end = path.find('/', 1);; end = path.find('/', end + 1)) {
+        const std::string part = path.substr(0, end);
+        if (::mkdir(part.c_str(), 0700) == 0)
+            ::chmod(part.c_str(), 0700);
+        else if (errno != EEXIST)
+            return false;
+        if (end == std::string::npos)
+            return true;
+    }
 }

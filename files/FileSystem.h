@@ -17,6 +17,9 @@ std::string AbsolutePath(const std::string& path);
 std::string JoinPath(const std::string& directory, const std::string& name);
 // The folder part of a full path ("" for a bare name).
 std::string FolderOfPath(const std::string& path);
+// Makes the folder and every missing folder above it, each private to the user (0700) whatever
+// the umask; false, with errno set, when one cannot be made.
+bool MakePrivateFolders(const std::string& path);
 // Remembers the current directory by handle rather than by name, so that it can be made
 // current again even after it was renamed or deleted.
 class CurrentDirectoryMark {

@@ -1,6 +1,7 @@
 #include "files/InPlaceWrite.h"
 
 #include "files/Descriptor.h"
+#include "files/ReadFile.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -9,24 +10,6 @@
 #include <unistd.h>
 
 namespace {
-
-bool ReadAllAt(int fd, std::string& bytes, std::size_t count) {
-    bytes.resize(count);
-    std::size_t filled = 0;
-    while (filled < count) {
-        const ssize_t got = ::pread(fd, bytes.data() + filled, count - filled, filled);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0)
-            return false;
-        if (got == 0) {
-            errno = EIO; // the file shrank meanwhile
-            return false;
-        }
-        filled += static_cast<std::size_t>(got);
-    }
-    return true;
-}
 
 // The old bytes that a write in place overwrites, and the size the file had.
 struct OldContent {
@@ -50,6 +33,13 @@ int OverwriteInOrder(int fd, std::string_view bytes, const OldContent& old) {
     if (bytes.size() < oldSize && ::ftruncate(fd, static_cast<off_t>(bytes.size())) != 0)
         return errno;
     return ::fsync(fd) == 0 ? 0 : errno;
+}
+
+// Whether a file of this many bytes is larger than the process may write (ulimit -f).
+bool ExceedsFileSizeLimit(std::size_t bytes) {
+    rlimit limit{};
+    return ::getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY &&
+           bytes > limit.rlim_cur;
 }
 
 } // namespace
@@ -79,12 +69,6 @@ bool WriteAllAt(int fd, std::string_view bytes, off_t offset) {
     return true;
 }
 
-bool ExceedsFileSizeLimit(std::size_t bytes) {
-    rlimit limit{};
-    return ::getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY &&
-           bytes > limit.rlim_cur;
-}
-
 ReplaceResult WriteInPlace(int folder, const std::string& name, const struct stat& examined,
                            std::string_view bytes) {
     Descriptor file(
@@ -100,9 +84,12 @@ ReplaceResult WriteInPlace(int folder, const std::string& name, const struct sta
     if (ExceedsFileSizeLimit(bytes.size()))
         return FailedWrite(EFBIG, PreviousFile::Unchanged);
     OldContent old{{}, status.st_size};
-    if (!ReadAllAt(file.get(), old.bytes,
-                   std::min(bytes.size(), static_cast<std::size_t>(status.st_size))))
+    const std::size_t overwritten =
+        std::min(bytes.size(), static_cast<std::size_t>(status.st_size));
+    if (!ReadUpTo(file.get(), old.bytes, overwritten))
         return FailedWrite(errno, PreviousFile::Unchanged);
+    if (old.bytes.size() < overwritten) // the file shrank meanwhile
+        return FailedWrite(EIO, PreviousFile::Unchanged);
     if (const int error = OverwriteInOrder(file.get(), bytes, old))
         return FailedWrite(error, PutBack(file.get(), old) ? PreviousFile::Unchanged
                                                            : PreviousFile::Damaged);

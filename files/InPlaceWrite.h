@@ -14,9 +14,6 @@ ReplaceResult FailedWrite(int error, PreviousFile previous);
 // Writes all of bytes at offset, going on after short writes; false with errno set otherwise.
 bool WriteAllAt(int fd, std::string_view bytes, off_t offset);
 
-// Whether a file of this many bytes is larger than the process may write (ulimit -f).
-bool ExceedsFileSizeLimit(std::size_t bytes);
-
 // Writes the bytes over the regular file at name in the folder, as long as the name still holds
 // the file that was examined. The bytes it will overwrite are read first; the file grows before
 // any of them is overwritten, and shrinks only after the new bytes were written; it is forced to

@@ -1,5 +1,7 @@
 #include "files/PathOpen.h"
 
+#include "files/FileSystem.h"
+
 #include <cerrno>
 #include <climits>
 #include <fcntl.h>
@@ -87,10 +89,8 @@ FolderEntry OpenFolderOf(const std::string& path) {
         errno = ENOENT;
         return entry;
     }
-    const std::string folder = separator == std::string::npos ? std::string(".")
-                               : separator == 0               ? std::string("/")
-                                                              : path.substr(0, separator);
-    entry.folder = OpenPath(folder, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const std::string folder = FolderOfPath(path);
+    entry.folder = OpenPath(folder.empty() ? "." : folder, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     return entry;
 }
 

@@ -2,6 +2,8 @@
 
 #include "files/PathOpen.h"
 
+#include <algorithm>
+#include <array>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -9,23 +11,15 @@
 namespace {
 
 ReadFailure FailureOfError(int error) {
-    switch (error) {
-    case ENOENT:
-    case ENOTDIR:
-        return ReadFailure::DoesNotExist;
-    case EACCES:
-    case EPERM:
-        return ReadFailure::PermissionRefused;
-    case EISDIR:
-        return ReadFailure::Folder;
-    case ENXIO:
-    case ENODEV:
-        return ReadFailure::NotRegularFile;
-    case ENAMETOOLONG:
-        return ReadFailure::PathTooLong;
-    default:
-        return ReadFailure::ReadError;
-    }
+    using enum ReadFailure;
+    constexpr std::pair<int, ReadFailure> failures[] = {
+        {ENOENT, DoesNotExist},     {ENOTDIR, DoesNotExist},    {EACCES, PermissionRefused},
+        {EPERM, PermissionRefused}, {EISDIR, Folder},           {ENXIO, NotRegularFile},
+        {ENODEV, NotRegularFile},   {ENAMETOOLONG, PathTooLong}};
+    for (const auto& [code, failure] : failures)
+        if (code == error)
+            return failure;
+    return ReadError;
 }
 
 // With O_NOFOLLOW a link as the last part gives ELOOP, as a circle of links does otherwise.
@@ -55,25 +49,18 @@ bool ReadUpTo(int fd, std::string& bytes, std::size_t maxBytes) {
 }
 
 std::string_view ReadFailureText(ReadFailure failure) {
-    switch (failure) {
-    case ReadFailure::None:
-        return "it was read";
-    case ReadFailure::DoesNotExist:
-        return "it does not exist";
-    case ReadFailure::PermissionRefused:
-        return "permission to read it was refused";
-    case ReadFailure::Folder:
-        return "it is a folder";
-    case ReadFailure::NotRegularFile:
-        return "it is not a regular file";
-    case ReadFailure::PathTooLong:
-        return "its path is too long";
-    case ReadFailure::TooManyLinks:
-        return "its path leads through too many symbolic links";
-    case ReadFailure::ReadError:
-        break;
-    }
-    return "it could not be read";
+    constexpr std::array<std::string_view, 8> texts = {
+        "it was read",
+        "it does not exist",
+        "permission to read it was refused",
+        "it is a folder",
+        "it is not a regular file",
+        "its path is too long",
+        "its path leads through too many symbolic links",
+        "it could not be read",
+    };
+    static_assert(texts.size() == static_cast<std::size_t>(ReadFailure::ReadError) + 1);
+    return texts[std::min(static_cast<std::size_t>(failure), texts.size() - 1)];
 }
 
 OpenedFile OpenForReading(const std::string& path, FinalLink link) {

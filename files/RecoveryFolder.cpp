@@ -1,13 +1,15 @@
 #include "files/RecoveryFolder.h"
 
+#include "files/FileSystem.h"
+#include "files/FolderListing.h"
 #include "files/RandomId.h"
+#include "files/ReadFile.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <dirent.h>
 #include <fcntl.h>
 #include <functional>
 #include <set>
@@ -46,32 +48,8 @@ std::string StateFolder() {
     return {};
 }
 
-// Makes the folder and every missing folder above it, each 0700.
-bool MakeFolders(const std::string& path) {
-    for (std::size_t end = path.find('/', 1);; end = path.find('/', end + 1)) {
-        const std::string part = path.substr(0, end);
-        if (::mkdir(part.c_str(), FolderMode) != 0 && errno != EEXIST)
-            return false;
-        if (end == std::string::npos)
-            return true;
-    }
-}
-
 Descriptor Duplicate(int fd) {
     return Descriptor(::fcntl(fd, F_DUPFD_CLOEXEC, 0));
-}
-
-// The names in an open folder, "." and ".." left out.
-std::vector<std::string> NamesIn(int folder) {
-    std::vector<std::string> names;
-    DIR* listing = ::fdopendir(::openat(folder, ".", FolderFlags));
-    if (!listing)
-        return names;
-    while (const dirent* entry = ::readdir(listing))
-        if (std::strcmp(entry->d_name, ".") != 0 && std::strcmp(entry->d_name, "..") != 0)
-            names.emplace_back(entry->d_name);
-    ::closedir(listing);
-    return names;
 }
 
 // Why an opened folder may not hold recovery files, or nothing when it may.
@@ -198,7 +176,7 @@ RecoveryFolder RecoveryFolder::Open(const std::string& path) {
     }
     const std::vector<std::string> parts = FoldersToCheck(path);
     std::string reached = parts.front();
-    if (!MakeFolders(reached)) {
+    if (!MakePrivateFolders(reached)) {
         folder.Why = reached + " cannot be made: " + std::strerror(errno);
         return folder;
     }
@@ -267,15 +245,9 @@ std::optional<std::string> RecoverySlot::Read() const {
     if (!file.valid() || ::fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode) ||
         status.st_uid != ::geteuid())
         return std::nullopt;
-    std::string bytes(MaxLevelFileBytes, '\0');
-    std::size_t filled = 0;
-    for (ssize_t got = 1; got != 0 && filled < bytes.size();) {
-        got = ::read(file.get(), bytes.data() + filled, bytes.size() - filled);
-        if (got < 0 && errno != EINTR)
-            return std::nullopt;
-        filled += static_cast<std::size_t>(std::max<ssize_t>(got, 0));
-    }
-    bytes.resize(filled);
+    std::string bytes;
+    if (!ReadUpTo(file.get(), bytes, MaxLevelFileBytes))
+        return std::nullopt;
     return bytes;
 }
 

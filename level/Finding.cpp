@@ -5,9 +5,16 @@ Finding FindingAtCell(Finding::Severity severity, Cell cell, std::string_view ru
     return {severity, cell.row + 1, cell.column + 1, rule, std::move(text)};
 }
 
+void FindingTally::Add(const Finding& finding) {
+    ++(finding.severity == Finding::Severity::Error ? errors : warnings);
+}
+
+void FindingTally::Add(const std::vector<Finding>& findings) {
+    for (const Finding& finding : findings)
+        Add(finding);
+}
+
 Cell CellOfFinding(const Finding& finding) {
-    if (finding.row < 1 || finding.row > GridRows || finding.column < 1 ||
-        finding.column > GridColumns)
-        return NoCell;
-    return {finding.column - 1, finding.row - 1};
+    const Cell cell{finding.column - 1, finding.row - 1};
+    return IsInGrid(cell) ? cell : NoCell;
 }

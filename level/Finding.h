@@ -5,6 +5,7 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "level/Level.h"
 
@@ -19,6 +20,16 @@ struct Finding {
     std::string_view rule;
     std::string text;
     bool operator==(const Finding&) const = default;
+};
+
+// The findings counted by severity, and the paths that could not be read, which a summary counts
+// among the errors.
+struct FindingTally {
+    int errors = 0;
+    int warnings = 0;
+    int unreadable = 0;
+    void Add(const Finding& finding);
+    void Add(const std::vector<Finding>& findings);
 };
 
 // A finding placed at a grid cell.

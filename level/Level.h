@@ -41,6 +41,10 @@ struct Cell {
 };
 constexpr Cell NoCell{-1, -1};
 
+constexpr bool IsInGrid(Cell cell) {
+    return cell.column >= 0 && cell.column < GridColumns && cell.row >= 0 && cell.row < GridRows;
+}
+
 // Indexed [column][row] and stored column by column: cell index = column * 13 + row.
 using LevelGrid = std::array<std::array<TileType, GridRows>, GridColumns>;
 

@@ -19,10 +19,6 @@ Cell CellAtIndex(int index) {
     return {index / GridRows, index % GridRows};
 }
 
-bool IsInGrid(Cell cell) {
-    return cell.column >= 0 && cell.column < GridColumns && cell.row >= 0 && cell.row < GridRows;
-}
-
 TileType TileAt(const LevelGrid& grid, Cell cell) {
     return grid[cell.column][cell.row];
 }
@@ -47,7 +43,7 @@ template <typename Visit> void ForEachNeighbour(int index, Visit visit) {
             visit(next);
 }
 
-// What entering each cell costs; Unreachable for a solid cell.
+// What entering each cell costs: 1 for an open cell, Unreachable for a solid one.
 Costs EntryCosts(const LevelGrid& grid, int brickCost) {
     Costs entry{};
     for (int index = 0; index < CellCount; ++index) {
@@ -86,27 +82,6 @@ Costs PathCosts(const Costs& entry, int start) {
         });
     }
     return costs;
-}
-
-// The number of open steps from the start to every cell reachable through open cells alone
-// (breadth first); -1 elsewhere.
-std::array<int, CellCount> OpenSteps(const LevelGrid& grid, int start) {
-    std::array<int, CellCount> steps;
-    steps.fill(-1);
-    std::array<int, CellCount> queue;
-    std::size_t head = 0, tail = 0;
-    steps[start] = 0;
-    queue[tail++] = start;
-    while (head < tail) {
-        const int index = queue[head++];
-        ForEachNeighbour(index, [&](int next) {
-            if (steps[next] >= 0 || KindOfTile(TileAt(grid, CellAtIndex(next))) != CellKind::Open)
-                return;
-            steps[next] = steps[index] + 1;
-            queue[tail++] = next;
-        });
-    }
-    return steps;
 }
 
 std::optional<int> SpreadOf(const std::vector<int>& values) {
@@ -201,6 +176,8 @@ LevelAnalysis AnalyseLevel(const LevelGrid& grid, const PlayerStarts& starts, in
             analysis.starts.push_back({player, starts.position[player], {}, false, 0, 0});
 
     const Costs entry = EntryCosts(grid, analysis.brickCost);
+    // With bricks as walls, the cost of a path is its number of open steps.
+    const Costs openEntry = EntryCosts(grid, Unreachable);
     std::vector<Costs> costs;
     costs.reserve(analysis.starts.size());
     for (const StartAnalysis& start : analysis.starts)
@@ -208,7 +185,7 @@ LevelAnalysis AnalyseLevel(const LevelGrid& grid, const PlayerStarts& starts, in
 
     for (std::size_t at = 0; at < analysis.starts.size(); ++at) {
         StartAnalysis& start = analysis.starts[at];
-        const std::array<int, CellCount> steps = OpenSteps(grid, IndexOf(start.cell));
+        const Costs steps = PathCosts(openEntry, IndexOf(start.cell));
         for (std::size_t other = 0; other < analysis.starts.size(); ++other) {
             if (other == at)
                 continue;
@@ -216,7 +193,7 @@ LevelAnalysis AnalyseLevel(const LevelGrid& grid, const PlayerStarts& starts, in
             const int cost = costs[at][target];
             if (cost != Unreachable && (!start.nearest || cost < start.nearest->cost))
                 start.nearest = NearestPlayer{analysis.starts[other].player, cost};
-            start.openPath = start.openPath || steps[target] > 0;
+            start.openPath = start.openPath || (steps[target] > 0 && steps[target] != Unreachable);
         }
         start.room = static_cast<int>(std::count_if(
             steps.begin(), steps.end(), [](int step) { return step > 0 && step <= RoomSteps; }));

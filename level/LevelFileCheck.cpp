@@ -1,24 +1,16 @@
 #include "level/LevelFileCheck.h"
 
 #include "level/Counted.h"
-#include "level/LevelFileName.h"
 #include "level/LevelText.h"
 #include "level/SaveChecks.h"
 
-#include <cstdio>
-#include <istream>
 #include <optional>
 
 namespace {
 
 std::string Describe(char character) {
     const auto byte = static_cast<unsigned char>(character);
-    char text[32];
-    if (byte > 0x20 && byte < 0x7F)
-        std::snprintf(text, sizeof text, "'%c'", character);
-    else
-        std::snprintf(text, sizeof text, "byte 0x%02X", byte);
-    return text;
+    return byte > 0x20 && byte < 0x7F ? Printed("'%c'", character) : Printed("byte 0x%02X", byte);
 }
 
 // Walks the bytes of a level text as the reader takes them, one line at a time.
@@ -145,7 +137,7 @@ LevelSetFiles SortLevelSetFiles(const std::vector<std::string>& names) {
     for (const std::string& name : names) {
         if (const std::optional<int> number = LevelSetNumber(name))
             files.levels[*number - 1].push_back(name);
-        else if (HasTxtExtension(name))
+        else if (HasExtension(name, ".txt"))
             files.strays.push_back(name);
     }
     return files;

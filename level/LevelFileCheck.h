@@ -3,7 +3,6 @@
 // differently, what the save checks find in the level as the editor reads it, and which files
 // of a folder make up its level set.
 #include <array>
-#include <iosfwd>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -11,6 +10,7 @@
 
 #include "level/Finding.h"
 #include "level/Level.h"
+#include "level/LevelFileName.h"
 
 // Warnings about the text as the level reader takes it: a byte order mark, a line end of LF
 // alone, a line that is not 15 characters, a last line without a line end, fewer or more than
@@ -39,7 +39,7 @@ std::vector<Finding> CheckLevelBytes(const std::string& bytes, LevelGrid& grid);
 // "L<n>.txt" in any letter case, and the other names ending in ".txt" (in any case, look-alikes
 // such as L01.txt included), each in the order given.
 struct LevelSetFiles {
-    std::array<std::vector<std::string>, 10> levels;
+    std::array<std::vector<std::string>, LevelSetSize> levels;
     std::vector<std::string> strays;
 };
 LevelSetFiles SortLevelSetFiles(const std::vector<std::string>& names);

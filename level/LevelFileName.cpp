@@ -1,8 +1,8 @@
 #include "level/LevelFileName.h"
 
-namespace {
+#include <algorithm>
 
-constexpr int LastLevel = 10;
+namespace {
 
 char AsciiUpper(char character) {
     return character >= 'a' && character <= 'z' ? static_cast<char>(character - 'a' + 'A')
@@ -17,23 +17,9 @@ bool IsDigit(char character) {
     return character >= '0' && character <= '9';
 }
 
-// The name without its ".txt" ending (any letter case), or nothing when it has none.
-std::optional<std::string> TxtStem(const std::string& name) {
-    const std::string extension = ".TXT";
-    if (name.size() < extension.size())
-        return std::nullopt;
-    const std::size_t stem = name.size() - extension.size();
-    for (std::size_t i = 0; i < extension.size(); ++i)
-        if (AsciiUpper(name[stem + i]) != extension[i])
-            return std::nullopt;
-    return name.substr(0, stem);
-}
-
-// The text after "L" or "l" at its start, or nothing when it does not start so.
-std::optional<std::string> AfterLevelLetter(const std::string& text) {
-    if (text.empty() || AsciiUpper(text[0]) != 'L')
-        return std::nullopt;
-    return text.substr(1);
+bool SameIgnoringCase(std::string_view a, std::string_view b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](char x, char y) { return AsciiUpper(x) == AsciiUpper(y); });
 }
 
 // The number at the start of text read as atoi reads it: leading white space, an optional
@@ -60,32 +46,27 @@ std::string BaseName(const std::string& path) {
 }
 
 bool IsLevelNumber(int number) {
-    return number >= 1 && number <= LastLevel;
+    return number >= 1 && number <= LevelSetSize;
 }
 
 } // namespace
 
-bool HasTxtExtension(const std::string& name) {
-    return TxtStem(name).has_value();
+bool HasExtension(std::string_view name, std::string_view extension) {
+    return name.size() >= extension.size() &&
+           SameIgnoringCase(name.substr(name.size() - extension.size()), extension);
 }
 
 bool IsValidLevelFileName(const std::string& path) {
-    const std::optional<std::string> stem = TxtStem(path);
-    if (!stem)
+    if (!HasExtension(path, ".txt"))
         return false;
-    const std::string base = BaseName(*stem);
-    const std::optional<std::string> number = AfterLevelLetter(base);
-    return number && base.size() >= 2 && base.size() <= 3 && IsLevelNumber(LeadingNumber(*number));
+    const std::string base = BaseName(path.substr(0, path.size() - 4));
+    return base.size() >= 2 && base.size() <= 3 && AsciiUpper(base[0]) == 'L' &&
+           IsLevelNumber(LeadingNumber(base.substr(1)));
 }
 
 std::optional<int> LevelSetNumber(const std::string& name) {
-    const std::optional<std::string> stem = TxtStem(name);
-    const std::optional<std::string> digits = stem ? AfterLevelLetter(*stem) : std::nullopt;
-    if (!digits || digits->empty() || digits->size() > 2 || (*digits)[0] == '0')
-        return std::nullopt;
-    for (const char character : *digits)
-        if (!IsDigit(character))
-            return std::nullopt;
-    const int number = std::stoi(*digits);
-    return IsLevelNumber(number) ? std::optional(number) : std::nullopt;
+    for (int number = 1; number <= LevelSetSize; ++number)
+        if (SameIgnoringCase(name, "L" + std::to_string(number) + ".txt"))
+            return number;
+    return std::nullopt;
 }

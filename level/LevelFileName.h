@@ -5,9 +5,13 @@
 // set's membership, which takes exactly the names that the game opens.
 #include <optional>
 #include <string>
+#include <string_view>
 
-// Whether the name ends in ".txt" in any letter case.
-bool HasTxtExtension(const std::string& name);
+// The levels of a set: L1.txt to L10.txt.
+inline constexpr int LevelSetSize = 10;
+
+// Whether the name ends in the extension (".txt") in any letter case.
+bool HasExtension(std::string_view name, std::string_view extension);
 
 // The editor's rule: whether the file name of path has the form Ln.txt with n from 1 to 10,
 // n read as atoi reads it. The last backslash ends the folder part, or the last "/" when there

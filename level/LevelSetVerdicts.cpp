@@ -13,12 +13,6 @@ std::string InFolder(const std::string& folder, const std::string& name) {
     return folder.empty() || folder.back() == '/' ? folder + name : folder + "/" + name;
 }
 
-int CountOf(const std::vector<Finding>& findings, Finding::Severity severity) {
-    return static_cast<int>(
-        std::count_if(findings.begin(), findings.end(),
-                      [severity](const Finding& finding) { return finding.severity == severity; }));
-}
-
 void Judge(SlotVerdict& slot) {
     // One byte past the longest level shows whether more lines follow, as check reads it.
     const FileStart read = ReadFileStart(slot.path, LongestLevelFile + 1);
@@ -30,12 +24,12 @@ void Judge(SlotVerdict& slot) {
     slot.stamp = StampOf(read.status, read.bytes);
     slot.settled = IsSettled(slot.stamp, NanosecondsNow());
     slot.findings = CheckLevelBytes(read.bytes, slot.grid);
-    const int errors = CountOf(slot.findings, Finding::Severity::Error);
-    const int warnings = CountOf(slot.findings, Finding::Severity::Warning);
-    slot.kind = errors > 0     ? SlotVerdict::Kind::Errors
-                : warnings > 0 ? SlotVerdict::Kind::Warnings
-                               : SlotVerdict::Kind::Ok;
-    slot.count = errors > 0 ? errors : warnings;
+    FindingTally tally;
+    tally.Add(slot.findings);
+    slot.kind = tally.errors > 0     ? SlotVerdict::Kind::Errors
+                : tally.warnings > 0 ? SlotVerdict::Kind::Warnings
+                                     : SlotVerdict::Kind::Ok;
+    slot.count = tally.errors > 0 ? tally.errors : tally.warnings;
 }
 
 // Whether the previous slot still holds for the file at path.
@@ -56,19 +50,9 @@ bool SameVerdict(const SlotVerdict& a, const SlotVerdict& b) {
 } // namespace
 
 std::string SlotVerdict::Text() const {
-    switch (kind) {
-    case Kind::Ok:
-        return "ok";
-    case Kind::Warnings:
-        return Counted(count, "warning");
-    case Kind::Errors:
-        return Counted(count, "error");
-    case Kind::Missing:
-        return "missing";
-    case Kind::Unreadable:
-        break;
-    }
-    return "unreadable";
+    if (kind == Kind::Warnings || kind == Kind::Errors)
+        return Counted(count, kind == Kind::Errors ? "error" : "warning");
+    return kind == Kind::Ok ? "ok" : kind == Kind::Missing ? "missing" : "unreadable";
 }
 
 LevelSetVerdicts JudgeLevelSet(const std::string& folder, const LevelSetVerdicts& previous) {

@@ -14,8 +14,7 @@
 #include "files/FileStamp.h"
 #include "level/Finding.h"
 #include "level/Level.h"
-
-inline constexpr int LevelSetSize = 10;
+#include "level/LevelFileName.h"
 
 struct SlotVerdict {
     enum class Kind { Ok, Warnings, Errors, Missing, Unreadable };

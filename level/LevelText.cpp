@@ -41,7 +41,7 @@ std::optional<TileType> CharToTile(char character) {
 
 std::string LevelText(const LevelGrid& grid) {
     std::string text;
-    text.reserve(GridRows * (GridColumns + 2));
+    text.reserve(LevelTextBytes);
     for (int row = 0; row < GridRows; ++row) {
         for (int column = 0; column < GridColumns; ++column)
             text += TileToChar(grid[column][row]);
@@ -116,12 +116,8 @@ std::optional<FileStamp> LevelFileStampNow(const std::string& path) {
 
 LevelFileWrite WriteLevelFile(const std::string& path, const LevelGrid& grid) {
     const std::optional<std::string> target = FollowLinks(path);
-    if (!target) {
-        LevelFileWrite refused;
-        refused.result.failure = WriteFailure::ForeignLink;
-        refused.result.previous = PreviousFile::Unchanged;
-        return refused;
-    }
+    if (!target)
+        return {{false, false, WriteFailure::ForeignLink, PreviousFile::Unchanged}, {}};
     const std::string text = LevelText(grid);
     LevelFileWrite written{ReplaceFile(*target, text, std::nullopt, OtherFileAtName::Refuse), {}};
     written.stamp = LevelFileStamp(written.result.written, text);

@@ -32,7 +32,7 @@ LevelLine ReadLevelLine(std::string_view& text);
 
 // The reader takes at most 13 lines of 15 characters and a CR LF each, after a byte order mark
 // of 3 bytes: no byte further into a file can change what it reads.
-inline constexpr std::size_t LongestLevelFile = 3 + GridRows * (GridColumns + 2);
+inline constexpr std::size_t LongestLevelFile = 3 + LevelTextBytes;
 
 // What a read took: the rows, and the tile characters stored from them.
 struct LevelTextRead {

@@ -1,5 +1,7 @@
 #include "level/PathTitle.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr std::size_t LongTitlePath = 38;
@@ -17,11 +19,8 @@ bool IsContinuationByte(char byte) {
 }
 
 std::size_t CharacterCount(const std::string& text) {
-    std::size_t count = 0;
-    for (char byte : text)
-        if (!IsContinuationByte(byte))
-            ++count;
-    return count;
+    return static_cast<std::size_t>(std::count_if(
+        text.begin(), text.end(), [](char byte) { return !IsContinuationByte(byte); }));
 }
 
 // Where the character that ends just before `end` begins.

@@ -40,33 +40,21 @@ private:
     std::string_view Rest;
 };
 
-bool IsPosition(int column, int row) {
-    return column >= 0 && column < GridColumns && row >= 0 && row < GridRows;
-}
-
 // A start as the editor keeps it: a placed player stands inside the grid; an unplaced one
 // remembers a cell of the grid or none.
 bool IsValidStart(int placed, int column, int row) {
     if (placed == 1)
-        return IsPosition(column, row);
-    return placed == 0 && (IsPosition(column, row) || (column == -1 && row == -1));
+        return IsInGrid({column, row});
+    return placed == 0 && (IsInGrid({column, row}) || Cell{column, row} == NoCell);
 }
 
-// The grid of a level text that is exactly as the writer makes it.
+// The grid of a level text that is exactly as the writer makes it: the text that the writer
+// makes of what the reader takes from it is the text itself.
 std::optional<LevelGrid> GridOfText(std::string_view text) {
     LevelGrid grid{};
-    for (int row = 0; row < GridRows; ++row) {
-        const std::string_view line = text.substr(row * (GridColumns + 2), GridColumns + 2);
-        if (line.substr(GridColumns) != "\r\n")
-            return std::nullopt;
-        for (int column = 0; column < GridColumns; ++column) {
-            const std::optional<TileType> tile = CharToTile(line[column]);
-            if (!tile)
-                return std::nullopt;
-            grid[column][row] = *tile;
-        }
-    }
-    return grid;
+    PlayerStarts starts;
+    ReadLevelBytes(text, grid, starts);
+    return LevelText(grid) == text ? std::optional(grid) : std::nullopt;
 }
 
 // A path that a record may hold: none, or an absolute one without zero bytes.

@@ -8,7 +8,6 @@
 #include "levelset/LevelSetCheck.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <filesystem>
 
 namespace {
@@ -17,21 +16,16 @@ constexpr std::array<const char*, 4> MirrorKeys = {"left_right", "top_bottom", "
 
 AnalysedLevel AnalyseFile(const std::string& path, int brickCost) {
     AnalysedLevel level{path, {}, {}, {}};
-    const FileStart start = ReadLevelInput(path, LongestLevelFile);
-    if (start.failure != ReadFailure::None) {
-        level.unreadable = std::string(ReadFailureText(start.failure));
-        return level;
-    }
-    LevelGrid grid{};
-    PlayerStarts starts;
-    ResetToDefaultLevel(grid, starts);
-    if (ReadLevelBytes(start.bytes, grid, starts).tiles == 0) {
+    const InputLevel input = ReadInputLevel(path);
+    if (input.failure != ReadFailure::None) {
+        level.unreadable = std::string(ReadFailureText(input.failure));
+    } else if (!input.grid) {
         level.findings.push_back(
             {Finding::Severity::Error, 0, 0, FindingRule::NotALevel, HoldsNoLevelMessage});
-        return level;
+    } else {
+        level.analysis = AnalyseLevel(*input.grid, input.starts, brickCost);
+        level.findings = level.analysis->findings;
     }
-    level.analysis = AnalyseLevel(grid, starts, brickCost);
-    level.findings = level.analysis->findings;
     return level;
 }
 
@@ -45,27 +39,6 @@ void AnalyseFolder(std::vector<AnalysedLevel>& levels, const std::string& folder
         for (const std::string& name : candidates)
             levels.push_back(
                 AnalyseFile((std::filesystem::path(folder) / name).string(), brickCost));
-}
-
-int CountFindings(const std::vector<AnalysedLevel>& levels, Finding::Severity severity) {
-    int count = 0;
-    for (const AnalysedLevel& level : levels)
-        count += static_cast<int>(
-            std::count_if(level.findings.begin(), level.findings.end(),
-                          [severity](const Finding& f) { return f.severity == severity; }));
-    return count;
-}
-
-int CountUnreadable(const std::vector<AnalysedLevel>& levels) {
-    return static_cast<int>(
-        std::count_if(levels.begin(), levels.end(),
-                      [](const AnalysedLevel& level) { return level.unreadable.has_value(); }));
-}
-
-std::string Printed(const char* format, auto... values) {
-    char text[160];
-    std::snprintf(text, sizeof text, format, values...);
-    return text;
 }
 
 std::string OrDash(const std::optional<int>& value) {
@@ -93,14 +66,6 @@ std::string Table(const AnalysedLevel& level) {
     for (const Mirror mirror : Mirrors)
         table += Printed(" %s %.1f%%", MirrorName(mirror).c_str(), 100 * analysis.Share(mirror));
     return table + "\n";
-}
-
-std::string SummaryLine(const std::vector<AnalysedLevel>& levels) {
-    const int unreadable = CountUnreadable(levels);
-    return Counted(static_cast<int>(levels.size()) - unreadable, "level") + " analysed: " +
-           Counted(CountFindings(levels, Finding::Severity::Error) + unreadable, "error") +
-           (unreadable > 0 ? " (" + Counted(unreadable, "path") + " unreadable)" : "") + ", " +
-           Counted(CountFindings(levels, Finding::Severity::Warning), "warning") + "\n";
 }
 
 std::string JsonOptional(const std::optional<int>& value) {
@@ -131,8 +96,7 @@ std::string JsonLevel(const AnalysedLevel& level, int brickCost) {
     const LevelAnalysis* analysis = level.analysis ? &*level.analysis : nullptr;
     std::vector<Finding> findings = level.findings;
     if (level.unreadable)
-        findings.push_back({Finding::Severity::Error, 0, 0, FindingRule::Unreadable,
-                            "cannot be read: " + *level.unreadable});
+        findings.push_back(UnreadableFinding(*level.unreadable));
     std::string json = "{\"path\": " + JsonString(level.path) +
                        ", \"brick_cost\": " + std::to_string(brickCost) + ",\n   \"players\": ";
     json += analysis ? JsonList(analysis->starts, ",\n               ", JsonStart) : "[]";
@@ -188,22 +152,24 @@ std::string AnalyseReport(const std::vector<AnalysedLevel>& levels, ReportFormat
         for (const Finding& finding : level.findings)
             report += FindingLine(level.path, finding, format) + '\n';
     }
-    return report + SummaryLine(levels);
+    const FindingTally tally = TallyOf(levels);
+    return report + Counted(static_cast<int>(levels.size()) - tally.unreadable, "level") +
+           " analysed: " + TallyText(tally) + "\n";
 }
 
 std::string AnalyseUnreadableLines(const std::vector<AnalysedLevel>& levels) {
     std::string lines;
     for (const AnalysedLevel& level : levels)
         if (level.unreadable)
-            lines += "zapmaze-levels: cannot read " + TerminalText(level.path) + ": " +
-                     *level.unreadable + '\n';
+            lines += CannotReadLine(level.path, *level.unreadable);
     return lines;
 }
 
-int AnalyseStatus(const std::vector<AnalysedLevel>& levels, bool strict) {
-    if (CountUnreadable(levels) > 0)
-        return 2;
-    if (CountFindings(levels, Finding::Severity::Error) > 0)
-        return 1;
-    return strict && CountFindings(levels, Finding::Severity::Warning) > 0 ? 1 : 0;
+FindingTally TallyOf(const std::vector<AnalysedLevel>& levels) {
+    FindingTally tally;
+    for (const AnalysedLevel& level : levels) {
+        tally.unreadable += level.unreadable ? 1 : 0;
+        tally.Add(level.findings);
+    }
+    return tally;
 }

@@ -30,6 +30,5 @@ std::string AnalyseReport(const std::vector<AnalysedLevel>& levels, ReportFormat
 // One "zapmaze-levels: cannot read <path>: <reason>" line for each unreadable path.
 std::string AnalyseUnreadableLines(const std::vector<AnalysedLevel>& levels);
 
-// 2 when a path could not be read, else 1 with an error finding (with strict, any finding),
-// else 0.
-int AnalyseStatus(const std::vector<AnalysedLevel>& levels, bool strict);
+// The counts of the summary line and of the exit status.
+FindingTally TallyOf(const std::vector<AnalysedLevel>& levels);

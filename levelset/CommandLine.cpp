@@ -33,34 +33,28 @@ constexpr std::array<KnownOption, 12> Options{{
     {0, "no-grid", Render, &LevelsArguments::noGrid, nullptr},
 }};
 
+constexpr std::pair<unsigned, std::string_view> Commands[] = {
+    {Check, "check"}, {Render, "render"}, {Sheet, "sheet"}, {Analyse, "analyse"}};
+
 unsigned CommandBit(const std::string& command) {
-    return command == "check"     ? Check
-           : command == "render"  ? Render
-           : command == "sheet"   ? Sheet
-           : command == "analyse" ? Analyse
-                                  : 0;
+    for (const auto& [bit, name] : Commands)
+        if (name == command)
+            return bit;
+    return 0;
 }
 
 std::string CommandsOf(unsigned commands) {
     std::string names;
-    for (const auto& [bit, name] :
-         {std::pair{Check, "check"}, {Render, "render"}, {Sheet, "sheet"}, {Analyse, "analyse"}})
+    for (const auto& [bit, name] : Commands)
         if (commands & bit)
             names += (names.empty() ? "" : " and ") + std::string(name);
     return names;
 }
 
-const KnownOption* FindLong(std::string_view name) {
-    const auto found =
-        std::find_if(Options.begin(), Options.end(),
-                     [name](const KnownOption& option) { return option.longName == name; });
-    return found == Options.end() ? nullptr : &*found;
-}
-
-const KnownOption* FindShort(char name) {
-    const auto found =
-        std::find_if(Options.begin(), Options.end(),
-                     [name](const KnownOption& option) { return option.shortName == name; });
+template <typename Name> const KnownOption* FindOption(Name name, Name KnownOption::*spelt) {
+    const auto found = std::find_if(Options.begin(), Options.end(), [&](const KnownOption& option) {
+        return option.*spelt == name;
+    });
     return found == Options.end() ? nullptr : &*found;
 }
 
@@ -103,7 +97,7 @@ private:
     bool ReadLong(const std::string& text, std::string& error) {
         const std::size_t equals = text.find('=');
         const std::string name = text.substr(0, equals);
-        const KnownOption* option = FindLong(name);
+        const KnownOption* option = FindOption(std::string_view(name), &KnownOption::longName);
         if (!option) {
             error = "unknown option --" + name;
             return false;
@@ -121,19 +115,18 @@ private:
     // "-hv" gives several flags; in "-oOUT.png" the rest is the option's value.
     bool ReadShort(const std::string& text, std::string& error) {
         for (std::size_t letter = 1; letter < text.size(); ++letter) {
-            const KnownOption* option = FindShort(text[letter]);
+            const KnownOption* option = FindOption(text[letter], &KnownOption::shortName);
             if (!option) {
                 error = std::string("unknown option -") + text[letter];
                 return false;
             }
-            if (option->value) {
-                const bool attached = letter + 1 < text.size();
-                return Take(*option, std::string("-") + text[letter],
-                            attached ? std::optional(text.substr(letter + 1)) : std::nullopt,
+            const std::string written = std::string("-") + text[letter];
+            if (option->value)
+                return Take(*option, written,
+                            letter + 1 < text.size() ? std::optional(text.substr(letter + 1))
+                                                     : std::nullopt,
                             error);
-            }
-            if (!Take(*option, std::string("-") + text[letter], std::nullopt, error))
-                return false;
+            Take(*option, written, std::nullopt, error); // a flag, which takes no value
         }
         return true;
     }

@@ -1,6 +1,6 @@
 #include "levelset/Escape.h"
 
-#include <cstdio>
+#include "level/Counted.h"
 
 namespace {
 
@@ -41,10 +41,14 @@ bool ReordersOrBreaksLines(char32_t character) {
            (character >= 0x2066 && character <= 0x2069);
 }
 
-std::string Hex(const char* format, unsigned value) {
-    char text[16];
-    std::snprintf(text, sizeof text, format, value);
-    return text;
+// The text with each of the characters written as "%" and two hex digits.
+std::string PercentEncoded(std::string_view text, std::string_view characters) {
+    std::string encoded;
+    for (const char character : text)
+        encoded += characters.find(character) == std::string_view::npos
+                       ? std::string(1, character)
+                       : Printed("%%%02X", static_cast<unsigned char>(character));
+    return encoded;
 }
 
 } // namespace
@@ -60,12 +64,12 @@ std::string TerminalText(std::string_view text) {
         } else if (const int length = Utf8SequenceLength(text, at)) {
             const char32_t character = DecodeUtf8(text, at, length);
             if (ReordersOrBreaksLines(character))
-                safe += Hex("\\u%04X", static_cast<unsigned>(character));
+                safe += Printed("\\u%04X", static_cast<unsigned>(character));
             else
                 safe.append(text, at, static_cast<std::size_t>(length));
             at += static_cast<std::size_t>(length);
         } else {
-            safe += Hex("\\x%02X", byte);
+            safe += Printed("\\x%02X", byte);
             ++at;
         }
     }
@@ -81,7 +85,7 @@ std::string JsonString(std::string_view text) {
             json += static_cast<char>(byte);
             ++at;
         } else if (byte < 0x20) {
-            json += Hex("\\u%04x", byte);
+            json += Printed("\\u%04x", byte);
             ++at;
         } else if (byte < 0x80) {
             json += static_cast<char>(byte);
@@ -98,17 +102,9 @@ std::string JsonString(std::string_view text) {
 }
 
 std::string AnnotationMessage(std::string_view text) {
-    std::string message;
-    for (const char character : TerminalText(text))
-        message += character == '%' ? std::string("%25") : std::string(1, character);
-    return message;
+    return PercentEncoded(TerminalText(text), "%");
 }
 
 std::string AnnotationProperty(std::string_view text) {
-    std::string property;
-    for (const char character : AnnotationMessage(text))
-        property += character == ','   ? std::string("%2C")
-                    : character == ':' ? std::string("%3A")
-                                       : std::string(1, character);
-    return property;
+    return PercentEncoded(TerminalText(text), "%,:");
 }

@@ -1,5 +1,6 @@
 #include "levelset/FindingOutput.h"
 
+#include "level/Counted.h"
 #include "levelset/Escape.h"
 
 namespace {
@@ -19,14 +20,12 @@ std::string GithubLine(const std::string& path, const Finding& finding) {
 } // namespace
 
 std::optional<ReportFormat> ReportFormatNamed(const std::string& name) {
-    if (name == "text")
-        return ReportFormat::Text;
-    if (name == "gcc")
-        return ReportFormat::Gcc;
-    if (name == "json")
-        return ReportFormat::Json;
-    if (name == "github")
-        return ReportFormat::Github;
+    for (const auto& [format, formatName] : {std::pair{ReportFormat::Text, "text"},
+                                             {ReportFormat::Gcc, "gcc"},
+                                             {ReportFormat::Json, "json"},
+                                             {ReportFormat::Github, "github"}})
+        if (name == formatName)
+            return format;
     return std::nullopt;
 }
 
@@ -44,9 +43,28 @@ std::string FindingLine(const std::string& path, const Finding& finding, ReportF
     return line;
 }
 
+Finding UnreadableFinding(const std::string& reason) {
+    return {Finding::Severity::Error, 0, 0, FindingRule::Unreadable, "cannot be read: " + reason};
+}
+
 std::string UnreadableAnnotation(const std::string& path, const std::string& reason) {
-    return GithubLine(path, {Finding::Severity::Error, 0, 0, FindingRule::Unreadable,
-                             "cannot be read: " + reason});
+    return GithubLine(path, UnreadableFinding(reason));
+}
+
+std::string CannotReadLine(const std::string& path, const std::string& reason) {
+    return "zapmaze-levels: cannot read " + TerminalText(path) + ": " + reason + '\n';
+}
+
+std::string TallyText(const FindingTally& tally) {
+    return Counted(tally.errors + tally.unreadable, "error") +
+           (tally.unreadable > 0 ? " (" + Counted(tally.unreadable, "path") + " unreadable)" : "") +
+           ", " + Counted(tally.warnings, "warning");
+}
+
+int TallyStatus(const FindingTally& tally, bool strict) {
+    if (tally.unreadable > 0)
+        return 2;
+    return tally.errors > 0 || (strict && tally.warnings > 0) ? 1 : 0;
 }
 
 std::string JsonFindingMembers(const Finding& finding) {

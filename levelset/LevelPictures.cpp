@@ -52,35 +52,30 @@ void DrawLabel(const render::Canvas& sheet, const render::Rect& picture, std::st
                      colour);
 }
 
+// A level that fails is framed in red; a missing or unreadable one is a grey box. Every label but
+// that of a passing level says which, in red.
 void DrawEntry(const render::Canvas& sheet, const render::Rect& picture, const SheetEntry& entry) {
-    switch (entry.state) {
-    case SheetEntry::State::Passes:
+    using enum SheetEntry::State;
+    if (entry.state == Passes || entry.state == Fails)
         DrawLevel(sheet, picture, entry.grid);
-        DrawLabel(sheet, picture, entry.name, Black);
-        return;
-    case SheetEntry::State::Fails:
-        DrawLevel(sheet, picture, entry.grid);
-        for (int ring = 1; ring <= FailFrameWidth; ++ring)
-            render::FrameRect(sheet,
-                              {picture.left - ring, picture.top - ring, picture.right + ring,
-                               picture.bottom + ring},
-                              FailColour);
-        DrawLabel(sheet, picture, entry.name + " (fails the check)", FailColour);
-        return;
-    case SheetEntry::State::Missing:
-        DrawGreyBox(sheet, picture, "missing");
-        DrawLabel(sheet, picture, entry.name + " (missing)", FailColour);
-        return;
-    case SheetEntry::State::Unreadable:
-        DrawGreyBox(sheet, picture, "unreadable");
-        DrawLabel(sheet, picture, entry.name + " (unreadable)", FailColour);
-        return;
-    }
+    if (entry.state == Passes)
+        return DrawLabel(sheet, picture, entry.name, Black);
+    const std::string word = entry.state == Fails     ? "fails the check"
+                             : entry.state == Missing ? "missing"
+                                                      : "unreadable";
+    if (entry.state != Fails)
+        DrawGreyBox(sheet, picture, word);
+    for (int ring = 1; entry.state == Fails && ring <= FailFrameWidth; ++ring)
+        render::FrameRect(
+            sheet,
+            {picture.left - ring, picture.top - ring, picture.right + ring, picture.bottom + ring},
+            FailColour);
+    DrawLabel(sheet, picture, entry.name + " (" + word + ")", FailColour);
 }
 
 } // namespace
 
-render::PixelBuffer RenderSheet(const std::array<SheetEntry, 10>& entries) {
+render::PixelBuffer RenderSheet(const std::array<SheetEntry, LevelSetSize>& entries) {
     const int rows = static_cast<int>(entries.size()) / SheetColumns;
     render::PixelBuffer sheet(SheetMargin + SheetColumns * (PictureWidth + SheetMargin),
                               SheetMargin + rows * (LabelHeight + PictureHeight + SheetMargin),

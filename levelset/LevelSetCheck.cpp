@@ -13,18 +13,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr int LevelSetSize = 10;
-
-int Count(const CheckResult& result, Finding::Severity severity) {
-    return static_cast<int>(std::count_if(
-        result.findings.begin(), result.findings.end(),
-        [severity](const PathFinding& reported) { return reported.finding.severity == severity; }));
-}
-
-int Unreadable(const CheckResult& result) {
-    return static_cast<int>(result.unreadable.size());
-}
-
 void Add(CheckResult& result, const std::string& path, Finding::Severity severity,
          std::string_view rule, std::string text) {
     result.findings.push_back({path, {severity, 0, 0, rule, std::move(text)}});
@@ -93,6 +81,28 @@ void CheckPath(CheckResult& result, const std::string& path) {
         CheckFileName(result, path);
 }
 
+// The unreadable paths are counted among the errors, as the summary line counts them.
+std::string JsonDocument(const CheckResult& result) {
+    const FindingTally tally = TallyOf(result);
+    std::string json = "{\"files\": " + std::to_string(result.filesChecked) +
+                       ", \"errors\": " + std::to_string(tally.errors + tally.unreadable) +
+                       ", \"warnings\": " + std::to_string(tally.warnings) +
+                       ", \"unreadable\": " + std::to_string(tally.unreadable) +
+                       ", \"findings\": [";
+    const char* separator = "\n  ";
+    auto add = [&json, &separator](const std::string& path, const Finding& finding) {
+        json += separator;
+        json += "{\"path\": " + JsonString(path) + ", " + JsonFindingMembers(finding) + "}";
+        separator = ",\n  ";
+    };
+    for (const UnreadablePath& path : result.unreadable)
+        add(path.path, UnreadableFinding(path.reason));
+    for (const PathFinding& reported : result.findings)
+        add(reported.path, reported.finding);
+    const bool empty = result.findings.empty() && result.unreadable.empty();
+    return json + (empty ? "]}" : "\n]}");
+}
+
 } // namespace
 
 CheckResult CheckPaths(const std::vector<std::string>& paths) {
@@ -102,34 +112,12 @@ CheckResult CheckPaths(const std::vector<std::string>& paths) {
     return result;
 }
 
-std::string SummaryLine(const CheckResult& result) {
-    const int unreadable = Unreadable(result);
-    return Counted(result.filesChecked, "file") +
-           " checked: " + Counted(Count(result, Finding::Severity::Error) + unreadable, "error") +
-           (unreadable > 0 ? " (" + Counted(unreadable, "path") + " unreadable)" : "") + ", " +
-           Counted(Count(result, Finding::Severity::Warning), "warning");
-}
-
-std::string JsonDocument(const CheckResult& result) {
-    const int unreadable = Unreadable(result);
-    std::string json =
-        "{\"files\": " + std::to_string(result.filesChecked) +
-        ", \"errors\": " + std::to_string(Count(result, Finding::Severity::Error) + unreadable) +
-        ", \"warnings\": " + std::to_string(Count(result, Finding::Severity::Warning)) +
-        ", \"unreadable\": " + std::to_string(unreadable) + ", \"findings\": [";
-    const char* separator = "\n  ";
-    auto add = [&json, &separator](const std::string& path, const Finding& finding) {
-        json += separator;
-        json += "{\"path\": " + JsonString(path) + ", " + JsonFindingMembers(finding) + "}";
-        separator = ",\n  ";
-    };
-    for (const UnreadablePath& path : result.unreadable)
-        add(path.path, {Finding::Severity::Error, 0, 0, FindingRule::Unreadable,
-                        "cannot be read: " + path.reason});
+FindingTally TallyOf(const CheckResult& result) {
+    FindingTally tally;
+    tally.unreadable = static_cast<int>(result.unreadable.size());
     for (const PathFinding& reported : result.findings)
-        add(reported.path, reported.finding);
-    const bool empty = result.findings.empty() && result.unreadable.empty();
-    return json + (empty ? "]}" : "\n]}");
+        tally.Add(reported.finding);
+    return tally;
 }
 
 std::string CheckReport(const CheckResult& result, ReportFormat format, bool summaryOnly) {
@@ -143,21 +131,13 @@ std::string CheckReport(const CheckResult& result, ReportFormat format, bool sum
         for (const PathFinding& reported : result.findings)
             report += FindingLine(reported.path, reported.finding, format) + '\n';
     }
-    return report + SummaryLine(result) + '\n';
+    return report + Counted(result.filesChecked, "file") +
+           " checked: " + TallyText(TallyOf(result)) + '\n';
 }
 
 std::string UnreadableLines(const CheckResult& result) {
     std::string lines;
     for (const UnreadablePath& path : result.unreadable)
-        lines +=
-            "zapmaze-levels: cannot read " + TerminalText(path.path) + ": " + path.reason + '\n';
+        lines += CannotReadLine(path.path, path.reason);
     return lines;
-}
-
-int CheckStatus(const CheckResult& result, bool strict) {
-    if (!result.unreadable.empty())
-        return 2;
-    if (Count(result, Finding::Severity::Error) > 0)
-        return 1;
-    return strict && Count(result, Finding::Severity::Warning) > 0 ? 1 : 0;
 }

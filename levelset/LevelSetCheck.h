@@ -38,10 +38,5 @@ std::string CheckReport(const CheckResult& result, ReportFormat format, bool sum
 // One "zapmaze-levels: cannot read <path>: <reason>" line for each unreadable path.
 std::string UnreadableLines(const CheckResult& result);
 
-// 2 when a path could not be read, else 1 with an error (or, when strict, a warning), else 0.
-int CheckStatus(const CheckResult& result, bool strict);
-
-// "<n> files checked: <n> errors, <n> warnings", the unreadable paths counted among the errors
-// as the JSON document counts them ("3 errors (1 path unreadable)").
-std::string SummaryLine(const CheckResult& result);
-std::string JsonDocument(const CheckResult& result);
+// The counts of the summary line ("<n> files checked: " and TallyText) and of the exit status.
+FindingTally TallyOf(const CheckResult& result);

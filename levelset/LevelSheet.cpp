@@ -4,23 +4,13 @@
 
 namespace {
 
+// Warnings do not fail the check.
 SheetEntry::State StateOf(SlotVerdict::Kind kind) {
-    switch (kind) {
-    case SlotVerdict::Kind::Ok:
-    case SlotVerdict::Kind::Warnings:
-        return SheetEntry::State::Passes;
-    case SlotVerdict::Kind::Errors:
-        return SheetEntry::State::Fails;
-    case SlotVerdict::Kind::Missing:
-        return SheetEntry::State::Missing;
-    case SlotVerdict::Kind::Unreadable:
-        break;
-    }
-    return SheetEntry::State::Unreadable;
-}
-
-std::string FileName(const std::string& path) {
-    return path.substr(path.rfind('/') + 1);
+    using enum SlotVerdict::Kind;
+    return kind == Errors       ? SheetEntry::State::Fails
+           : kind == Missing    ? SheetEntry::State::Missing
+           : kind == Unreadable ? SheetEntry::State::Unreadable
+                                : SheetEntry::State::Passes;
 }
 
 } // namespace
@@ -32,7 +22,8 @@ std::optional<LevelSheet> ReadLevelSheet(const std::string& folder) {
     LevelSheet sheet;
     for (int index = 0; index < LevelSetSize; ++index) {
         const SlotVerdict& slot = verdicts.levels[index];
-        sheet.entries[index] = {FileName(slot.path), StateOf(slot.kind), slot.grid};
+        sheet.entries[index] = {slot.path.substr(slot.path.rfind('/') + 1), StateOf(slot.kind),
+                                slot.grid};
         if (slot.kind == SlotVerdict::Kind::Unreadable)
             sheet.unreadable.push_back({slot.path, slot.reason});
         if (slot.kind != SlotVerdict::Kind::Missing)

@@ -10,7 +10,7 @@
 #include <vector>
 
 struct LevelSheet {
-    std::array<SheetEntry, 10> entries;
+    std::array<SheetEntry, LevelSetSize> entries;
     // Every file of the set, duplicates included: the picture may overwrite none of them.
     std::vector<std::string> inputs;
     std::vector<UnreadablePath> unreadable;

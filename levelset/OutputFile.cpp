@@ -10,30 +10,14 @@
 
 namespace {
 
-bool EndsWithPng(const std::string& path) {
-    constexpr std::string_view extension = ".png";
-    if (path.size() < extension.size())
-        return false;
-    return std::equal(extension.begin(), extension.end(), path.end() - extension.size(),
-                      [](char expected, char given) {
-                          return expected ==
-                                 (given >= 'A' && given <= 'Z' ? given - 'A' + 'a' : given);
-                      });
-}
-
 // What an existing name is, when it is not a regular file.
 const char* KindOfNonRegular(mode_t mode) {
-    if (S_ISLNK(mode))
-        return "a symbolic link";
-    if (S_ISDIR(mode))
-        return "a folder";
-    if (S_ISFIFO(mode))
-        return "a named pipe";
-    if (S_ISCHR(mode) || S_ISBLK(mode))
-        return "a device";
-    if (S_ISSOCK(mode))
-        return "a socket";
-    return "not a regular file";
+    return S_ISLNK(mode)                    ? "a symbolic link"
+           : S_ISDIR(mode)                  ? "a folder"
+           : S_ISFIFO(mode)                 ? "a named pipe"
+           : S_ISCHR(mode) || S_ISBLK(mode) ? "a device"
+           : S_ISSOCK(mode)                 ? "a socket"
+                                            : "not a regular file";
 }
 
 bool IsSameFile(const struct stat& output, const std::string& input) {
@@ -52,7 +36,7 @@ std::optional<OutputTarget> CheckOutputPath(const std::string& output,
                 " of a level set, which a picture must never take, even with --force";
         return std::nullopt;
     }
-    if (!force && !EndsWithPng(output)) {
+    if (!force && !HasExtension(output, ".png")) {
         error = "its name does not end in .png: give --force to write it all the same";
         return std::nullopt;
     }

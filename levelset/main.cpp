@@ -52,23 +52,17 @@ int Print(const std::string& text, int status) {
     return Failure;
 }
 
-// The level as the editor's Load at start-up shows it: the file read over the default level.
-// A file that cannot be read, or that holds no level, gives the exit status that check gives it.
+// The level as the editor's Load at start-up shows it. A file that cannot be read, or that
+// holds no level, gives the exit status that check gives it.
 std::optional<LevelGrid> ReadLevel(const std::string& path, int& status) {
-    const FileStart start = ReadLevelInput(path, LongestLevelFile);
-    if (start.failure != ReadFailure::None) {
-        status = Fail("cannot read " + path + ": " + std::string(ReadFailureText(start.failure)));
-        return std::nullopt;
-    }
-    LevelGrid grid{};
-    PlayerStarts starts;
-    ResetToDefaultLevel(grid, starts);
-    if (ReadLevelBytes(start.bytes, grid, starts).tiles == 0) {
+    const InputLevel input = ReadInputLevel(path);
+    if (input.failure != ReadFailure::None)
+        status = Fail("cannot read " + path + ": " + std::string(ReadFailureText(input.failure)));
+    else if (!input.grid) {
         Fail("will not render " + path + ": " + HoldsNoLevelMessage);
         status = HoldsNoLevelStatus;
-        return std::nullopt;
     }
-    return grid;
+    return input.grid;
 }
 
 // The files that a command reads, which its picture may not overwrite.
@@ -92,9 +86,14 @@ std::optional<ReportFormat> FormatOf(const LevelsArguments& arguments, int& stat
     return format;
 }
 
-// Standard input holds one level: a second "-" would find it empty.
-bool ReadsStandardInputTwice(const std::vector<std::string>& paths) {
-    return std::count_if(paths.begin(), paths.end(), IsStandardInput) > 1;
+// The usage error of check and analyse without a path, or with standard input named twice: it
+// holds one level, and a second "-" would find it empty.
+std::optional<int> PathsUsageError(const LevelsArguments& arguments) {
+    if (arguments.paths.empty())
+        return Usage(arguments.command + " needs at least one PATH");
+    if (std::count_if(arguments.paths.begin(), arguments.paths.end(), IsStandardInput) > 1)
+        return Usage("standard input (-) holds one level and can be named once");
+    return std::nullopt;
 }
 
 int WritePicture(const render::PixelBuffer& picture, const LevelsArguments& arguments,
@@ -114,10 +113,8 @@ int WritePicture(const render::PixelBuffer& picture, const LevelsArguments& argu
 }
 
 int RunCheck(const LevelsArguments& arguments) {
-    if (arguments.paths.empty())
-        return Usage("check needs at least one PATH");
-    if (ReadsStandardInputTwice(arguments.paths))
-        return Usage("standard input (-) holds one level and can be named once");
+    if (const std::optional<int> usage = PathsUsageError(arguments))
+        return *usage;
     int status = 0;
     const std::optional<ReportFormat> format = FormatOf(arguments, status);
     if (!format)
@@ -127,7 +124,7 @@ int RunCheck(const LevelsArguments& arguments) {
     const CheckResult result = CheckPaths(arguments.paths);
     std::fputs(UnreadableLines(result).c_str(), stderr);
     return Print(CheckReport(result, *format, arguments.quiet),
-                 CheckStatus(result, arguments.strict));
+                 TallyStatus(TallyOf(result), arguments.strict));
 }
 
 // A whole number from 1 to most in text, or nothing.
@@ -181,10 +178,8 @@ int RunRender(const LevelsArguments& arguments) {
 }
 
 int RunAnalyse(const LevelsArguments& arguments) {
-    if (arguments.paths.empty())
-        return Usage("analyse needs at least one PATH");
-    if (ReadsStandardInputTwice(arguments.paths))
-        return Usage("standard input (-) holds one level and can be named once");
+    if (const std::optional<int> usage = PathsUsageError(arguments))
+        return *usage;
     const std::optional<int> brickCost = arguments.brickCost
                                              ? WholeNumber(*arguments.brickCost, GreatestBrickCost)
                                              : std::optional(DefaultBrickCost);
@@ -197,7 +192,7 @@ int RunAnalyse(const LevelsArguments& arguments) {
     const std::vector<AnalysedLevel> levels = AnalysePaths(arguments.paths, *brickCost);
     std::fputs(AnalyseUnreadableLines(levels).c_str(), stderr);
     return Print(AnalyseReport(levels, *format, *brickCost),
-                 AnalyseStatus(levels, arguments.strict));
+                 TallyStatus(TallyOf(levels), arguments.strict));
 }
 
 int RunSheet(const LevelsArguments& arguments) {

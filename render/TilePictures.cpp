@@ -21,8 +21,8 @@ Pixel ColourOf(const char* line, int charsPerPixel) {
     return 0xFF000000u | value;
 }
 
-} // namespace
-
+// An XPM image given as its C array of strings, with colours written as "#RRGGBB"; a colour
+// it cannot read and a pixel of no listed colour are black.
 PixelBuffer DecodeXpm(const char* const* lines) {
     int width = 0, height = 0, colours = 0, charsPerPixel = 0;
     if (std::sscanf(lines[0], "%d %d %d %d", &width, &height, &colours, &charsPerPixel) != 4 ||
@@ -43,6 +43,8 @@ PixelBuffer DecodeXpm(const char* const* lines) {
     }
     return picture;
 }
+
+} // namespace
 
 const PixelBuffer& TilePicture(int tile) {
     static const std::array<PixelBuffer, TileCount> pictures = [] {

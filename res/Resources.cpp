@@ -8,13 +8,11 @@
 
 // The resource initialiser of a static library is only linked in when something calls it, so
 // every loader registers the compiled-in files first. Q_INIT_RESOURCE must run at global scope.
-static bool RegisterResources() {
-    Q_INIT_RESOURCE(resources);
-    return true;
-}
-
 static void EnsureResourcesRegistered() {
-    [[maybe_unused]] static const bool registered = RegisterResources();
+    [[maybe_unused]] static const bool registered = [] {
+        Q_INIT_RESOURCE(resources);
+        return true;
+    }();
 }
 
 namespace {

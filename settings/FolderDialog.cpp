@@ -1,6 +1,7 @@
 #include "settings/FolderDialog.h"
 
 #include "dialogs/MessageBox.h"
+#include "dialogs/PathText.h"
 #include "files/FileSystem.h"
 
 #include <QDialogButtonBox>
@@ -19,10 +20,6 @@ const char PlainFolderChooserText[] =
     "opens instead.";
 
 namespace {
-
-QString ToQt(const std::string& text) {
-    return QString::fromLocal8Bit(text);
-}
 
 bool IsPlainEnter(const QKeyEvent* event) {
     return (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
@@ -56,7 +53,7 @@ CFolderDialog::CFolderDialog(const std::string& initialFolder, QWidget* parent)
     setAcceptMode(QFileDialog::AcceptOpen);
     setFileMode(QFileDialog::Directory);
     setOption(QFileDialog::ShowDirsOnly);
-    setDirectory(ToQt(Folder));
+    setDirectory(PathToQt(Folder));
     setLabelText(QFileDialog::Accept, QStringLiteral("Select"));
     setWindowTitle(QStringLiteral("Select Folder"));
     setLabelText(QFileDialog::FileName, QStringLiteral("Folder &name:"));
@@ -162,7 +159,7 @@ void CFolderDialog::OnFileNameChange() {
 }
 
 void CFolderDialog::ShowFolderInNameBox() {
-    Found.nameBox->setText(ToQt(Folder));
+    Found.nameBox->setText(PathToQt(Folder));
     Found.nameBox->selectAll();
     // Qt's dialog may have disabled OK over text that was typed; the folder is always taken.
     Found.buttons->button(QDialogButtonBox::Open)->setEnabled(true);
