@@ -24,9 +24,9 @@ const KeyListLine Lines[] = {
     {"Shift+Space", "On the grid: the same with the right button's tile"},
     {"Ctrl+Space", "On the grid: take the cursor cell's tile into the left button"},
     {"Ctrl+Shift+Space", "On the grid: take the cursor cell's tile into the right button"},
-    {"1, 2, 3, 4, 5, 6, 7, 8", "On the grid: choose the left button's tile (Solid Block, Brick, "
-                               "Floor, Player One to Player Five)"},
-    {"Shift+1, Shift+2, Shift+3, Shift+4, Shift+5, Shift+6, Shift+7, Shift+8",
+    {"1 to 8", "On the grid: choose the left button's tile (Solid Block, Brick, "
+               "Floor, Player One to Player Five)"},
+    {"Shift+1 to Shift+8",
      "On the grid: choose the right button's tile (by the digit key, whatever its symbol)"},
     {"Ctrl+M", "Step the paint mirror: off, left-right, top-bottom, both, half turn"},
     {"F2", "Show or close the Level Analysis window (in it: Enter on a finding shows its cell, "

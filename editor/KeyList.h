@@ -9,7 +9,8 @@
 class QWidget;
 
 struct KeyListLine {
-    // As shown, in Qt's portable form ("Ctrl+Shift+S"); several keys separated by ", ".
+    // As shown. A line that names a button gives its keys in Qt's portable form
+    // ("Ctrl+Shift+S"), several separated by ", ".
     const char* keys;
     const char* action;
     // The button that the keys click, by object name; none for keys wired elsewhere.

@@ -6,6 +6,7 @@
 
 #include <QAbstractButton>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QPushButton>
 #include <QShortcut>
 #include <QTreeWidget>
@@ -42,6 +43,7 @@ QTreeWidget* NewKeyTable(QWidget* editor, QWidget* parent) {
     for (const KeyListLine& line : EditorKeyLines())
         AddLine(list, QString::fromLatin1(line.keys), QString::fromLatin1(line.action));
     list->resizeColumnToContents(0);
+    list->resizeColumnToContents(1);
     list->setCurrentItem(list->topLevelItem(0));
     return list;
 }
@@ -70,7 +72,9 @@ ShortcutsWindow::ShortcutsWindow(QWidget* editor) : QDialog(editor) {
     QTreeWidget* list = NewKeyTable(editor, this);
     layout->addWidget(list);
     layout->addLayout(buttons);
-    resize(480, 460);
+    // Wide enough for every line without eliding it, the list's frame and the margins.
+    const int margins = layout->contentsMargins().left() + layout->contentsMargins().right();
+    resize(list->header()->length() + 2 * list->frameWidth() + margins, 520);
     list->setFocus();
     connect(about, &QPushButton::clicked, this, [this] {
         CAboutDlg box(this);
