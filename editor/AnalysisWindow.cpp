@@ -2,10 +2,8 @@
 
 #include <QFormLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
-#include <QShortcut>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -74,9 +72,7 @@ QString Capitalised(const std::string& text) {
 } // namespace
 
 AnalysisWindow::AnalysisWindow(const DocumentSession& session, QWidget* editor)
-    : QWidget(editor, Qt::Window), Session(session) {
-    setWindowTitle(QStringLiteral("Level Analysis"));
-    setAccessibleName(QStringLiteral("Level Analysis"));
+    : CompanionWindow(QStringLiteral("Level Analysis"), Qt::Key_F2, editor), Session(session) {
     Starts = NewTable(QStringLiteral("startsTable"), PlayerCount + 1,
                       {QStringLiteral("Player"), QStringLiteral("Cell"), QStringLiteral("Nearest"),
                        QStringLiteral("Cost"), QStringLiteral("Open path"), QStringLiteral("Room"),
@@ -125,22 +121,12 @@ AnalysisWindow::AnalysisWindow(const DocumentSession& session, QWidget* editor)
     connect(BrickCost, &QSpinBox::valueChanged, this, &AnalysisWindow::Refresh);
     connect(Findings, &QListWidget::itemClicked, this, &AnalysisWindow::ChooseFinding);
     connect(Findings, &QListWidget::itemActivated, this, &AnalysisWindow::ChooseFinding);
-    connect(new QShortcut(QKeySequence(Qt::Key_F2), this), &QShortcut::activated, this,
-            &QWidget::close);
     ShowMirror();
 }
 
 void AnalysisWindow::showEvent(QShowEvent* event) {
     Refresh();
     QWidget::showEvent(event);
-}
-
-// Escape closes this window alone; the keys that its controls leave go nowhere else.
-void AnalysisWindow::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
-        close();
-    else
-        QWidget::keyPressEvent(event);
 }
 
 void AnalysisWindow::Refresh() {

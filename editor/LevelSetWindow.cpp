@@ -8,7 +8,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
-#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace {
@@ -118,9 +117,7 @@ private:
 } // namespace
 
 LevelSetWindow::LevelSetWindow(LevelSetModel& model, QWidget* editor)
-    : QWidget(editor, Qt::Window), Model(model) {
-    setWindowTitle(QStringLiteral("Level Set"));
-    setAccessibleName(QStringLiteral("Level Set"));
+    : CompanionWindow(QStringLiteral("Level Set"), Qt::Key_F3, editor), Model(model) {
     auto* layout = new QVBoxLayout(this);
     FolderLabel = new QLabel(this);
     FolderLabel->setObjectName(QStringLiteral("setFolder"));
@@ -135,7 +132,6 @@ LevelSetWindow::LevelSetWindow(LevelSetModel& model, QWidget* editor)
         connect(slot, &QAbstractButton::clicked, this, [this, level] { emit LevelChosen(level); });
     }
     layout->setSizeConstraint(QLayout::SetFixedSize);
-    connect(new QShortcut(Qt::Key_F3, this), &QShortcut::activated, this, &QWidget::close);
     connect(&Model, &LevelSetModel::SlotsChanged, this, [this] { ShowSlots(false); });
     ShowSlots(true);
 }
@@ -169,10 +165,4 @@ void LevelSetWindow::showEvent(QShowEvent* event) {
 void LevelSetWindow::hideEvent(QHideEvent* event) {
     Model.Follow(false);
     QWidget::hideEvent(event);
-}
-
-void LevelSetWindow::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
-        return static_cast<void>(close());
-    QWidget::keyPressEvent(event);
 }
