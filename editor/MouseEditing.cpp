@@ -74,7 +74,8 @@ void CLevelEditorDlg::PressMouseButton(Qt::MouseButton button, Qt::KeyboardModif
     if (DragButton == other)
         return;
     if (HitsCredits(point)) {
-        ShowAbout();
+        CAboutDlg about(this);
+        about.exec();
         return;
     }
     const auto hitsOtherSwatch = button == Qt::LeftButton ? HitsBackSwatch : HitsFrontSwatch;
@@ -101,15 +102,10 @@ void CLevelEditorDlg::TrackCursor(bool ctrlHeld, QPoint point) {
         Picker->SetTile(DragButton, Document().TileAt(*cell));
     const bool border = IsBorderCell(cell->column, cell->row);
     View->MoveHover(*cell, !border);
+    // The session's announcement draws every changed cell with the hover frame on top.
     if (!border && !ctrlHeld && DragButton != Qt::NoButton)
-        PlaceTile(static_cast<TileType>(Picker->Tile(DragButton)));
+        Session.PlaceTile(*cell, static_cast<TileType>(Picker->Tile(DragButton)));
     RefreshStatus();
-}
-
-// Stores tile into the hovered cell under the player-start rule; the session's announcement
-// draws every changed cell with the hover frame on top.
-void CLevelEditorDlg::PlaceTile(TileType tile) {
-    Session.PlaceTile(View->HoverCell(), tile);
 }
 
 // The credits text, its right and bottom edge lines included.
@@ -117,11 +113,6 @@ bool CLevelEditorDlg::HitsCredits(QPoint point) const {
     const QRect credits = Credits->geometry();
     return credits.left() <= point.x() && point.x() <= credits.right() + 1 &&
            credits.top() <= point.y() && point.y() <= credits.bottom() + 1;
-}
-
-void CLevelEditorDlg::ShowAbout() {
-    CAboutDlg about(this);
-    about.exec();
 }
 
 // A new press ends any drag still going, so that each stroke is a step of its own.
