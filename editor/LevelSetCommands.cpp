@@ -32,8 +32,6 @@ void CLevelEditorDlg::AddPageKeys(QWidget* window) {
 }
 
 void CLevelEditorDlg::StartLevelSet() {
-    connect(new QShortcut(Qt::Key_F3, this), &QShortcut::activated, this,
-            &CLevelEditorDlg::ToggleLevelSet);
     AddPageKeys(this);
     connect(&Session, &DocumentSession::PathChanged, this, &CLevelEditorDlg::FollowOpenLevel);
     DiskCheck.setSingleShot(true);
