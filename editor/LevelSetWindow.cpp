@@ -32,10 +32,6 @@ QImage PictureOf(const SlotVerdict& slot) {
     return image;
 }
 
-QString AccessibleNameOf(const SlotVerdict& slot) {
-    return QStringLiteral("Level %1: %2").arg(slot.level).arg(QString::fromStdString(slot.Text()));
-}
-
 // One level of the set: a button that paints the level's picture under its number and verdict.
 // The open level's slot is framed, and says so to screen readers in its description.
 class LevelSlot : public QAbstractButton {
@@ -51,7 +47,7 @@ public:
         Verdict = QString::fromStdString(slot.Text());
         Failing = slot.kind != SlotVerdict::Kind::Ok && slot.kind != SlotVerdict::Kind::Warnings;
         Picture = PictureOf(slot);
-        setAccessibleName(AccessibleNameOf(slot));
+        setAccessibleName(QStringLiteral("Level %1: %2").arg(slot.level).arg(Verdict));
         setToolTip(PathToQt(slot.path));
         update();
     }

@@ -18,10 +18,6 @@ using namespace EditorGeometry;
 
 namespace {
 
-Qt::MouseButton OtherButton(Qt::MouseButton button) {
-    return button == Qt::LeftButton ? Qt::RightButton : Qt::LeftButton;
-}
-
 // The client pixel that holds the pointer. Qt rounds position() to whole pixels, which on a
 // screen scaled by 1.5 names the next pixel for a third of the device pixels; scenePosition()
 // is exact, but Qt 6.4 gives (-1,-1) there in the first move after the pointer came back from
@@ -70,7 +66,7 @@ bool CLevelEditorDlg::event(QEvent* event) {
 // is dropped.
 void CLevelEditorDlg::PressMouseButton(Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
                                        QPoint point) {
-    const Qt::MouseButton other = OtherButton(button);
+    const Qt::MouseButton other = button == Qt::LeftButton ? Qt::RightButton : Qt::LeftButton;
     if (DragButton == other)
         return;
     if (HitsCredits(point)) {
