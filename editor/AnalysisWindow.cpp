@@ -45,10 +45,18 @@ void SetText(QTableWidget* table, int row, int column, const QString& text) {
         table->setItem(row, column, new QTableWidgetItem(text));
 }
 
+// A control of the window, with its object name and its name for screen readers.
+template <class Control>
+Control* Named(Control* control, const char* objectName, const char* accessibleName) {
+    control->setObjectName(QLatin1String(objectName));
+    control->setAccessibleName(QLatin1String(accessibleName));
+    return control;
+}
+
 // A read-only table whose rows and columns all fit without scrolling.
-QTableWidget* NewTable(const QString& name, int rows, const QStringList& headers, QWidget* parent) {
-    auto* table = new QTableWidget(rows, int(headers.size()), parent);
-    table->setObjectName(name);
+QTableWidget* NewTable(const char* name, const char* accessibleName, int rows,
+                       const QStringList& headers, QWidget* parent) {
+    auto* table = Named(new QTableWidget(rows, int(headers.size()), parent), name, accessibleName);
     table->setHorizontalHeaderLabels(headers);
     table->verticalHeader()->hide();
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -73,30 +81,22 @@ QString Capitalised(const std::string& text) {
 
 AnalysisWindow::AnalysisWindow(const DocumentSession& session, QWidget* editor)
     : CompanionWindow(QStringLiteral("Level Analysis"), Qt::Key_F2, editor), Session(session) {
-    Starts = NewTable(QStringLiteral("startsTable"), PlayerCount + 1,
+    Starts = NewTable("startsTable", "Players", PlayerCount + 1,
                       {QStringLiteral("Player"), QStringLiteral("Cell"), QStringLiteral("Nearest"),
                        QStringLiteral("Cost"), QStringLiteral("Open path"), QStringLiteral("Room"),
                        QStringLiteral("Territory")},
                       this);
-    Starts->setAccessibleName(QStringLiteral("Players"));
-    Shares = NewTable(QStringLiteral("sharesTable"), int(Mirrors.size()),
+    Shares = NewTable("sharesTable", "Symmetry", int(Mirrors.size()),
                       {QStringLiteral("Mirror"), QStringLiteral("Symmetry")}, this);
-    Shares->setAccessibleName(QStringLiteral("Symmetry"));
     for (const Mirror mirror : Mirrors)
         SetText(Shares, int(mirror), 0, Capitalised(MirrorName(mirror)));
-    Findings = new QListWidget(this);
-    Findings->setObjectName(QStringLiteral("findingsList"));
-    Findings->setAccessibleName(QStringLiteral("Findings"));
+    Findings = Named(new QListWidget(this), "findingsList", "Findings");
     Findings->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
     Findings->setFixedHeight(ShownFindingRows * Findings->fontMetrics().height() * 3 / 2);
-    BrickCost = new QSpinBox(this);
-    BrickCost->setObjectName(QStringLiteral("brickCostBox"));
-    BrickCost->setAccessibleName(QStringLiteral("Brick cost"));
+    BrickCost = Named(new QSpinBox(this), "brickCostBox", "Brick cost");
     BrickCost->setRange(LeastBrickCost, GreatestBrickCost);
     BrickCost->setValue(DefaultBrickCost);
-    MirrorLabel = new QLabel(this);
-    MirrorLabel->setObjectName(QStringLiteral("mirrorLabel"));
-    MirrorLabel->setAccessibleName(QStringLiteral("Mirror painting"));
+    MirrorLabel = Named(new QLabel(this), "mirrorLabel", "Mirror painting");
 
     auto* layout = new QFormLayout(this);
     layout->setRowWrapPolicy(QFormLayout::WrapAllRows);
