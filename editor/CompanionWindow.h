@@ -5,6 +5,9 @@
 
 class CompanionWindow : public QWidget {
 public:
+    // Between the editor's frame and a companion window's, when it first opens beside it.
+    static constexpr int EditorGap = 8;
+
     CompanionWindow(const QString& title, Qt::Key closeKey, QWidget* editor);
 
 protected:

@@ -16,9 +16,11 @@ namespace {
 // To the right of the editor, moved left as far as the screen needs to show it whole.
 void PlaceBeside(QWidget& window, const QWidget& editor) {
     const QRect screen = editor.screen()->availableGeometry();
+    const QRect frame = editor.frameGeometry();
     const int right = screen.right() - window.frameGeometry().width();
-    window.move(std::max(screen.left(), std::min(editor.frameGeometry().right() + 8, right)),
-                editor.frameGeometry().top());
+    window.move(
+        std::max(screen.left(), std::min(frame.right() + CompanionWindow::EditorGap, right)),
+        frame.top());
 }
 
 } // namespace
