@@ -2,10 +2,8 @@
 
 #include <QFormLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
-#include <QShortcut>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -47,10 +45,18 @@ void SetText(QTableWidget* table, int row, int column, const QString& text) {
         table->setItem(row, column, new QTableWidgetItem(text));
 }
 
+// A control of the window, with its object name and its name for screen readers.
+template <class Control>
+Control* Named(Control* control, const char* objectName, const char* accessibleName) {
+    control->setObjectName(QLatin1String(objectName));
+    control->setAccessibleName(QLatin1String(accessibleName));
+    return control;
+}
+
 // A read-only table whose rows and columns all fit without scrolling.
-QTableWidget* NewTable(const QString& name, int rows, const QStringList& headers, QWidget* parent) {
-    auto* table = new QTableWidget(rows, int(headers.size()), parent);
-    table->setObjectName(name);
+QTableWidget* NewTable(const char* name, const char* accessibleName, int rows,
+                       const QStringList& headers, QWidget* parent) {
+    auto* table = Named(new QTableWidget(rows, int(headers.size()), parent), name, accessibleName);
     table->setHorizontalHeaderLabels(headers);
     table->verticalHeader()->hide();
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -74,33 +80,23 @@ QString Capitalised(const std::string& text) {
 } // namespace
 
 AnalysisWindow::AnalysisWindow(const DocumentSession& session, QWidget* editor)
-    : QWidget(editor, Qt::Window), Session(session) {
-    setWindowTitle(QStringLiteral("Level Analysis"));
-    setAccessibleName(QStringLiteral("Level Analysis"));
-    Starts = NewTable(QStringLiteral("startsTable"), PlayerCount + 1,
+    : CompanionWindow(QStringLiteral("Level Analysis"), Qt::Key_F2, editor), Session(session) {
+    Starts = NewTable("startsTable", "Players", PlayerCount + 1,
                       {QStringLiteral("Player"), QStringLiteral("Cell"), QStringLiteral("Nearest"),
                        QStringLiteral("Cost"), QStringLiteral("Open path"), QStringLiteral("Room"),
                        QStringLiteral("Territory")},
                       this);
-    Starts->setAccessibleName(QStringLiteral("Players"));
-    Shares = NewTable(QStringLiteral("sharesTable"), int(Mirrors.size()),
+    Shares = NewTable("sharesTable", "Symmetry", int(Mirrors.size()),
                       {QStringLiteral("Mirror"), QStringLiteral("Symmetry")}, this);
-    Shares->setAccessibleName(QStringLiteral("Symmetry"));
     for (const Mirror mirror : Mirrors)
         SetText(Shares, int(mirror), 0, Capitalised(MirrorName(mirror)));
-    Findings = new QListWidget(this);
-    Findings->setObjectName(QStringLiteral("findingsList"));
-    Findings->setAccessibleName(QStringLiteral("Findings"));
+    Findings = Named(new QListWidget(this), "findingsList", "Findings");
     Findings->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
     Findings->setFixedHeight(ShownFindingRows * Findings->fontMetrics().height() * 3 / 2);
-    BrickCost = new QSpinBox(this);
-    BrickCost->setObjectName(QStringLiteral("brickCostBox"));
-    BrickCost->setAccessibleName(QStringLiteral("Brick cost"));
+    BrickCost = Named(new QSpinBox(this), "brickCostBox", "Brick cost");
     BrickCost->setRange(LeastBrickCost, GreatestBrickCost);
     BrickCost->setValue(DefaultBrickCost);
-    MirrorLabel = new QLabel(this);
-    MirrorLabel->setObjectName(QStringLiteral("mirrorLabel"));
-    MirrorLabel->setAccessibleName(QStringLiteral("Mirror painting"));
+    MirrorLabel = Named(new QLabel(this), "mirrorLabel", "Mirror painting");
 
     auto* layout = new QFormLayout(this);
     layout->setRowWrapPolicy(QFormLayout::WrapAllRows);
@@ -125,22 +121,12 @@ AnalysisWindow::AnalysisWindow(const DocumentSession& session, QWidget* editor)
     connect(BrickCost, &QSpinBox::valueChanged, this, &AnalysisWindow::Refresh);
     connect(Findings, &QListWidget::itemClicked, this, &AnalysisWindow::ChooseFinding);
     connect(Findings, &QListWidget::itemActivated, this, &AnalysisWindow::ChooseFinding);
-    connect(new QShortcut(QKeySequence(Qt::Key_F2), this), &QShortcut::activated, this,
-            &QWidget::close);
     ShowMirror();
 }
 
 void AnalysisWindow::showEvent(QShowEvent* event) {
     Refresh();
     QWidget::showEvent(event);
-}
-
-// Escape closes this window alone; the keys that its controls leave go nowhere else.
-void AnalysisWindow::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
-        close();
-    else
-        QWidget::keyPressEvent(event);
 }
 
 void AnalysisWindow::Refresh() {

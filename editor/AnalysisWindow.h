@@ -5,10 +5,9 @@
 // cells, the brick cost that the paths count with, and the paint mirror. Choosing a finding
 // (a click, or Enter) tells the editor which cell to show. It does not block the editor; Escape
 // or F2 in it, or its close box, closes it.
+#include "editor/CompanionWindow.h"
 #include "editor/DocumentSession.h"
 #include "level/LevelAnalysis.h"
-
-#include <QWidget>
 
 class QLabel;
 class QListWidget;
@@ -16,7 +15,7 @@ class QListWidgetItem;
 class QSpinBox;
 class QTableWidget;
 
-class AnalysisWindow : public QWidget {
+class AnalysisWindow : public CompanionWindow {
     Q_OBJECT
 
 public:
@@ -28,7 +27,6 @@ signals:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void Refresh();

@@ -19,7 +19,6 @@ const QStringList LevelFilters = {QStringLiteral("Zapmaze Levels (*.txt)"),
                                   QStringLiteral("All Files (*.*)")};
 constexpr const char* LevelExtension = "txt";
 constexpr const char* SaveChangesCaption = "Save Changes?";
-constexpr const char* FileChangedCaption = "File Changed";
 
 std::string SaveChangesQuestion(const std::string& path) {
     if (path.empty())
@@ -27,18 +26,14 @@ std::string SaveChangesQuestion(const std::string& path) {
     return "Do you want to save your changes to " + path + " before continuing?";
 }
 
-std::string FileChangedQuestion(const std::string& path) {
-    return "The file " + path +
-           " has been changed on disk by another program since the editor last read or wrote it. "
-           "Replace it with this level? No keeps the other version on disk, and this level stays "
-           "open with its changes unsaved.";
-}
-
-std::string SlotFileAppearedQuestion(const std::string& path) {
-    return "The file " + path +
-           " has been written by another program since this fresh level was opened for it. "
-           "Replace it with this level? No keeps the other version on disk, and this level stays "
-           "open with its changes unsaved.";
+// Says what another program did to the file at path, and whether to replace it all the same.
+bool MayReplaceChangedFile(QWidget* owner, const std::string& path, const char* whatHappened) {
+    return MessageBox(owner,
+                      "The file " + path + whatHappened +
+                          " Replace it with this level? No keeps the other version on disk, and "
+                          "this level stays open with its changes unsaved.",
+                      "File Changed", QMessageBox::Yes | QMessageBox::No,
+                      QMessageBox::Warning) == QMessageBox::Yes;
 }
 
 void ShowWarning(QWidget* owner, const std::string& text, const std::string& caption) {
@@ -78,9 +73,9 @@ bool CLevelEditorDlg::MayOverwriteLevelFile() {
     const std::optional<FileStamp> now = LevelFileStampNow(Document().Path());
     if (!now || HoldsSameAs(*KnownFileStamp, *now))
         return true;
-    const bool replace =
-        MessageBox(this, FileChangedQuestion(Document().Path()), FileChangedCaption,
-                   QMessageBox::Yes | QMessageBox::No, QMessageBox::Warning) == QMessageBox::Yes;
+    const bool replace = MayReplaceChangedFile(
+        this, Document().Path(),
+        " has been changed on disk by another program since the editor last read or wrote it.");
     // The user has seen this change; the watch of the file does not ask about it again.
     if (!replace)
         DiskStampSeen = now;
@@ -166,8 +161,9 @@ bool CLevelEditorDlg::SaveToFreshSlot() {
     if (!CheckLevelForSave())
         return false;
     if (LevelFileStampNow(FreshSlotPath) &&
-        MessageBox(this, SlotFileAppearedQuestion(FreshSlotPath), FileChangedCaption,
-                   QMessageBox::Yes | QMessageBox::No, QMessageBox::Warning) != QMessageBox::Yes)
+        !MayReplaceChangedFile(
+            this, FreshSlotPath,
+            " has been written by another program since this fresh level was opened for it."))
         return false;
     return SaveLevelTo(FreshSlotPath);
 }

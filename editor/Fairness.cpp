@@ -5,13 +5,6 @@
 #include "editor/AnalysisWindow.h"
 #include "editor/LevelView.h"
 
-namespace {
-
-// Between the editor's frame and the analysis window's.
-constexpr int AnalysisWindowGap = 8;
-
-} // namespace
-
 void CLevelEditorDlg::StepPaintMirror() {
     Session.SetPaintMirror(NextMirrorMode(Session.PaintMirror()));
 }
@@ -21,7 +14,7 @@ void CLevelEditorDlg::ToggleAnalysisWindow() {
     if (!Analysis) {
         Analysis = new AnalysisWindow(Session, this);
         connect(Analysis, &AnalysisWindow::FindingChosen, this, &CLevelEditorDlg::ShowCell);
-        Analysis->move(frameGeometry().topRight() + QPoint(AnalysisWindowGap, 0));
+        Analysis->move(frameGeometry().topRight() + QPoint(CompanionWindow::EditorGap, 0));
     }
     Analysis->setVisible(!Analysis->isVisible());
 }

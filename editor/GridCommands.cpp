@@ -14,11 +14,6 @@ namespace {
 constexpr char WipeQuestion[] =
     "You are attempting to permanently wipe the grid clean. Do you want to continue?";
 
-bool UserAgreesToWipe(QWidget* owner) {
-    return MessageBox(owner, WipeQuestion, "Clear Grid?", QMessageBox::Yes | QMessageBox::No,
-                      QMessageBox::Question) == QMessageBox::Yes;
-}
-
 } // namespace
 
 void CLevelEditorDlg::OnFillFloor() {
@@ -34,7 +29,9 @@ void CLevelEditorDlg::OnFillFloor() {
 
 // Wipes the interior back to Floor; the modified flag stays as it was.
 void CLevelEditorDlg::OnClearFloor() {
-    if (Document().IsModified() && !UserAgreesToWipe(this))
+    if (Document().IsModified() &&
+        MessageBox(this, WipeQuestion, "Clear Grid?", QMessageBox::Yes | QMessageBox::No,
+                   QMessageBox::Question) != QMessageBox::Yes)
         return;
     Session.ClearFloor();
     RefreshStatus();

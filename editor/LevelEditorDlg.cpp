@@ -24,7 +24,7 @@
 
 namespace {
 
-enum class ControlKind { PushButton, CheckBox, Status, Credits, GroupBox };
+enum class ControlKind { PushButton, CheckBox, StatusLabel, CreditsLabel, GroupBox };
 
 struct Control {
     ControlKind kind;
@@ -48,18 +48,6 @@ const QString FlatButtonStyle = QStringLiteral(
 const QString GroupBoxStyle = QStringLiteral("QGroupBox { border: 1px solid palette(mid); }");
 
 // The labels and the group box are the window's surface: presses on them reach the window.
-QWidget* NewCredits(const Control& control, QWidget* parent) {
-    auto* label = new QLabel(QString::fromLatin1(control.text), parent);
-    label->setTextFormat(Qt::PlainText);
-    label->setAttribute(Qt::WA_TransparentForMouseEvents);
-    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    label->setIndent(0);
-    label->setAccessibleName(QStringLiteral("About"));
-    label->setAccessibleDescription(label->text());
-    return label;
-}
-
 QWidget* NewControl(const Control& control, QWidget* parent) {
     const QString text = QString::fromLatin1(control.text);
     switch (control.kind) {
@@ -77,12 +65,20 @@ QWidget* NewControl(const Control& control, QWidget* parent) {
         group->setAccessibleName(QStringLiteral("Tiles"));
         return group;
     }
-    case ControlKind::Status:
+    case ControlKind::StatusLabel:
         return new StatusLine(parent);
-    case ControlKind::Credits:
+    case ControlKind::CreditsLabel:
         break;
     }
-    return NewCredits(control, parent);
+    auto* label = new QLabel(text, parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    label->setIndent(0);
+    label->setAccessibleName(QStringLiteral("About"));
+    label->setAccessibleDescription(label->text());
+    return label;
 }
 
 } // namespace
@@ -130,51 +126,32 @@ CLevelEditorDlg::~CLevelEditorDlg() {
 // The controls in the layout's order, which is also the tab order, at their pixel rectangles.
 // Buttons keep their mouse events: a press that they ignore (the right button) starts no drag.
 void CLevelEditorDlg::CreateControls() {
+    using enum ControlKind;
     const Control controls[] = {
-        {ControlKind::PushButton, "closeButton", "Close", {441, 263, 68, 23}, &QWidget::close},
-        {ControlKind::Status, "statusLine", "", {11, 270, 294, 18}, {}},
-        {ControlKind::PushButton,
-         "loadButton",
-         "&Load",
-         {441, 117, 68, 23},
-         &CLevelEditorDlg::LoadLevel},
-        {ControlKind::PushButton,
-         "saveButton",
-         "&Save",
-         {441, 148, 68, 23},
-         &CLevelEditorDlg::SaveLevel},
-        {ControlKind::PushButton,
+        {PushButton, "closeButton", "Close", {441, 263, 68, 23}, &QWidget::close},
+        {StatusLabel, "statusLine", "", {11, 270, 294, 18}, {}},
+        {PushButton, "loadButton", "&Load", {441, 117, 68, 23}, &CLevelEditorDlg::LoadLevel},
+        {PushButton, "saveButton", "&Save", {441, 148, 68, 23}, &CLevelEditorDlg::SaveLevel},
+        {PushButton,
          "fillFloorButton",
          "Fill Floor",
          {312, 18, 75, 23},
          &CLevelEditorDlg::OnFillFloor},
-        {ControlKind::PushButton,
+        {PushButton,
          "clearFloorButton",
          "Clear Floor",
          {312, 47, 75, 23},
          &CLevelEditorDlg::OnClearFloor},
-        {ControlKind::CheckBox,
-         "showGridBox",
-         "Show Grid",
-         {315, 83, 74, 16},
-         &CLevelEditorDlg::OnShowGrid},
-        {ControlKind::Credits,
+        {CheckBox, "showGridBox", "Show Grid", {315, 83, 74, 16}, &CLevelEditorDlg::OnShowGrid},
+        {CreditsLabel,
          "credits",
          "Zapmaze Level Editor\nby the Zapmaze team\nClick for credits",
          {314, 244, 123, 42},
          {}},
-        {ControlKind::PushButton,
-         "newButton",
-         "&New",
-         {441, 86, 68, 23},
-         &CLevelEditorDlg::NewLevel},
-        {ControlKind::GroupBox, "paletteFrame", "", {393, 11, 116, 67}, {}},
-        {ControlKind::PushButton,
-         "saveAsButton",
-         "Save &As",
-         {441, 180, 68, 23},
-         &CLevelEditorDlg::SaveLevelAs},
-        {ControlKind::PushButton,
+        {PushButton, "newButton", "&New", {441, 86, 68, 23}, &CLevelEditorDlg::NewLevel},
+        {GroupBox, "paletteFrame", "", {393, 11, 116, 67}, {}},
+        {PushButton, "saveAsButton", "Save &As", {441, 180, 68, 23}, &CLevelEditorDlg::SaveLevelAs},
+        {PushButton,
          "settingsButton",
          "Se&ttings",
          {440, 213, 69, 23},
@@ -204,6 +181,7 @@ void CLevelEditorDlg::CreateControls() {
         {QKeySequence(Qt::Key_F1), &CLevelEditorDlg::ShowShortcuts},
         {QKeySequence(Qt::CTRL | Qt::Key_M), &CLevelEditorDlg::StepPaintMirror},
         {QKeySequence(Qt::Key_F2), &CLevelEditorDlg::ToggleAnalysisWindow},
+        {QKeySequence(Qt::Key_F3), &CLevelEditorDlg::ToggleLevelSet},
     };
     for (const auto& [sequence, command] : keys)
         connect(new QShortcut(sequence, this), &QShortcut::activated, this, command);

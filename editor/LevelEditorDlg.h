@@ -119,9 +119,7 @@ private:
     // MouseEditing.cpp
     void PressMouseButton(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint point);
     void TrackCursor(bool ctrlHeld, QPoint point);
-    void PlaceTile(TileType tile);
     bool HitsCredits(QPoint point) const;
-    void ShowAbout();
     void BeginDrag(Qt::MouseButton button);
     void EndDrag();
     // A mouse button or Space holds a stroke open.

@@ -16,9 +16,11 @@ namespace {
 // To the right of the editor, moved left as far as the screen needs to show it whole.
 void PlaceBeside(QWidget& window, const QWidget& editor) {
     const QRect screen = editor.screen()->availableGeometry();
+    const QRect frame = editor.frameGeometry();
     const int right = screen.right() - window.frameGeometry().width();
-    window.move(std::max(screen.left(), std::min(editor.frameGeometry().right() + 8, right)),
-                editor.frameGeometry().top());
+    window.move(
+        std::max(screen.left(), std::min(frame.right() + CompanionWindow::EditorGap, right)),
+        frame.top());
 }
 
 } // namespace
@@ -32,8 +34,6 @@ void CLevelEditorDlg::AddPageKeys(QWidget* window) {
 }
 
 void CLevelEditorDlg::StartLevelSet() {
-    connect(new QShortcut(Qt::Key_F3, this), &QShortcut::activated, this,
-            &CLevelEditorDlg::ToggleLevelSet);
     AddPageKeys(this);
     connect(&Session, &DocumentSession::PathChanged, this, &CLevelEditorDlg::FollowOpenLevel);
     DiskCheck.setSingleShot(true);

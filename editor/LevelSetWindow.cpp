@@ -8,7 +8,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
-#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace {
@@ -33,10 +32,6 @@ QImage PictureOf(const SlotVerdict& slot) {
     return image;
 }
 
-QString AccessibleNameOf(const SlotVerdict& slot) {
-    return QStringLiteral("Level %1: %2").arg(slot.level).arg(QString::fromStdString(slot.Text()));
-}
-
 // One level of the set: a button that paints the level's picture under its number and verdict.
 // The open level's slot is framed, and says so to screen readers in its description.
 class LevelSlot : public QAbstractButton {
@@ -52,7 +47,7 @@ public:
         Verdict = QString::fromStdString(slot.Text());
         Failing = slot.kind != SlotVerdict::Kind::Ok && slot.kind != SlotVerdict::Kind::Warnings;
         Picture = PictureOf(slot);
-        setAccessibleName(AccessibleNameOf(slot));
+        setAccessibleName(QStringLiteral("Level %1: %2").arg(slot.level).arg(Verdict));
         setToolTip(PathToQt(slot.path));
         update();
     }
@@ -118,9 +113,7 @@ private:
 } // namespace
 
 LevelSetWindow::LevelSetWindow(LevelSetModel& model, QWidget* editor)
-    : QWidget(editor, Qt::Window), Model(model) {
-    setWindowTitle(QStringLiteral("Level Set"));
-    setAccessibleName(QStringLiteral("Level Set"));
+    : CompanionWindow(QStringLiteral("Level Set"), Qt::Key_F3, editor), Model(model) {
     auto* layout = new QVBoxLayout(this);
     FolderLabel = new QLabel(this);
     FolderLabel->setObjectName(QStringLiteral("setFolder"));
@@ -135,7 +128,6 @@ LevelSetWindow::LevelSetWindow(LevelSetModel& model, QWidget* editor)
         connect(slot, &QAbstractButton::clicked, this, [this, level] { emit LevelChosen(level); });
     }
     layout->setSizeConstraint(QLayout::SetFixedSize);
-    connect(new QShortcut(Qt::Key_F3, this), &QShortcut::activated, this, &QWidget::close);
     connect(&Model, &LevelSetModel::SlotsChanged, this, [this] { ShowSlots(false); });
     ShowSlots(true);
 }
@@ -169,10 +161,4 @@ void LevelSetWindow::showEvent(QShowEvent* event) {
 void LevelSetWindow::hideEvent(QHideEvent* event) {
     Model.Follow(false);
     QWidget::hideEvent(event);
-}
-
-void LevelSetWindow::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
-        return static_cast<void>(close());
-    QWidget::keyPressEvent(event);
 }

@@ -4,16 +4,16 @@
 // accessible description). A click or Enter on a slot asks the editor to open that level; the arrow
 // keys move between the slots; F3 and Escape close the window. It shows the model, which follows
 // the disk while the window is shown.
+#include "editor/CompanionWindow.h"
 #include "editor/LevelSetModel.h"
 
-#include <QWidget>
 #include <array>
 #include <optional>
 
 class QAbstractButton;
 class QLabel;
 
-class LevelSetWindow : public QWidget {
+class LevelSetWindow : public CompanionWindow {
     Q_OBJECT
 
 public:
@@ -32,7 +32,6 @@ signals:
 protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void ShowSlots(bool all);

@@ -2,7 +2,6 @@
 
 #include "editor/GridAccessible.h"
 #include "render/GridPicture.h"
-#include "render/TilePictures.h"
 
 #include <QPaintEvent>
 #include <QPainter>
@@ -161,8 +160,7 @@ QRect LevelView::EraseCursorFrame() {
     const render::Canvas inside{canvas.Row(area.top) + area.left, area.right - area.left,
                                 area.bottom - area.top, canvas.stride};
     render::DrawTileImage(inside, CellLeft(Cursor.column) - area.left,
-                          CellTop(Cursor.row) - area.top,
-                          render::TilePicture(Document.TileAt(Cursor)).View());
+                          CellTop(Cursor.row) - area.top, Document.TileAt(Cursor));
     return OnWidget(area);
 }
 
@@ -175,7 +173,7 @@ QRect LevelView::DrawCell(Cell cell) {
     if (cell == NoCell)
         return {};
     render::DrawTileImage(Pixels(), CellLeft(cell.column), CellTop(cell.row),
-                          render::TilePicture(Document.TileAt(cell)).View());
+                          Document.TileAt(cell));
     if (cell == Cursor)
         DrawCursorFrame();
     return OnWidget(CellImageArea(cell));

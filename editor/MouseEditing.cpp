@@ -18,10 +18,6 @@ using namespace EditorGeometry;
 
 namespace {
 
-Qt::MouseButton OtherButton(Qt::MouseButton button) {
-    return button == Qt::LeftButton ? Qt::RightButton : Qt::LeftButton;
-}
-
 // The client pixel that holds the pointer. Qt rounds position() to whole pixels, which on a
 // screen scaled by 1.5 names the next pixel for a third of the device pixels; scenePosition()
 // is exact, but Qt 6.4 gives (-1,-1) there in the first move after the pointer came back from
@@ -70,11 +66,12 @@ bool CLevelEditorDlg::event(QEvent* event) {
 // is dropped.
 void CLevelEditorDlg::PressMouseButton(Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
                                        QPoint point) {
-    const Qt::MouseButton other = OtherButton(button);
+    const Qt::MouseButton other = button == Qt::LeftButton ? Qt::RightButton : Qt::LeftButton;
     if (DragButton == other)
         return;
     if (HitsCredits(point)) {
-        ShowAbout();
+        CAboutDlg about(this);
+        about.exec();
         return;
     }
     const auto hitsOtherSwatch = button == Qt::LeftButton ? HitsBackSwatch : HitsFrontSwatch;
@@ -101,15 +98,10 @@ void CLevelEditorDlg::TrackCursor(bool ctrlHeld, QPoint point) {
         Picker->SetTile(DragButton, Document().TileAt(*cell));
     const bool border = IsBorderCell(cell->column, cell->row);
     View->MoveHover(*cell, !border);
+    // The session's announcement draws every changed cell with the hover frame on top.
     if (!border && !ctrlHeld && DragButton != Qt::NoButton)
-        PlaceTile(static_cast<TileType>(Picker->Tile(DragButton)));
+        Session.PlaceTile(*cell, static_cast<TileType>(Picker->Tile(DragButton)));
     RefreshStatus();
-}
-
-// Stores tile into the hovered cell under the player-start rule; the session's announcement
-// draws every changed cell with the hover frame on top.
-void CLevelEditorDlg::PlaceTile(TileType tile) {
-    Session.PlaceTile(View->HoverCell(), tile);
 }
 
 // The credits text, its right and bottom edge lines included.
@@ -117,11 +109,6 @@ bool CLevelEditorDlg::HitsCredits(QPoint point) const {
     const QRect credits = Credits->geometry();
     return credits.left() <= point.x() && point.x() <= credits.right() + 1 &&
            credits.top() <= point.y() && point.y() <= credits.bottom() + 1;
-}
-
-void CLevelEditorDlg::ShowAbout() {
-    CAboutDlg about(this);
-    about.exec();
 }
 
 // A new press ends any drag still going, so that each stroke is a step of its own.

@@ -16,10 +16,6 @@ namespace {
 
 const QString Title = QStringLiteral("Keyboard Shortcuts");
 
-void AddLine(QTreeWidget* list, const QString& keys, const QString& action) {
-    new QTreeWidgetItem(list, {keys, action});
-}
-
 // Alt with the underlined letter of each of the editor's buttons, in the order of their
 // creation, which is the tab order.
 void AddMnemonics(QTreeWidget* list, QWidget* editor) {
@@ -27,8 +23,9 @@ void AddMnemonics(QTreeWidget* list, QWidget* editor) {
     for (const QAbstractButton* button : buttons) {
         const QKeySequence mnemonic = QKeySequence::mnemonic(button->text());
         if (!mnemonic.isEmpty())
-            AddLine(list, mnemonic.toString(QKeySequence::PortableText),
-                    QStringLiteral("The %1 button").arg(QString(button->text()).remove('&')));
+            new QTreeWidgetItem(
+                list, {mnemonic.toString(QKeySequence::PortableText),
+                       QStringLiteral("The %1 button").arg(QString(button->text()).remove('&'))});
     }
 }
 
@@ -41,7 +38,8 @@ QTreeWidget* NewKeyTable(QWidget* editor, QWidget* parent) {
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     AddMnemonics(list, editor);
     for (const KeyListLine& line : EditorKeyLines())
-        AddLine(list, QString::fromLatin1(line.keys), QString::fromLatin1(line.action));
+        new QTreeWidgetItem(list,
+                            {QString::fromLatin1(line.keys), QString::fromLatin1(line.action)});
     list->resizeColumnToContents(0);
     list->resizeColumnToContents(1);
     list->setCurrentItem(list->topLevelItem(0));

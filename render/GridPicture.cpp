@@ -15,15 +15,15 @@ void DrawGridLines(const Canvas& canvas, Pixel gridColour) {
     FrameRect(canvas, GridRect, Rgb(0, 0, 0));
 }
 
-void DrawTileImage(const Canvas& canvas, int x, int y, const PictureView& picture) {
-    StretchPicture(canvas, {x + 1, y + 1, x + 1 + CellImageSize, y + 1 + CellImageSize}, picture);
+void DrawTileImage(const Canvas& canvas, int x, int y, int tile) {
+    StretchPicture(canvas, {x + 1, y + 1, x + 1 + CellImageSize, y + 1 + CellImageSize},
+                   TilePicture(tile).View());
 }
 
 void DrawGridCells(const Canvas& canvas, const LevelGrid& grid) {
     for (int column = 0; column < GridColumns; ++column)
         for (int row = 0; row < GridRows; ++row)
-            DrawTileImage(canvas, CellLeft(column), CellTop(row),
-                          TilePicture(grid[column][row]).View());
+            DrawTileImage(canvas, CellLeft(column), CellTop(row), grid[column][row]);
 }
 
 PixelBuffer RenderLevel(const LevelGrid& grid, Pixel gridColour, int scale) {

@@ -32,8 +32,8 @@ constexpr Pixel GridLinesHidden = Rgb(0, 128, 0);
 // The ground, the inner lines in the grid colour and the frame, without the cells.
 void DrawGridLines(const Canvas& canvas, Pixel gridColour);
 
-// A tile picture scaled to 19 x 19 with its top-left corner at (x + 1, y + 1).
-void DrawTileImage(const Canvas& canvas, int x, int y, const PictureView& picture);
+// The tile's picture scaled to 19 x 19 with its top-left corner at (x + 1, y + 1).
+void DrawTileImage(const Canvas& canvas, int x, int y, int tile);
 
 // The tile picture of every cell of the grid.
 void DrawGridCells(const Canvas& canvas, const LevelGrid& grid);

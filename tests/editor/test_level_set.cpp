@@ -84,6 +84,13 @@ private slots:
         QVERIFY(!window->isVisible());
     }
 
+    void escapeClosesTheSetWindowAlone() {
+        EditorHarness harness;
+        LevelSetWindow* window = OpenSetWindow(harness);
+        QTest::keyClick(Slot(window, 1), Qt::Key_Escape);
+        QVERIFY(!window->isVisible() && harness.Editor().isVisible());
+    }
+
     void pageKeysWalkTheSet() {
         auto&& [harness, answerer, editor] = EditorWithAnswerer();
         for (const char* name : {"L3.txt", "L4.txt", "L10.txt"})

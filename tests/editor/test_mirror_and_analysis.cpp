@@ -154,6 +154,9 @@ private slots:
         QCOMPARE(window->findChild<QLabel*>("mirrorLabel")->text(), "Mirror: left-right");
         QTest::keyClick(list, Qt::Key_Escape);
         QVERIFY(!window->isVisible() && h.Editor().isVisible());
+        h.Key(Qt::Key_F2);
+        QTest::keyClick(list, Qt::Key_F2);
+        QVERIFY(!window->isVisible() && h.Editor().isVisible());
     }
 };
 
