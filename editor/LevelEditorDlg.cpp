@@ -118,9 +118,12 @@ CLevelEditorDlg::CLevelEditorDlg(const std::string& homeFolder)
     StartLevelSet();
 }
 
-// An editor that goes away ends its session: no level of it is left to recover.
+// An editor that goes away ends its session: no level of it is left to recover. Its widgets go
+// first, while the session that they show is still there: closing the window takes the focus
+// from the grid, which then draws the cell under its cursor again.
 CLevelEditorDlg::~CLevelEditorDlg() {
     Recovery.DiscardNow();
+    qDeleteAll(findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
 }
 
 // The controls in the layout's order, which is also the tab order, at their pixel rectangles.
